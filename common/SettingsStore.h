@@ -1,0 +1,41 @@
+#pragma once
+
+#include "SettingsSchema.h"
+
+#include <QString>
+
+namespace brannock {
+
+/// The per-user store of text settings shared by Brannock and Primewell
+/// (organisation and application "Brannock"). Every call opens the store afresh, so a
+/// value written by one process is seen by the next read in any process. A failure of
+/// the store itself (it cannot be read, written, or is malformed) throws AppError;
+/// a missing key is no failure.
+class SettingsStore final {
+public:
+    /// The store at the platform's per-user location.
+    SettingsStore();
+    /// A store kept in an INI file at `iniFilePath` (tests and benchmarks).
+    explicit SettingsStore(QString iniFilePath);
+
+    /// The stored text, or `defaultValue` when the key is missing. A stored empty text is
+    /// returned as empty.
+    QString ReadSetting(QStringView section, QStringView key, const QString &defaultValue = {}) const;
+    QString ReadSetting(const schema::SettingKey &key, const QString &defaultValue = {}) const;
+
+    /// Stores `value`, creating the section and key as needed. Values already stored stay
+    /// intact when the write fails.
+    void WriteSetting(QStringView section, QStringView key, const QString &value);
+    void WriteSetting(const schema::SettingKey &key, const QString &value);
+
+    /// Where the store lives, for messages and the README (a file path or a registry path).
+    QString location() const;
+
+private:
+    QString m_iniFile; ///< empty: the platform's per-user store
+};
+
+/// A setting key as text.
+QString toQString(std::string_view text);
+
+} // namespace brannock

@@ -1,0 +1,45 @@
+#include "Prompts.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace brannock {
+
+PromptAnswer QtPrompts::message(const QString &title, const QString &text, PromptButtons buttons,
+                                PromptIcon icon)
+{
+    QMessageBox box(m_parent);
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (icon) {
+    case PromptIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case PromptIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case PromptIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case PromptIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    }
+    if (buttons == PromptButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    const int result = box.exec();
+    if (buttons == PromptButtons::YesNo)
+        return result == QMessageBox::Yes ? PromptAnswer::Yes : PromptAnswer::No;
+    return PromptAnswer::Ok;
+}
+
+std::optional<QString> QtPrompts::input(const QString &prompt, const QString &title,
+                                        const QString &defaultText)
+{
+    QInputDialog dialog(m_parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
+}
+
+} // namespace brannock
