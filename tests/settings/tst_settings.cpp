@@ -1,12 +1,175 @@
+#include "AppError.h"
 #include "SettingsStore.h"
 
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
+
+using namespace brannock;
 
 class TestSettings : public QObject {
     Q_OBJECT
 private slots:
-    void placeholder() { QVERIFY(true); }
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void missingKeysGiveTheCallersDefault();
+    void storedEmptyTextIsNotReplaced();
+    void valuesAreExactText();
+    void keyWithASpace();
+    void separateStoresSeeEachOthersWrites();
+    void anotherProcessSeesAWriteAtOnce();
+    void unreadableStoreIsReportedAndNothingIsLost();
+    void malformedStoreIsNotOverwritten();
+    void perUserStoreLivesUnderBrannock();
+
+private:
+    QTemporaryDir m_dir;
+    QString iniPath(const QString &name) const { return m_dir.filePath(name); }
 };
 
-QTEST_GUILESS_MAIN(TestSettings)
+void TestSettings::missingKeysGiveTheCallersDefault()
+{
+    SettingsStore store(iniPath("missing.ini"));
+    QCOMPARE(store.ReadSetting(u"Pals", u"Armors", QStringLiteral("pal3")), QStringLiteral("pal3"));
+    QCOMPARE(store.ReadSetting(u"Pals", u"Armors"), QString());
+    store.WriteSetting(u"Color", u"R1", QStringLiteral("10"));
+    // A missing section beside an existing one still gives the default.
+    QCOMPARE(store.ReadSetting(schema::OtherUseAVC, QStringLiteral("Yes")), QStringLiteral("Yes"));
+    QCOMPARE(store.ReadSetting(u"Color", u"G1", QStringLiteral("0")), QStringLiteral("0"));
+}
+
+void TestSettings::storedEmptyTextIsNotReplaced()
+{
+    SettingsStore store(iniPath("empty.ini"));
+    store.WriteSetting(schema::GamePath, QString());
+    QCOMPARE(store.ReadSetting(schema::GamePath, QStringLiteral("fallback")), QString());
+}
+
+void TestSettings::valuesAreExactText()
+{
+    SettingsStore store(iniPath("exact.ini"));
+    const QString texts[] = {QStringLiteral("yes"), QStringLiteral(" Yes "), QStringLiteral("C:\\Halvern\\Kestrow\\"),
+                             QStringLiteral("Skins\\6.0 GOLD\\"), QStringLiteral("p=1;x,y \"q\""),
+                             QStringLiteral("\u00fcber")};
+    for (const QString &text : texts) {
+        store.WriteSetting(schema::SkinPath, text);
+        QCOMPARE(store.ReadSetting(schema::SkinPath), text);
+    }
+    store.WriteSetting(schema::SkinPath, QStringLiteral("first"));
+    store.WriteSetting(schema::SkinPath, QStringLiteral("second"));
+    QCOMPARE(store.ReadSetting(schema::SkinPath), QStringLiteral("second"));
+}
+
+void TestSettings::keyWithASpace()
+{
+    SettingsStore store(iniPath("space.ini"));
+    store.WriteSetting(schema::PalSolarPanels, QStringLiteral("pal9"));
+    QCOMPARE(store.ReadSetting(u"Pals", u"Solar Panels"), QStringLiteral("pal9"));
+    QCOMPARE(store.ReadSetting(u"Pals", u"Solar"), QString());
+    QCOMPARE(store.ReadSetting(u"Pals", u"Panels"), QString());
+}
+
+void TestSettings::separateStoresSeeEachOthersWrites()
+{
+    SettingsStore writer(iniPath("shared.ini"));
+    const SettingsStore reader(iniPath("shared.ini"));
+    QCOMPARE(reader.ReadSetting(schema::OtherDelNew), QString());
+    writer.WriteSetting(schema::OtherDelNew, QStringLiteral("Yes"));
+    QCOMPARE(reader.ReadSetting(schema::OtherDelNew), QStringLiteral("Yes"));
+    writer.WriteSetting(schema::OtherDelNew, QStringLiteral("No"));
+    QCOMPARE(reader.ReadSetting(schema::OtherDelNew), QStringLiteral("No"));
+}
+
+void TestSettings::anotherProcessSeesAWriteAtOnce()
+{
+    // The per-user store, written by a child process (the test's own binary in writer mode).
+    SettingsStore store;
+    store.WriteSetting(schema::ColorR2, QStringLiteral("1"));
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("BRANNOCK_TEST_WRITE"), QStringLiteral("Color/R2=77"));
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(child.waitForFinished(30000));
+    QCOMPARE(child.exitCode(), 0);
+    QCOMPARE(store.ReadSetting(schema::ColorR2), QStringLiteral("77"));
+}
+
+void TestSettings::unreadableStoreIsReportedAndNothingIsLost()
+{
+    // A folder where the store's file should be: fails for root as well.
+    const QString path = iniPath("folder.ini");
+    QVERIFY(QDir().mkpath(path));
+    SettingsStore store(path);
+    try {
+        store.ReadSetting(schema::ColorR1, QStringLiteral("0"));
+        QFAIL("reading a store that is a folder must fail");
+    } catch (const AppError &error) {
+        QCOMPARE(error.number(), ErrorNumber::SettingsStore);
+        QVERIFY(error.description().contains(QStringLiteral("folder.ini")));
+        QVERIFY(error.report().startsWith(QStringLiteral("Error 1001:\r\n")));
+    }
+    QVERIFY_THROWS_EXCEPTION(AppError, store.WriteSetting(schema::ColorR1, QStringLiteral("5")));
+    QVERIFY(QFileInfo(path).isDir());
+}
+
+void TestSettings::malformedStoreIsNotOverwritten()
+{
+    const QString path = iniPath("malformed.ini");
+    {
+        SettingsStore store(path);
+        store.WriteSetting(schema::ColorR1, QStringLiteral("12"));
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::Append));
+    file.write("[Broken\nno closing bracket and = signs ]]]\n");
+    file.close();
+    const QByteArray before = [&] { QFile f(path); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+
+    SettingsStore store(path);
+    bool failed = false;
+    try {
+        store.WriteSetting(schema::ColorG1, QStringLiteral("1"));
+    } catch (const AppError &error) {
+        failed = true;
+        QVERIFY(error.description().contains(QStringLiteral("malformed")));
+    }
+    QVERIFY(failed);
+    QFile after(path);
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    QCOMPARE(after.readAll(), before); // refused: the file is untouched
+}
+
+void TestSettings::perUserStoreLivesUnderBrannock()
+{
+    const QString location = SettingsStore().location();
+#ifndef Q_OS_WIN
+    QVERIFY2(location.endsWith(QStringLiteral("/Brannock/Brannock.conf")), qPrintable(location));
+#else
+    QVERIFY2(location.contains(QStringLiteral("Brannock")), qPrintable(location));
+#endif
+}
+
+int main(int argc, char *argv[])
+{
+    const QByteArray write = qgetenv("BRANNOCK_TEST_WRITE");
+    if (!write.isEmpty()) {
+        // Writer mode for anotherProcessSeesAWriteAtOnce.
+        QCoreApplication app(argc, argv);
+        QStandardPaths::setTestModeEnabled(true);
+        const QString text = QString::fromUtf8(write);
+        const QString section = text.section(QLatin1Char('/'), 0, 0);
+        const QString key = text.section(QLatin1Char('/'), 1).section(QLatin1Char('='), 0, 0);
+        const QString value = text.section(QLatin1Char('='), 1);
+        SettingsStore().WriteSetting(section, key, value);
+        return 0;
+    }
+    QCoreApplication app(argc, argv);
+    TestSettings test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_settings.moc"
