@@ -149,16 +149,17 @@ void WriteTSF(const QString &programFolder, const QString &fileName, const QStri
                            .arg(page.number()));
 
     // The new content goes to a temporary file beside the old one and replaces it only once
-    // it is complete, so a failed write never loses the old definition.
+    // it is complete, so a failed write never loses the old definition. Unbuffered: a write
+    // that fails in a buffer flush at commit() would not stop the commit in every Qt version.
     QSaveFile file(path);
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         const int error = errno;
         throw fileError(QStringLiteral("create"), path, error != 0 ? error : EIO);
     }
     const QByteArray bytes = encoded.bytes + QByteArrayLiteral("\r\n");
     errno = 0;
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         const int error = errno;
         file.cancelWriting();
         throw fileError(QStringLiteral("write"), path, error != 0 ? error : EIO);
