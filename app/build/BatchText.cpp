@@ -1,0 +1,105 @@
+#include "BatchText.h"
+
+namespace brannock::batch {
+
+namespace {
+
+bool isControl(char32_t c)
+{
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+/// The code point at `i` (a whole surrogate pair when one starts there).
+char32_t codePointAt(QStringView text, qsizetype i)
+{
+    const QChar c = text[i];
+    if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+        return QChar::surrogateToUcs4(c, text[i + 1]);
+    return c.unicode();
+}
+
+QString codePageProblem(QStringView text, const CodePage &page)
+{
+    qsizetype bad = -1;
+    if (page.canHold(text, &bad))
+        return {};
+    return QStringLiteral("holds %1, which code page %2 cannot hold")
+        .arg(describeCharacter(codePointAt(text, bad)))
+        .arg(page.number());
+}
+
+} // namespace
+
+QString describeCharacter(char32_t c)
+{
+    if (c == U' ')
+        return QStringLiteral("a blank");
+    if (c == U'\r' || c == U'\n')
+        return QStringLiteral("a line break");
+    if (isControl(c))
+        return QStringLiteral("the control character 0x%1")
+            .arg(QString::number(uint(c), 16).toUpper().rightJustified(2, QLatin1Char('0')));
+    if (c >= 0xD800 && c <= 0xDFFF)
+        return QStringLiteral("a broken character (U+%1)").arg(uint(c), 4, 16, QLatin1Char('0'));
+    return QStringLiteral("the character \"%1\"").arg(QString::fromUcs4(&c, 1));
+}
+
+QString quotedTextProblem(QStringView text, const CodePage &page, QuotedPlace place)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char32_t c = text[i].unicode();
+        switch (c) {
+        case U'"': // ends the quote
+        case U'%': // variable expansion, even inside quotes
+        case U'!': // delayed expansion where the user's registry turns it on
+        case U'^': // escape character of cmd
+        case U'*': // wildcards: del would remove more than one file
+        case U'?':
+            return QStringLiteral("holds %1").arg(describeCharacter(c));
+        default:
+            if (isControl(c))
+                return QStringLiteral("holds %1").arg(describeCharacter(c));
+        }
+    }
+    if (place == QuotedPlace::EndOfPiece && text.endsWith(QLatin1Char('\\')))
+        return QStringLiteral("ends in a backslash");
+    return codePageProblem(text, page);
+}
+
+QString paletteWordProblem(QStringView text, const CodePage &page)
+{
+    if (text.isEmpty())
+        return QStringLiteral("is empty");
+    if (text.front() == QLatin1Char('-') || text.front() == QLatin1Char('/'))
+        return QStringLiteral("starts with %1").arg(describeCharacter(text.front().unicode()));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const bool allowed = c.isLetter() || (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            || c == QLatin1Char('_') || c == QLatin1Char('-') || c == QLatin1Char('.');
+        if (!allowed)
+            return QStringLiteral("holds %1").arg(describeCharacter(codePointAt(text, i)));
+    }
+    return codePageProblem(text, page);
+}
+
+QString encodedLineProblem(QByteArrayView line, int quotedPieces)
+{
+    int quotes = 0;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const auto b = static_cast<unsigned char>(line[i]);
+        if (b < 0x20 || b == 0x7F)
+            return QStringLiteral("holds the control byte 0x%1")
+                .arg(QString::number(uint(b), 16).toUpper().rightJustified(2, QLatin1Char('0')));
+        if (b == '"') {
+            ++quotes;
+            const bool closing = quotes % 2 == 0;
+            if (closing && i > 0 && line[i - 1] == '\\')
+                return QStringLiteral("has a backslash before a closing quote");
+        }
+    }
+    if (quotes != 2 * quotedPieces)
+        return QStringLiteral("holds %1 double quotes instead of %2").arg(quotes).arg(2 * quotedPieces);
+    return {};
+}
+
+} // namespace brannock::batch
