@@ -1,0 +1,175 @@
+#include "frmAddSupp.h"
+
+#include "AppError.h"
+#include "Prompts.h"
+#include "TsfFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace brannock {
+
+namespace {
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect geometry)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    return label;
+}
+
+QLineEdit *makeBox(QWidget *parent, const char *name, const QString &tip, QRect geometry)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setToolTip(tip);
+    box->setGeometry(geometry);
+    return box;
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, const QString &tip,
+                        QRect geometry)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setToolTip(tip);
+    button->setGeometry(geometry);
+    return button;
+}
+
+bool isReservedDeviceName(const QString &name)
+{
+    // Windows keeps these device names whatever extension follows them.
+    const QString base = name.section(QLatin1Char('.'), 0, 0).trimmed().toUpper();
+    static const QStringList fixed{QStringLiteral("CON"), QStringLiteral("PRN"), QStringLiteral("AUX"),
+                                   QStringLiteral("NUL"), QStringLiteral("CONIN$"),
+                                   QStringLiteral("CONOUT$")};
+    if (fixed.contains(base))
+        return true;
+    return base.size() == 4 && (base.startsWith(QLatin1String("COM")) || base.startsWith(QLatin1String("LPT")))
+        && base.at(3) >= QLatin1Char('1') && base.at(3) <= QLatin1Char('9');
+}
+
+} // namespace
+
+QString tsfNameProblem(const QString &name)
+{
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return QStringLiteral("\"%1\" cannot be used as a file name.").arg(name);
+    static const QString forbidden = QStringLiteral("\\/:*?\"<>|");
+    for (const QChar c : name) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return QStringLiteral("The file name cannot hold control characters.");
+        if (forbidden.contains(c))
+            return QStringLiteral("The file name cannot hold the character \"%1\".\r\n"
+                                  "Leave out \\ / : * ? \" < > and |.")
+                .arg(c);
+    }
+    if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
+        return QStringLiteral("The file name cannot end with a dot or a space.");
+    if (isReservedDeviceName(name))
+        return QStringLiteral("\"%1\" is a device name and cannot be used as a file name.").arg(name);
+    return {};
+}
+
+frmAddSupp::frmAddSupp(Prompts &boxes, QString programFolder, QWidget *parent)
+    : QDialog(parent), m_boxes(boxes), m_programFolder(std::move(programFolder))
+{
+    setObjectName(QStringLiteral("frmAddSupp"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    setWindowTitle(QStringLiteral("Add Support..."));
+    setFixedSize(220, 139);
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
+
+    lblDesc = makeLabel(this, "lblDesc", QStringLiteral("Description"), {19, 7, 53, 13});
+    txtDesc = makeBox(this, "txtDesc", QStringLiteral("Skin description"), {78, 5, 142, 20});
+    lblPal = makeLabel(this, "lblPal", QStringLiteral("Palette"), {39, 27, 33, 13});
+    txtPal = makeBox(this, "txtPal", QStringLiteral("The palette used for that skin"), {78, 25, 142, 20});
+    lblFile = makeLabel(this, "lblFile", QStringLiteral("Skin FileName"), {4, 47, 68, 13});
+    txtFile = makeBox(this, "txtFile", QStringLiteral("The filename used by that skin"), {78, 45, 142, 20});
+    lblSaveAs = makeLabel(this, "lblSaveAs", QStringLiteral("Save As"), {32, 81, 40, 13});
+    txtTSFFile = makeBox(this, "txtTSFFile",
+                         QStringLiteral("The new TSF file's name, without the .tsf extension. "
+                                        "Brannock automatically adds the extension."),
+                         {78, 79, 95, 20});
+    lblTSF = makeLabel(this, "lblTSF", QStringLiteral(".tsf"), {174, 82, 14, 13});
+    cmdSave = makeButton(this, "cmdSave", QStringLiteral("&Save"), QStringLiteral("Write the new TSF."),
+                         {99, 113, 60, 26});
+    cmdClose = makeButton(this, "cmdClose", QStringLiteral("&Close"), QStringLiteral("Close this form."),
+                          {160, 113, 60, 26});
+
+    for (QLabel *label : {lblDesc, lblPal, lblFile, lblSaveAs})
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    // Enter saves; Escape closes (QDialog's own Escape handling rejects, which closes).
+    cmdSave->setDefault(true);
+    cmdSave->setAutoDefault(true);
+    cmdClose->setAutoDefault(false);
+
+    setTabOrder(txtDesc, txtPal);
+    setTabOrder(txtPal, txtFile);
+    setTabOrder(txtFile, txtTSFFile);
+    setTabOrder(txtTSFFile, cmdSave);
+    setTabOrder(cmdSave, cmdClose);
+    txtDesc->setFocus();
+
+    connect(cmdSave, &QPushButton::clicked, this, &frmAddSupp::cmdSave_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmAddSupp::cmdClose_Click);
+}
+
+void frmAddSupp::cmdSave_Click()
+{
+    const QString description = txtDesc->text();
+    const QString palette = txtPal->text();
+    const QString skinFile = txtFile->text();
+    const QString name = txtTSFFile->text();
+
+    if (description.isEmpty() || palette.isEmpty() || skinFile.isEmpty() || name.isEmpty()) {
+        m_boxes.message(QStringLiteral("Hey!"), QStringLiteral("You must fill all fields."),
+                        PromptButtons::Ok, PromptIcon::Exclamation);
+        return;
+    }
+    if (const QString problem = tsfNameProblem(name); !problem.isEmpty()) {
+        m_boxes.message(QStringLiteral("Invalid Data!"), problem, PromptButtons::Ok, PromptIcon::Exclamation);
+        txtTSFFile->setFocus();
+        return;
+    }
+
+    const QString fileName = name + QStringLiteral(".tsf");
+    if (QFileInfo::exists(QDir(m_programFolder).filePath(fileName)) && !confirmReplace(name))
+        return;
+
+    try {
+        WriteTSF(m_programFolder, fileName, description, palette, skinFile);
+    } catch (const AppError &error) {
+        m_boxes.message(QStringLiteral("Add Support Error!"), error.report(), PromptButtons::Ok,
+                        PromptIcon::Exclamation);
+        return;
+    }
+    txtDesc->clear();
+    txtPal->clear();
+    txtFile->clear();
+    txtTSFFile->clear();
+    txtDesc->setFocus();
+}
+
+bool frmAddSupp::confirmReplace(const QString &name)
+{
+    return m_boxes.message(QStringLiteral("Hold it!"), name + QStringLiteral(".tsf already exists. Replace?"),
+                           PromptButtons::YesNo, PromptIcon::Exclamation)
+        == PromptAnswer::Yes;
+}
+
+void frmAddSupp::cmdClose_Click()
+{
+    close();
+}
+
+} // namespace brannock

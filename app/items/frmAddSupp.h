@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace brannock {
+
+class Prompts;
+
+/// Why `name` (typed without ".tsf") cannot name one definition file in the program folder,
+/// or an empty text when it can.
+QString tsfNameProblem(const QString &name);
+
+/// The Add Support dialog: describes a new user-created item and saves it as name.tsf in the
+/// program folder. Modeless; deletes itself when closed. It never rebuilds the menu.
+class frmAddSupp final : public QDialog {
+    Q_OBJECT
+public:
+    /// `boxes` shows every box of the dialog; the main window passes its boxes wrapped in
+    /// the topmost protocol, so each box leaves the topmost band while it shows.
+    frmAddSupp(Prompts &boxes, QString programFolder, QWidget *parent = nullptr);
+    Q_DISABLE_COPY(frmAddSupp)
+
+    void cmdSave_Click();
+    void cmdClose_Click();
+
+private:
+    bool confirmReplace(const QString &name);
+
+    Prompts &m_boxes;
+    QString m_programFolder;
+
+    QLabel *lblDesc;
+    QLineEdit *txtDesc;
+    QLabel *lblPal;
+    QLineEdit *txtPal;
+    QLabel *lblFile;
+    QLineEdit *txtFile;
+    QLabel *lblSaveAs;
+    QLineEdit *txtTSFFile;
+    QLabel *lblTSF;
+    QPushButton *cmdSave;
+    QPushButton *cmdClose;
+};
+
+} // namespace brannock
