@@ -1,0 +1,52 @@
+#include "LookFiles.h"
+
+#include "AppError.h"
+#include "LookRounding.h"
+#include "SettingsStore.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cmath>
+
+namespace brannock {
+
+bool isLookFilePresent(const QString &nativePath)
+{
+    const QFileInfo info(nativePath);
+    return info.exists() && info.isFile() && !info.isHidden();
+}
+
+QString lookFilePath(const QString &programFolder, const QString &lookFolder, const QString &fileName)
+{
+    QString relative = lookFolder + fileName;
+    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return QDir::toNativeSeparators(programFolder + QLatin1Char('/') + relative);
+}
+
+int colourComponent(const QString &text)
+{
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        throw AppError(ErrorNumber::BadArgument,
+                       QStringLiteral("The colour value \"%1\" is not a number.").arg(text));
+    const double rounded = roundHalfEven(value);
+    if (rounded < -32768.0 || rounded > 32767.0)
+        throw AppError(ErrorNumber::BadArgument,
+                       QStringLiteral("The colour value \"%1\" is out of range.").arg(text));
+    return int(rounded);
+}
+
+LookRgb readLookColour(const SettingsStore &store, schema::SettingKey r, schema::SettingKey g,
+                       schema::SettingKey b)
+{
+    const QString zero = QStringLiteral("0");
+    LookRgb colour;
+    colour.red = colourComponent(store.ReadSetting(r, zero));
+    colour.green = colourComponent(store.ReadSetting(g, zero));
+    colour.blue = colourComponent(store.ReadSetting(b, zero));
+    return colour;
+}
+
+} // namespace brannock

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "LookGradient.h"
+#include "SettingsSchema.h"
+
+#include <QString>
+
+namespace brannock {
+
+class SettingsStore;
+
+/// A look file counts when an ordinary file (not hidden, not a folder) of exactly that name exists.
+bool isLookFilePresent(const QString &nativePath);
+
+/// programFolder + "\" + lookFolder + fileName, as a native path (backslashes of the stored
+/// lookFolder turned into the platform's separators).
+QString lookFilePath(const QString &programFolder, const QString &lookFolder, const QString &fileName);
+
+/// A colour setting's text as a 16-bit signed whole number (numeric text, half to even);
+/// throws AppError for non-numbers and values outside -32768..32767.
+int colourComponent(const QString &text);
+
+/// Reads three colour keys (red, green, blue) with default "0" and converts them.
+LookRgb readLookColour(const SettingsStore &store, schema::SettingKey r, schema::SettingKey g,
+                       schema::SettingKey b);
+
+} // namespace brannock
