@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+namespace brannock {
+class DosPaths;
+class Prompts;
+class SettingsStore;
+}
+
+namespace brannock::primewell {
+
+/// What the setup run shows on its window while it works.
+class SetupView {
+public:
+    virtual ~SetupView() = default;
+    virtual void addLog(const QString &line) = 0;
+    virtual void enableClose() = 0;
+    virtual void setCaption(const QString &caption) = 0;
+};
+
+/// The "You Sure?" question asked before anything is written; true when answered Yes.
+bool confirmSetup(Prompts &prompts);
+
+/// Writes every default setting: the colours, the game folder (detected under the drive
+/// that holds the program folder, or asked for), the palettes, the look and the build
+/// options, logging each step on the view. A store that cannot be written ends the
+/// writing with a failure box; the view is still left ready to close.
+class SetupReg final {
+public:
+    /// `programFolder` is the folder Primewell runs from, as a native path.
+    SetupReg(SettingsStore &store, Prompts &prompts, const DosPaths &dosPaths, QString programFolder);
+
+    void run(SetupView &view);
+
+    /// The first three characters of the DOS form of the program folder ("C:\", "Z:\").
+    QString driveRoot() const;
+
+private:
+    void writeDefaults(SetupView &view);
+    void writeGamePath(SetupView &view);
+    /// The detected game folder (drive root + "Halvern\Kestrow"), or empty when absent.
+    QString detectGameFolder(const QString &root) const;
+
+    SettingsStore &m_store;
+    Prompts &m_prompts;
+    const DosPaths &m_dosPaths;
+    QString m_programFolder;
+
+    Q_DISABLE_COPY(SetupReg)
+};
+
+} // namespace brannock::primewell
