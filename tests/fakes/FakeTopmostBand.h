@@ -3,6 +3,7 @@
 #include "TopmostBand.h"
 
 #include <QList>
+#include <QWidget>
 
 namespace brannock::test {
 
@@ -10,7 +11,12 @@ namespace brannock::test {
 class FakeTopmostBand final : public TopmostBand {
 public:
     QList<bool> changes;
-    void setTopmost(QWidget *, bool topmost) override { changes.append(topmost); }
+    QList<bool> windowShown; ///< whether the window was on screen at each change
+    void setTopmost(QWidget *window, bool topmost) override
+    {
+        changes.append(topmost);
+        windowShown.append(window && window->isVisible());
+    }
 };
 
 } // namespace brannock::test

@@ -1,0 +1,106 @@
+#include "SourceFolderLists.h"
+
+#include "AppError.h"
+#include "TopmostProtocol.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QSignalBlocker>
+#include <QTreeView>
+
+namespace brannock {
+
+SourceFolderLists::SourceFolderLists(QWidget *window, TopmostProtocol &boxes, QList<DriveEntry> drives)
+    : QObject(window), m_window(window), m_boxes(boxes), m_drives(std::move(drives)),
+      m_drvList(new QComboBox(window)), m_dirFP(new QTreeView(window)), m_model(new QFileSystemModel(this))
+{
+    m_drvList->setObjectName(QStringLiteral("drvList"));
+    m_drvList->setGeometry(2, 49, 182, 21);
+    m_drvList->setToolTip(QStringLiteral("Select the drive your new skins are on."));
+    for (const DriveEntry &drive : m_drives)
+        m_drvList->addItem(drive.label, drive.rootPath);
+
+    m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    m_model->setReadOnly(true);
+    m_dirFP->setObjectName(QStringLiteral("DirFP"));
+    m_dirFP->setGeometry(2, 72, 182, 111);
+    m_dirFP->setToolTip(QStringLiteral("Select the directory your new skins are in."));
+    m_dirFP->setModel(m_model);
+    m_dirFP->setHeaderHidden(true);
+    for (int column = 1; column < m_model->columnCount(); ++column)
+        m_dirFP->hideColumn(column);
+    m_dirFP->setIndentation(10);
+
+    setCurrentPath(QDir::currentPath());
+    // The model reads folders in the background: bring the current folder into view once
+    // its parent has been read.
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this] {
+        const QModelIndex current = m_dirFP->currentIndex();
+        if (current.isValid())
+            m_dirFP->scrollTo(current);
+    });
+    connect(m_drvList, &QComboBox::currentIndexChanged, this, &SourceFolderLists::drvList_Change);
+}
+
+QString SourceFolderLists::currentPath() const
+{
+    const QModelIndex index = m_dirFP->currentIndex();
+    if (index.isValid())
+        return QDir::toNativeSeparators(m_model->filePath(index));
+    if (m_drive >= 0)
+        return QDir::toNativeSeparators(m_drives[m_drive].rootPath);
+    return QDir::toNativeSeparators(QDir::currentPath());
+}
+
+void SourceFolderLists::setCurrentPath(const QString &path)
+{
+    const int drive = driveHolding(m_drives, path);
+    if (drive < 0)
+        return;
+    m_drive = drive;
+    {
+        const QSignalBlocker blocker(m_drvList);
+        m_drvList->setCurrentIndex(drive);
+    }
+    showFolder(path);
+}
+
+void SourceFolderLists::drvList_Change(int index)
+{
+    if (index < 0 || index >= m_drives.size() || index == m_drive)
+        return;
+    const DriveEntry &drive = m_drives[index];
+    const QFileInfo root(drive.rootPath);
+    if (!root.isDir() || !root.isReadable() || !QDir(drive.rootPath).exists()) {
+        m_boxes.reportFailure(QStringLiteral("Drive"),
+                              AppError(ErrorNumber::PathNotFound,
+                                       QStringLiteral("The drive \"%1\" is not ready or cannot be read.")
+                                           .arg(drive.label)));
+        const QSignalBlocker blocker(m_drvList);
+        m_drvList->setCurrentIndex(m_drive);
+        return;
+    }
+    if (m_drive >= 0)
+        m_driveFolder.insert(m_drive, currentPath());
+    m_drive = index;
+    showFolder(m_driveFolder.value(index, drive.rootPath));
+}
+
+void SourceFolderLists::showFolder(const QString &path)
+{
+    const QString root = m_drives[m_drive].rootPath;
+    m_dirFP->setRootIndex(m_model->setRootPath(root));
+    const QModelIndex current = m_model->index(QDir::fromNativeSeparators(path));
+    if (current.isValid()) {
+        m_dirFP->setCurrentIndex(current);
+        m_dirFP->scrollTo(current);
+        m_dirFP->expand(current);
+    } else {
+        m_dirFP->setCurrentIndex(QModelIndex());
+    }
+}
+
+} // namespace brannock

@@ -1,0 +1,30 @@
+# Sourced by run.sh and test.sh: installs what is missing, configures and builds.
+# Leaves BUILD_DIR set to the build folder (the programs are in $BUILD_DIR/bin).
+
+PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libxcb1-dev libgl-dev
+          libbenchmark-dev fonts-dejavu-core)
+
+missing=()
+for package in "${PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    if [ "$(id -u)" -eq 0 ]; then
+        apt-get update
+        DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+    elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
+        sudo apt-get update
+        sudo DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+    else
+        echo "Missing Debian packages. Install them with:" >&2
+        echo "  sudo apt-get install ${missing[*]}" >&2
+        exit 1
+    fi
+fi
+
+BUILD_DIR="${BUILD_DIR:-$PWD/build}"
+cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-Debug}" \
+      -DBRANNOCK_WERROR="${BRANNOCK_WERROR:-OFF}" >/dev/null
+cmake --build "$BUILD_DIR" -j "$(nproc)"
