@@ -1,0 +1,117 @@
+#include "FrmAbout.h"
+
+#include "FrmThanks.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+
+#include <cmath>
+
+namespace brannock {
+
+namespace {
+
+constexpr int ClientWidth = 640;
+constexpr int ClientHeight = 335;
+
+} // namespace
+
+FrmAbout::FrmAbout(RandomSource random, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("FrmAbout"));
+    setWindowTitle(QStringLiteral("About Kestrow Wendle"));
+    setModal(true);
+    setFixedSize(ClientWidth, ClientHeight);
+    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - QPoint(ClientWidth / 2, ClientHeight / 2));
+    m_background = drawAboutBackground();
+
+    // The drag surface lies under everything else, so the figure and the buttons take
+    // their own presses.
+    m_cover = new QLabel(this);
+    m_cover->setObjectName(QStringLiteral("Cover"));
+    m_cover->setGeometry(-1, -1, 642, 337);
+    m_cover->setAttribute(Qt::WA_TranslucentBackground);
+    m_cover->installEventFilter(this);
+
+    QImage figure = drawAboutFigure();
+    recolourGreenKey(figure, random ? random : clockSeededRandom());
+    m_pC = new QLabel(this);
+    m_pC->setObjectName(QStringLiteral("pC"));
+    m_pC->setGeometry(349, 217, 45, 60);
+    m_pC->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_pC->setPixmap(QPixmap::fromImage(figure));
+
+    auto *cmdOK = new QPushButton(QStringLiteral("O&K"), this);
+    cmdOK->setObjectName(QStringLiteral("CmdOK"));
+    cmdOK->setGeometry(234, 172, 59, 28);
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &FrmAbout::CmdOK_Click);
+
+    auto *cmdThanks = new QPushButton(QStringLiteral("&Thanks"), this);
+    cmdThanks->setObjectName(QStringLiteral("CmdThanks"));
+    cmdThanks->setGeometry(234, 211, 59, 28);
+    connect(cmdThanks, &QPushButton::clicked, this, &FrmAbout::CmdThanks_Click);
+}
+
+FrmAbout::~FrmAbout() = default;
+
+void FrmAbout::UnloadAll()
+{
+    if (m_thanks)
+        m_thanks->reject();
+    reject();
+}
+
+void FrmAbout::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_background);
+}
+
+bool FrmAbout::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_cover)
+        return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        const QPointF at = static_cast<QMouseEvent *>(event)->position();
+        m_coverDragging = true;
+        m_dragStartX = at.x();
+        m_dragStartY = at.y();
+        return true;
+    }
+    case QEvent::MouseMove:
+        if (m_coverDragging) {
+            const QPointF at = static_cast<QMouseEvent *>(event)->position();
+            move(x() + int(std::lround(at.x() - m_dragStartX)), y() + int(std::lround(at.y() - m_dragStartY)));
+        }
+        return true;
+    case QEvent::MouseButtonRelease:
+        m_coverDragging = false;
+        return true;
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
+}
+
+void FrmAbout::CmdOK_Click()
+{
+    accept();
+}
+
+void FrmAbout::CmdThanks_Click()
+{
+    FrmThanks thanks(m_pulse, this);
+    m_thanks = &thanks;
+    thanks.exec();
+    m_thanks = nullptr;
+}
+
+} // namespace brannock

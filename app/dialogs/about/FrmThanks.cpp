@@ -1,0 +1,120 @@
+#include "FrmThanks.h"
+
+#include "AboutPictures.h"
+#include "ThanksPulse.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+namespace brannock {
+
+namespace {
+
+constexpr int ClientWidth = 489;
+constexpr int ClientHeight = 241;
+
+QLabel *whiteLabel(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
+    return label;
+}
+
+} // namespace
+
+FrmThanks::FrmThanks(ThanksPulse &pulse, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_pulse(pulse)
+{
+    setObjectName(QStringLiteral("FrmThanks"));
+    setWindowTitle(QStringLiteral("The Thanks Dialog. (\"Dun-DuN-DUN!!!\")"));
+    setModal(true);
+    setFixedSize(ClientWidth, ClientHeight);
+    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - QPoint(ClientWidth / 2, ClientHeight / 2));
+
+    // The pattern is drawn once per opening into the dialog's own background.
+    m_background = drawThanksPattern(ClientWidth, ClientHeight);
+
+    QFont textFont = font();
+    textFont.setPixelSize(11);
+    QLabel *lblExt = whiteLabel(this, "LblExt", QRect(8, 8, 473, 17));
+    lblExt->setFont(textFont);
+    lblExt->setText(thanksHeading());
+    QLabel *lblThanks = whiteLabel(this, "LblThanks", QRect(8, 27, 473, 172));
+    lblThanks->setFont(textFont);
+    lblThanks->setText(thanksLines().join(QLatin1Char('\n')));
+
+    m_lblOK = new QLabel(QStringLiteral("OK"), this);
+    m_lblOK->setObjectName(QStringLiteral("lblOK"));
+    m_lblOK->setGeometry(213, 201, 64, 32);
+    m_lblOK->setAlignment(Qt::AlignCenter);
+    m_lblOK->setAttribute(Qt::WA_TranslucentBackground);
+    QFont okFont(QStringLiteral("Tahoma"));
+    okFont.setPointSizeF(18);
+    okFont.setBold(true);
+    m_lblOK->setFont(okFont);
+    QPalette okPalette = m_lblOK->palette();
+    okPalette.setColor(QPalette::WindowText, Qt::black);
+    m_lblOK->setPalette(okPalette);
+    m_lblOK->setCursor(Qt::PointingHandCursor);
+    m_lblOK->installEventFilter(this);
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer"));
+    m_timer->setInterval(1);
+    connect(m_timer, &QTimer::timeout, this, &FrmThanks::Timer_Timer);
+    m_timer->start();
+}
+
+void FrmThanks::Timer_Timer()
+{
+    QPalette palette = m_lblOK->palette();
+    palette.setColor(QPalette::WindowText, m_pulse.tick());
+    m_lblOK->setPalette(palette);
+}
+
+void FrmThanks::done(int result)
+{
+    // Closing by any way (the label, Escape, the frame) ends the pulse for this opening.
+    m_timer->stop();
+    m_pulse.resetCounters();
+    QDialog::done(result);
+}
+
+void FrmThanks::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_background);
+}
+
+bool FrmThanks::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_lblOK && event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton && m_lblOK->rect().contains(mouse->position().toPoint())) {
+            lblOK_Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void FrmThanks::lblOK_Click()
+{
+    accept();
+}
+
+} // namespace brannock
