@@ -1,0 +1,73 @@
+#pragma once
+
+#include "CodePage.h"
+#include "PaletteSet.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace brannock {
+
+struct SkinItem;
+
+/// The lines of Compile.bat, gathered in memory so that nothing reaches the disk before
+/// every line has been checked. Each writer appends one complete line.
+class CompileScript final {
+public:
+    /// `workRootQ`: a double quote, W and a backslash; `saveFolder`: P; `savePrefix`: P + ".".
+    CompileScript(QString workRootQ, QString saveFolder, QString savePrefix);
+
+    /// "MakeSkin.exe " palette " " source " " target; source and target come quoted.
+    void WriteMakeSkinLine(const QString &palette, const QString &source, const QString &target);
+    /// "VT.exe -sp " volume " " file; both come quoted.
+    void WriteVolLine(const QString &volume, const QString &file);
+    /// "copy " volume " " target; both come quoted.
+    void WriteCopyLine(const QString &volume, const QString &target);
+    /// "del " and the quoted path of the compiled bitmap `fileName` in the work folder.
+    void WriteDelLine(const QString &fileName);
+
+    /// The quoted path of the compiled copy of `fileName`: "W\New_Wendle\P\P.f".
+    QString compiledPath(const QString &fileName) const;
+
+    QStringList lines() const;
+
+    /// The file's bytes: every line in `page`, each ended by CR LF, no header or footer.
+    /// Throws AppError (nothing is returned) when a character cannot be held exactly or
+    /// a line's bytes fail the final check: two quotes per quoted piece, no control byte.
+    QByteArray encoded(const CodePage &page) const;
+
+private:
+    struct Line {
+        QString text;
+        int quotedPieces;
+    };
+    QList<Line> m_lines;
+    QString m_workRootQ;
+    QString m_saveFolder;
+    QString m_savePrefix;
+};
+
+/// Everything a build puts into the script, as values (DOS forms of the folders).
+struct ScriptValues {
+    QString workFolder;   ///< W
+    QString sourceFolder; ///< S
+    QString openPrefix;   ///< O: the Open File Prefix and ".", or empty
+    QString saveFolder;   ///< P
+    QString volumeName;   ///< V
+    QString skinsFolder;  ///< K (ends in a backslash); empty: no copy line
+    bool deleteBitmaps = false;
+    PaletteSet palettes;
+    QList<const SkinItem *> tickedItems; ///< built-in items in build order
+    struct UserItem {
+        QString palette;
+        QString file;
+    };
+    QList<UserItem> userItems; ///< ticked user-created items in menu order
+};
+
+/// Writes the five sections: compile lines of built-in items, of user-created items, pack
+/// lines, the copy line, delete lines.
+CompileScript writeCompileScript(const ScriptValues &values);
+
+} // namespace brannock

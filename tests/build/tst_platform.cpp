@@ -1,0 +1,203 @@
+#include "AppError.h"
+#include "ScriptRunner.h"
+#include "WineDosPaths.h"
+#include "WinePrefix.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace brannock;
+
+namespace {
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+/// A fake Wine prefix: drive_c with a few folders, c: and z: links, a longer e: inside
+/// drive_c, a dangling d:, and a device entry that is no drive.
+class TestPlatform final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void drives();
+    void toDos_data();
+    void toDos();
+    void toNative_data();
+    void toNative();
+    void noPrefix();
+    void oemCodePage_data();
+    void oemCodePage();
+    void runnerWithoutWine();
+    void runnerStartsWine();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_prefix, m_outside;
+};
+
+void TestPlatform::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    // canonical, so that comparisons hold where /tmp is itself a link
+    const QString root = QFileInfo(m_dir.path()).canonicalFilePath();
+    m_prefix = root + QStringLiteral("/prefix");
+    m_outside = root + QStringLiteral("/home/me/paint");
+    QVERIFY(QDir().mkpath(m_prefix + QStringLiteral("/dosdevices")));
+    QVERIFY(QDir().mkpath(m_prefix + QStringLiteral("/drive_c/Halvern/Kestrow/base/Skins")));
+    QVERIFY(QDir().mkpath(m_prefix + QStringLiteral("/drive_c/users/Me/Paint")));
+    QVERIFY(QDir().mkpath(m_prefix + QStringLiteral("/drive_c/games")));
+    QVERIFY(QDir().mkpath(m_outside));
+    const QString dev = m_prefix + QStringLiteral("/dosdevices/");
+    QVERIFY(QFile::link(QStringLiteral("../drive_c"), dev + QStringLiteral("c:")));
+    QVERIFY(QFile::link(QStringLiteral("/"), dev + QStringLiteral("z:")));
+    QVERIFY(QFile::link(m_prefix + QStringLiteral("/drive_c/games"), dev + QStringLiteral("e:")));
+    QVERIFY(QFile::link(root + QStringLiteral("/nowhere"), dev + QStringLiteral("d:")));
+    QVERIFY(QFile::link(QStringLiteral("/dev/null"), dev + QStringLiteral("com1")));
+    QVERIFY(QFile::link(m_outside, root + QStringLiteral("/paintlink")));
+}
+
+void TestPlatform::drives()
+{
+    const WineDosPaths paths(m_prefix);
+    QStringList table;
+    for (const WineDosPaths::Drive &d : paths.drives())
+        table << QString(d.letter) + QLatin1Char('=') + d.root;
+    QCOMPARE(table, (QStringList{"C=" + m_prefix + "/drive_c", "E=" + m_prefix + "/drive_c/games", "Z=/"}));
+}
+
+void TestPlatform::toDos_data()
+{
+    QTest::addColumn<QString>("native"); // relative to the temporary folder unless absolute
+    QTest::addColumn<QString>("dos");    // "<root>" stands for the temporary folder's DOS path
+    QTest::newRow("inside drive_c") << "prefix/drive_c/Halvern/Kestrow" << "C:\\Halvern\\Kestrow";
+    QTest::newRow("drive_c itself") << "prefix/drive_c" << "C:\\";
+    QTest::newRow("longest drive root wins") << "prefix/drive_c/games/x.vol" << "E:\\x.vol";
+    QTest::newRow("outside the prefix") << "home/me/paint" << "<root>\\home\\me\\paint";
+    QTest::newRow("through a link") << "paintlink" << "<root>\\home\\me\\paint";
+    QTest::newRow("missing part below an existing folder") << "prefix/drive_c/users/Me/New Folder/x"
+                                                           << "C:\\users\\Me\\New Folder\\x";
+    QTest::newRow("filesystem root") << "/" << "Z:\\";
+    QTest::newRow("DOS path given back") << "C:\\Already\\Dos" << "C:\\Already\\Dos";
+}
+
+void TestPlatform::toDos()
+{
+    QFETCH(QString, native);
+    QFETCH(QString, dos);
+    const QString root = QFileInfo(m_dir.path()).canonicalFilePath();
+    const QString path = native.startsWith(QLatin1Char('/')) || native.contains(QLatin1Char(':'))
+        ? native
+        : root + QLatin1Char('/') + native;
+    const QString rootDos = QStringLiteral("Z:") + QString(root).replace(QLatin1Char('/'), QLatin1Char('\\'));
+    QCOMPARE(WineDosPaths(m_prefix).toDos(path), QString(dos).replace(QStringLiteral("<root>"), rootDos));
+}
+
+void TestPlatform::toNative_data()
+{
+    QTest::addColumn<QString>("dos");
+    QTest::addColumn<QString>("native"); // relative to the prefix, or absolute
+    QTest::newRow("exact case") << "C:\\Halvern\\Kestrow" << "drive_c/Halvern/Kestrow";
+    QTest::newRow("other letter case") << "c:\\HALVERN\\kestrow\\BASE\\skins" << "drive_c/Halvern/Kestrow/base/Skins";
+    QTest::newRow("forward slashes and doubled separators") << "C:/users//me/paint" << "drive_c/users/Me/Paint";
+    QTest::newRow("missing tail kept as typed") << "C:\\Users\\ME\\NewOne\\Deeper" << "drive_c/users/Me/NewOne/Deeper";
+    QTest::newRow("dot-dot clamped at the root") << "C:\\..\\..\\games\\..\\Halvern" << "drive_c/Halvern";
+    QTest::newRow("drive root") << "C:\\" << "drive_c";
+    QTest::newRow("Z: is the file system") << "Z:\\tmp" << "/tmp";
+    QTest::newRow("native path as is") << "/usr/share" << "/usr/share";
+    QTest::newRow("dangling drive") << "D:\\x" << "";
+    QTest::newRow("unknown drive") << "Q:\\x" << "";
+}
+
+void TestPlatform::toNative()
+{
+    QFETCH(QString, dos);
+    QFETCH(QString, native);
+    const QString expected = native.isEmpty() || native.startsWith(QLatin1Char('/'))
+        ? native
+        : m_prefix + QLatin1Char('/') + native;
+    QCOMPARE(WineDosPaths(m_prefix).toNative(dos), expected);
+}
+
+void TestPlatform::noPrefix()
+{
+    const WineDosPaths paths(m_dir.filePath(QStringLiteral("no-such-prefix")));
+    QCOMPARE(paths.drives().size(), 1);
+    QCOMPARE(paths.toDos(m_outside), QStringLiteral("Z:") + QString(m_outside).replace(QLatin1Char('/'), QLatin1Char('\\')));
+    QCOMPARE(paths.toNative(QStringLiteral("z:\\usr")), QStringLiteral("/usr"));
+    QCOMPARE(paths.toNative(QStringLiteral("C:\\x")), QString());
+}
+
+void TestPlatform::oemCodePage_data()
+{
+    QTest::addColumn<QByteArray>("systemReg");
+    QTest::addColumn<int>("page");
+    const QByteArray head = "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n";
+    const QByteArray key = "[System\\\\CurrentControlSet\\\\Control\\\\Nls\\\\CodePage] 1700000000\n"
+                           "#time=1d0\n\"ACP\"=\"1252\"\n\"MACCP\"=\"10000\"\n";
+    QTest::newRow("850") << head + key + "\"OEMCP\"=\"850\"\n\n[Other]\n" << 850;
+    QTest::newRow("866, key in other letter case")
+        << head + QByteArray(key).replace("CodePage", "Codepage") + "\"OEMCP\"=\"866\"\n" << 866;
+    QTest::newRow("value missing") << head + key + "\n[Other]\n\"OEMCP\"=\"850\"\n" << 437;
+    QTest::newRow("unsupported page") << head + key + "\"OEMCP\"=\"65001\"\n" << 437;
+    QTest::newRow("not a number") << head + key + "\"OEMCP\"=\"x\"\n" << 437;
+    QTest::newRow("no file") << QByteArray() << 437;
+}
+
+void TestPlatform::oemCodePage()
+{
+    QFETCH(QByteArray, systemReg);
+    QFETCH(int, page);
+    QTemporaryDir prefix;
+    if (!systemReg.isEmpty())
+        QVERIFY(writeFile(prefix.filePath(QStringLiteral("system.reg")), systemReg));
+    QCOMPARE(wineOemCodePage(prefix.path()).number(), page);
+}
+
+void TestPlatform::runnerWithoutWine()
+{
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", m_dir.filePath(QStringLiteral("empty-bin")).toLocal8Bit());
+    bool thrown = false;
+    try {
+        makeNativeScriptRunner()->start(QStringLiteral("/x/Compile.bat"));
+    } catch (const AppError &error) {
+        thrown = true;
+        QCOMPARE(error.number(), ErrorNumber::CannotStart);
+        QVERIFY2(error.description().contains(QStringLiteral("\"wine\"")), qPrintable(error.description()));
+    }
+    qputenv("PATH", oldPath);
+    QVERIFY(thrown);
+}
+
+void TestPlatform::runnerStartsWine()
+{
+    // A stand-in "wine" that records its arguments, one a line.
+    const QString bin = m_dir.filePath(QStringLiteral("bin"));
+    const QString record = m_dir.filePath(QStringLiteral("args.txt"));
+    QVERIFY(QDir().mkpath(bin));
+    QVERIFY(writeFile(bin + QStringLiteral("/wine"),
+                      "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"" + record.toLocal8Bit()
+                          + ".part\"\nmv \"" + record.toLocal8Bit() + ".part\" \"" + record.toLocal8Bit() + "\"\n"));
+    QVERIFY(QFile::setPermissions(bin + QStringLiteral("/wine"),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", bin.toLocal8Bit() + ":/usr/bin:/bin");
+    const QString script = QStringLiteral("/some where/Compile.bat");
+    makeNativeScriptRunner()->start(script);
+    qputenv("PATH", oldPath);
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(record), 10000);
+    QFile file(record);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("start\n/unix\n/some where/Compile.bat\n"));
+}
+
+QTEST_GUILESS_MAIN(TestPlatform)
+#include "tst_platform.moc"
