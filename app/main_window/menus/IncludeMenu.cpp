@@ -1,0 +1,201 @@
+#include "IncludeMenu.h"
+
+#include "AppError.h"
+#include "BatchText.h"
+#include "Prompts.h"
+#include "TsfFile.h"
+
+#include <QAction>
+#include <QDir>
+#include <QDirIterator>
+#include <QMenu>
+
+namespace brannock {
+
+void ToggleCheck(QAction *entry)
+{
+    if (entry && entry->isCheckable())
+        entry->setChecked(!entry->isChecked());
+}
+
+IncludeMenu::IncludeMenu(Prompts &boxes, QString programFolder, std::function<CodePage()> scriptCodePage,
+                         QObject *parent)
+    : QObject(parent),
+      m_boxes(boxes),
+      m_programFolder(std::move(programFolder)),
+      m_scriptCodePage(std::move(scriptCodePage))
+{
+    m_mnuInc = new QMenu(QStringLiteral("IncludeMenu"));
+    m_mnuInc->setObjectName(QStringLiteral("mnuInc"));
+    createBuiltInMenus();
+    createUserCreatedMenu();
+}
+
+IncludeMenu::~IncludeMenu()
+{
+    delete m_mnuInc;
+}
+
+QAction *IncludeMenu::makeAction(QMenu *menu, const QString &name, const QString &text)
+{
+    QAction *action = menu->addAction(text);
+    action->setObjectName(name);
+    m_actions.insert(name, action);
+    return action;
+}
+
+void IncludeMenu::createBuiltInMenus()
+{
+    for (const SkinGroupInfo &info : SkinCatalogue::groups()) {
+        QMenu *menu = m_mnuInc->addMenu(info.caption);
+        menu->setObjectName(info.menuName);
+        menu->menuAction()->setObjectName(info.menuName);
+        m_groupMenus.insert(info.group, menu);
+
+        for (const SkinItem *item : SkinCatalogue::menuOrder(info.group)) {
+            // A checkable entry flips its own mark when chosen: that is its whole handler.
+            QAction *entry = makeAction(menu, item->menuItem, item->caption);
+            entry->setCheckable(true);
+            entry->setChecked(info.group == SkinGroup::Team);
+        }
+        menu->addSeparator()->setObjectName(info.separatorName);
+        QAction *toggle = makeAction(menu, info.toggleName, info.toggleCaption);
+        const SkinGroup group = info.group;
+        connect(toggle, &QAction::triggered, this, [this, group] { toggleGroup(group); });
+    }
+
+    m_mnuInc->addSeparator()->setObjectName(QStringLiteral("mnuISep1"));
+    QAction *all = makeAction(m_mnuInc, QStringLiteral("mnuTggl"), QStringLiteral("Toggle &All(Non-User-created)"));
+    connect(all, &QAction::triggered, this, &IncludeMenu::mnuTggl_Click);
+    m_mnuInc->addSeparator()->setObjectName(QStringLiteral("mnuISep2"));
+}
+
+void IncludeMenu::createUserCreatedMenu()
+{
+    m_mnuUC = m_mnuInc->addMenu(QStringLiteral("&User-Created"));
+    m_mnuUC->setObjectName(QStringLiteral("mnuUC"));
+    m_mnuUC->menuAction()->setObjectName(QStringLiteral("mnuUC"));
+
+    QAction *add = makeAction(m_mnuUC, QStringLiteral("mnuUCAdd"), QStringLiteral("&Add Support..."));
+    connect(add, &QAction::triggered, this, &IncludeMenu::addSupportRequested);
+    QAction *rebuild = makeAction(m_mnuUC, QStringLiteral("mnuRebuildUCI"), QStringLiteral("&Rebuild Menu"));
+    connect(rebuild, &QAction::triggered, this, &IncludeMenu::BuildUCIMenu);
+
+    m_mnuUCIs0 = m_mnuUC->addSeparator();
+    m_mnuUCIs0->setObjectName(QStringLiteral("mnuUCIs"));
+    m_mnuUCIs0->setData(0);
+    m_mnuUCSep1 = m_mnuUC->addSeparator();
+    m_mnuUCSep1->setObjectName(QStringLiteral("mnuUCSep1"));
+    QAction *allUser = makeAction(m_mnuUC, QStringLiteral("mnuTAUC"), QStringLiteral("Toggle &All(User-created)"));
+    connect(allUser, &QAction::triggered, this, &IncludeMenu::mnuTAUC_Click);
+}
+
+QMenu *IncludeMenu::groupMenu(SkinGroup group) const
+{
+    return m_groupMenus.value(group);
+}
+
+QAction *IncludeMenu::action(const QString &controlName) const
+{
+    return m_actions.value(controlName);
+}
+
+bool IncludeMenu::isTicked(const SkinItem &item) const
+{
+    const QAction *entry = action(item.menuItem);
+    return entry && entry->isChecked();
+}
+
+QStringList IncludeMenu::tickedUserEntries() const
+{
+    QStringList texts;
+    for (const QAction *entry : m_userEntries)
+        if (entry->isChecked())
+            texts << entry->text();
+    return texts;
+}
+
+void IncludeMenu::toggleGroup(SkinGroup group)
+{
+    for (const SkinItem *item : SkinCatalogue::menuOrder(group))
+        ToggleCheck(action(item->menuItem));
+}
+
+void IncludeMenu::mnuTggl_Click()
+{
+    for (const SkinGroupInfo &info : SkinCatalogue::groups())
+        toggleGroup(info.group);
+}
+
+void IncludeMenu::mnuTAUC_Click()
+{
+    for (QAction *entry : std::as_const(m_userEntries))
+        ToggleCheck(entry);
+}
+
+void IncludeMenu::removeUserEntries()
+{
+    const QList<QAction *> old = std::exchange(m_userEntries, {});
+    for (QAction *entry : old) {
+        m_mnuUC->removeAction(entry);
+        delete entry;
+    }
+}
+
+void IncludeMenu::addUserEntry(const QString &fileName, const CodePage &scriptPage)
+{
+    if (m_userEntries.size() >= kMaxUserEntries)
+        throw AppError(ErrorNumber::BadArgument,
+                       QStringLiteral("The User-Created menu holds at most %1 entries; \"%2\" and the "
+                                      "files listed after it get none.")
+                           .arg(kMaxUserEntries)
+                           .arg(fileName));
+
+    // A new element starts like element 0, a separator, until its text is known.
+    auto *entry = new QAction(m_mnuUC);
+    entry->setObjectName(QStringLiteral("mnuUCIs"));
+    entry->setSeparator(true);
+    entry->setData(int(m_userEntries.size() + 1));
+    m_mnuUC->insertAction(m_mnuUCSep1, entry);
+    m_userEntries.append(entry);
+
+    const QString path = QDir(m_programFolder).filePath(fileName);
+    const QString line = tsf::readFirstLine(path);
+    const QString description = tsf::descriptionOf(line, path);
+    entry->setSeparator(false);
+    entry->setText(description + QStringLiteral(" * ") + fileName);
+    entry->setCheckable(true);
+
+    const QString palette = tsf::paletteOf(line, path);
+    const QString skinFile = tsf::skinFileOf(line, path);
+
+    // Players share these files: a field that could change what a line of Compile.bat runs
+    // is reported here, and the build leaves such an item out.
+    const QString shown = QDir::toNativeSeparators(path);
+    if (const QString problem = batch::paletteWordProblem(palette, scriptPage); !problem.isEmpty())
+        throw AppError(ErrorNumber::BadArgument,
+                       QStringLiteral("The palette \"%1\" in \"%2\" %3; it cannot go into Compile.bat.")
+                           .arg(palette, shown, problem));
+    if (const QString problem = batch::quotedTextProblem(skinFile, scriptPage); !problem.isEmpty())
+        throw AppError(ErrorNumber::BadArgument,
+                       QStringLiteral("The skin file name \"%1\" in \"%2\" %3; it cannot go into Compile.bat.")
+                           .arg(skinFile, shown, problem));
+}
+
+void IncludeMenu::BuildUCIMenu()
+{
+    removeUserEntries();
+    try {
+        const CodePage scriptPage = m_scriptCodePage();
+        QDirIterator listing(m_programFolder, {QStringLiteral("*.tsf")}, QDir::Files | QDir::NoDotAndDotDot);
+        while (listing.hasNext()) {
+            listing.next();
+            addUserEntry(listing.fileName(), scriptPage);
+        }
+    } catch (const AppError &error) {
+        m_boxes.message(QStringLiteral("UCI Menu Build Error!"), error.report(), PromptButtons::Ok,
+                        PromptIcon::Exclamation);
+    }
+}
+
+} // namespace brannock

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "IncludePictures.h"
+
+#include <QAbstractButton>
+#include <QList>
+#include <QObject>
+#include <QPixmap>
+#include <QPoint>
+
+#include <functional>
+
+class QMenu;
+
+namespace brannock {
+
+class IncludeMenu;
+
+/// A picture button of the include panel: shows its built-in picture, pressed one pixel in.
+class IncludeButton final : public QAbstractButton {
+    Q_OBJECT
+public:
+    IncludeButton(IncludePicture picture, QSize size, QWidget *parent);
+    QSize sizeHint() const override { return m_picture.size(); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPixmap m_picture;
+};
+
+/// The eight picture buttons of the include panel. Category buttons pop up their sub-menu
+/// just below the main window's bottom-left corner; the toggle buttons run the all-items
+/// toggles.
+class IncludePanel final : public QObject {
+    Q_OBJECT
+public:
+    /// The buttons become children of `host`, which stands at `hostOrigin` in the main
+    /// window (pass the main window itself and {0, 0}, or the panel `IncModule` and {8, 215}).
+    IncludePanel(IncludeMenu &menu, QWidget *host, QPoint hostOrigin = {});
+    Q_DISABLE_COPY(IncludePanel)
+
+    /// The button with that control name (xmnuTeam ... xbtnToggleEx), or null.
+    IncludeButton *button(const QString &controlName) const;
+    QList<IncludeButton *> buttons() const { return m_buttons; }
+
+    /// Where the category sub-menus appear, in screen coordinates: x 7 and one pixel below
+    /// the main window's inner height, in the main window.
+    QPoint popUpPosition() const;
+
+    /// Replaces how a sub-menu is shown (tests); the default is QMenu::popup.
+    void setPopUpHandler(std::function<void(QMenu *, QPoint)> handler) { m_popUp = std::move(handler); }
+
+private:
+    IncludeButton *addButton(const char *name, IncludePicture picture, QPoint mainWindowPos, int width,
+                             const QString &tip);
+    void popUp(QMenu *menu);
+
+    IncludeMenu &m_menu;
+    QWidget *m_host;
+    QPoint m_hostOrigin;
+    QList<IncludeButton *> m_buttons;
+    std::function<void(QMenu *, QPoint)> m_popUp;
+};
+
+} // namespace brannock

@@ -1,0 +1,353 @@
+#include "AppError.h"
+#include "FakePrompts.h"
+#include "IncludeMenu.h"
+#include "SkinCatalogue.h"
+
+#include <QAction>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace brannock;
+using brannock::test::FakePrompts;
+
+namespace {
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QStringList objectNames(const QMenu *menu)
+{
+    QStringList names;
+    for (const QAction *a : menu->actions())
+        names << a->objectName();
+    return names;
+}
+
+/// The .tsf names in the order the program folder lists them.
+QStringList listingOrder(const QString &folder)
+{
+    QStringList names;
+    QDirIterator it(folder, {QStringLiteral("*.tsf")}, QDir::Files);
+    while (it.hasNext()) {
+        it.next();
+        names << it.fileName();
+    }
+    return names;
+}
+
+struct Harness {
+    QTemporaryDir dir;
+    FakePrompts boxes;
+    IncludeMenu menu{boxes, dir.path(), [] { return *CodePage::byNumber(437); }};
+
+    QAction *entry(const QString &name) const { return menu.action(name); }
+    void trigger(const QString &name) const { menu.action(name)->trigger(); }
+    QString file(const QString &name) const { return dir.filePath(name); }
+    QStringList userTexts() const
+    {
+        QStringList texts;
+        for (const QAction *a : menu.userEntries())
+            texts << (a->isSeparator() ? QStringLiteral("<separator>") : a->text());
+        return texts;
+    }
+    /// The marks of all 31 built-in items, in catalogue order.
+    QList<bool> marks() const
+    {
+        QList<bool> result;
+        for (const SkinItem &item : SkinCatalogue::items())
+            result << menu.isTicked(item);
+        return result;
+    }
+};
+
+} // namespace
+
+class TestIncludeMenu final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void freshStartTicksExactlyTheTeamItems();
+    void menuTreeOrder();
+    void choosingAnEntryFlipsItsMark();
+    void categoryToggleInvertsMixedMarks_data();
+    void categoryToggleInvertsMixedMarks();
+    void toggleAllLeavesUserEntries();
+    void addSupportIsSignalled();
+
+    void buildListsDefinitionsInFolderOrder();
+    void buildSkipsSubFoldersAndFolders();
+    void rebuildUnchecksAndFollowsTheFolder();
+    void toggleAllUserCreated();
+    void buildFailureKeepsEarlierEntries_data();
+    void buildFailureKeepsEarlierEntries();
+};
+
+void TestIncludeMenu::freshStartTicksExactlyTheTeamItems()
+{
+    Harness h;
+    QCOMPARE(SkinCatalogue::items().size(), 31);
+    int ticked = 0;
+    for (const SkinItem &item : SkinCatalogue::items()) {
+        QVERIFY2(h.entry(item.menuItem), qPrintable(item.menuItem));
+        QCOMPARE(h.menu.isTicked(item), item.group == SkinGroup::Team);
+        ticked += h.menu.isTicked(item);
+    }
+    QCOMPARE(ticked, 8);
+    QVERIFY(h.menu.tickedUserEntries().isEmpty());
+}
+
+void TestIncludeMenu::menuTreeOrder()
+{
+    Harness h;
+    QCOMPARE(h.menu.includeMenu()->objectName(), QStringLiteral("mnuInc"));
+    QCOMPARE(h.menu.includeMenu()->title(), QStringLiteral("IncludeMenu"));
+    QCOMPARE(objectNames(h.menu.includeMenu()),
+             (QStringList{"mnuTSkins", "mnuFSkins", "mnuTuSkins", "mnuEqSkins", "mnuSSkins", "mnuISep1", "mnuTggl",
+                          "mnuISep2", "mnuUC"}));
+    QCOMPARE(objectNames(h.menu.groupMenu(SkinGroup::Turret)),
+             (QStringList{"mnuTPlas", "mnuTELF", "mnuTRocket", "mnuTIn", "mnuTMort", "mnuTuSep1", "mnuTuAll"}));
+    QCOMPARE(h.entry(QStringLiteral("mnuTuAll"))->text(), QStringLiteral("&Toggle Turret Skins"));
+
+    // With no definition files, the two separators of the user-created menu stand together.
+    QCOMPARE(objectNames(h.menu.userCreatedMenu()),
+             (QStringList{"mnuUCAdd", "mnuRebuildUCI", "mnuUCIs", "mnuUCSep1", "mnuTAUC"}));
+    QStringList captions;
+    for (const QAction *a : h.menu.userCreatedMenu()->actions())
+        captions << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    QCOMPARE(captions, (QStringList{"&Add Support...", "&Rebuild Menu", "-", "-", "Toggle &All(User-created)"}));
+}
+
+void TestIncludeMenu::choosingAnEntryFlipsItsMark()
+{
+    Harness h;
+    const SkinItem *scout = SkinCatalogue::find(u"mnuScout");
+    QVERIFY(scout);
+    h.trigger(QStringLiteral("mnuScout"));
+    QVERIFY(h.menu.isTicked(*scout));
+    h.trigger(QStringLiteral("mnuScout"));
+    QVERIFY(!h.menu.isTicked(*scout));
+
+    ToggleCheck(h.entry(QStringLiteral("mnuTggl"))); // an entry without a mark stays as it is
+    QVERIFY(!h.entry(QStringLiteral("mnuTggl"))->isChecked());
+}
+
+void TestIncludeMenu::categoryToggleInvertsMixedMarks_data()
+{
+    QTest::addColumn<QString>("toggle");
+    QTest::addColumn<int>("group");
+    QTest::addColumn<QStringList>("flipFirst"); ///< entries chosen before the toggle
+    QTest::addColumn<int>("timesToggled");
+
+    QTest::newRow("team once") << "mnuTAll" << int(SkinGroup::Team) << QStringList{} << 1;
+    QTest::newRow("team twice") << "mnuTAll" << int(SkinGroup::Team) << QStringList{} << 2;
+    QTest::newRow("team with light male cleared") << "mnuTAll" << int(SkinGroup::Team) << QStringList{"mnularmor"} << 1;
+    QTest::newRow("flyer mixed") << "mnuFAll" << int(SkinGroup::Flyer) << QStringList{"mnuAPC", "mnuAStand"} << 1;
+    QTest::newRow("turret mixed") << "mnuTuAll" << int(SkinGroup::Turret) << QStringList{"mnuTMort"} << 1;
+    QTest::newRow("equipment mixed") << "mnuEAll" << int(SkinGroup::Equipment) << QStringList{"mnuESP"} << 1;
+    QTest::newRow("station mixed") << "mnuSAll" << int(SkinGroup::Station) << QStringList{"mnuSCP_Y", "mnuSInv"} << 1;
+}
+
+void TestIncludeMenu::categoryToggleInvertsMixedMarks()
+{
+    QFETCH(QString, toggle);
+    QFETCH(int, group);
+    QFETCH(QStringList, flipFirst);
+    QFETCH(int, timesToggled);
+    Harness h;
+    for (const QString &name : flipFirst)
+        h.trigger(name);
+    const QList<bool> before = h.marks();
+    for (int i = 0; i < timesToggled; ++i)
+        h.trigger(toggle);
+
+    const QList<bool> after = h.marks();
+    const bool inverted = timesToggled % 2 == 1;
+    for (qsizetype i = 0; i < after.size(); ++i) {
+        const SkinItem &item = SkinCatalogue::items().at(i);
+        const bool expected = (int(item.group) == group && inverted) ? !before[i] : before[i];
+        QVERIFY2(after[i] == expected, qPrintable(item.menuItem));
+    }
+    if (toggle == QLatin1String("mnuTAll") && flipFirst == QStringList{QStringLiteral("mnularmor")}) {
+        QStringList ticked;
+        for (const SkinItem &item : SkinCatalogue::items())
+            if (h.menu.isTicked(item))
+                ticked << item.menuItem;
+        QCOMPARE(ticked, QStringList{QStringLiteral("mnularmor")});
+    }
+}
+
+void TestIncludeMenu::toggleAllLeavesUserEntries()
+{
+    Harness h;
+    writeFile(h.file(QStringLiteral("a.tsf")), "A*p*a.bmp\r\n");
+    writeFile(h.file(QStringLiteral("b.tsf")), "B*p*b.bmp\r\n");
+    h.menu.BuildUCIMenu();
+    QCOMPARE(h.menu.userEntries().size(), 2);
+    h.menu.userEntries().first()->trigger();
+    const QStringList userTicked = h.menu.tickedUserEntries();
+    QCOMPARE(userTicked.size(), 1);
+
+    h.trigger(QStringLiteral("mnuTggl"));
+    for (const SkinItem &item : SkinCatalogue::items())
+        QCOMPARE(h.menu.isTicked(item), item.group != SkinGroup::Team);
+    QCOMPARE(h.menu.tickedUserEntries(), userTicked);
+}
+
+void TestIncludeMenu::addSupportIsSignalled()
+{
+    Harness h;
+    QSignalSpy spy(&h.menu, &IncludeMenu::addSupportRequested);
+    h.trigger(QStringLiteral("mnuUCAdd"));
+    QCOMPARE(spy.count(), 1);
+}
+
+void TestIncludeMenu::buildListsDefinitionsInFolderOrder()
+{
+    Harness h;
+    writeFile(h.file(QStringLiteral("abc.tsf")), "My skin*p*f.bmp\r\n");
+    writeFile(h.file(QStringLiteral("z.tsf")), "a*b*c\r\n");
+    writeFile(h.file(QStringLiteral("m.tsf")), " spaced *p*f.bmp\r\nsecond line\r\n");
+    writeFile(h.file(QStringLiteral("notes.txt")), "x*y*z\r\n");
+    h.menu.BuildUCIMenu();
+    QVERIFY(h.boxes.calls.isEmpty());
+
+    const QHash<QString, QString> expected{{"abc.tsf", "My skin * abc.tsf"}, {"z.tsf", "a * z.tsf"},
+                                           {"m.tsf", " spaced  * m.tsf"}};
+    QStringList inOrder;
+    for (const QString &name : listingOrder(h.dir.path()))
+        inOrder << expected.value(name);
+    QCOMPARE(h.userTexts(), inOrder);
+
+    // The entries stand between element 0 and mnuUCSep1, each unticked and numbered 1...N.
+    const QList<QAction *> all = h.menu.userCreatedMenu()->actions();
+    QCOMPARE(all.size(), 5 + 3);
+    QCOMPARE(all.at(2)->objectName(), QStringLiteral("mnuUCIs"));
+    QCOMPARE(all.at(6)->objectName(), QStringLiteral("mnuUCSep1"));
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(all.at(3 + i), h.menu.userEntries().at(i));
+        QCOMPARE(all.at(3 + i)->data().toInt(), i + 1);
+        QVERIFY(all.at(3 + i)->isCheckable());
+        QVERIFY(!all.at(3 + i)->isChecked());
+    }
+
+    // Ticked entries are reported in menu order, whatever order they were ticked in.
+    h.menu.userEntries().at(2)->trigger();
+    h.menu.userEntries().at(0)->trigger();
+    QCOMPARE(h.menu.tickedUserEntries(), (QStringList{inOrder.at(0), inOrder.at(2)}));
+}
+
+void TestIncludeMenu::buildSkipsSubFoldersAndFolders()
+{
+    Harness h;
+    QDir folder(h.dir.path());
+    QVERIFY(folder.mkdir(QStringLiteral("sub")));
+    QVERIFY(folder.mkdir(QStringLiteral("folder.tsf")));
+    writeFile(h.file(QStringLiteral("sub/deep.tsf")), "Deep*p*f\r\n");
+    writeFile(h.file(QStringLiteral("top.tsf")), "Top*p*f\r\n");
+    h.menu.BuildUCIMenu();
+    QVERIFY(h.boxes.calls.isEmpty());
+    QCOMPARE(h.userTexts(), QStringList{QStringLiteral("Top * top.tsf")});
+}
+
+void TestIncludeMenu::rebuildUnchecksAndFollowsTheFolder()
+{
+    Harness h;
+    writeFile(h.file(QStringLiteral("a.tsf")), "A*p*f\r\n");
+    writeFile(h.file(QStringLiteral("b.tsf")), "B*p*f\r\n");
+    h.menu.BuildUCIMenu();
+    for (QAction *a : h.menu.userEntries())
+        a->trigger();
+    QCOMPARE(h.menu.tickedUserEntries().size(), 2);
+
+    QVERIFY(QFile::remove(h.file(QStringLiteral("a.tsf"))));
+    writeFile(h.file(QStringLiteral("c.tsf")), "C*p*f\r\n");
+    QCOMPARE(h.menu.userEntries().size(), 2); // nothing changes until the rebuild
+
+    h.trigger(QStringLiteral("mnuRebuildUCI"));
+    QStringList texts = h.userTexts();
+    texts.sort();
+    QCOMPARE(texts, (QStringList{"B * b.tsf", "C * c.tsf"}));
+    QVERIFY(h.menu.tickedUserEntries().isEmpty());
+    QCOMPARE(h.menu.userCreatedMenu()->actions().size(), 5 + 2);
+}
+
+void TestIncludeMenu::toggleAllUserCreated()
+{
+    Harness h;
+    h.trigger(QStringLiteral("mnuTAUC")); // only the separator: nothing happens
+    QVERIFY(h.menu.tickedUserEntries().isEmpty());
+
+    for (const char *name : {"a.tsf", "b.tsf", "c.tsf"})
+        writeFile(h.file(QLatin1String(name)), QByteArray(name) + "*p*f\r\n");
+    h.menu.BuildUCIMenu();
+    const QList<QAction *> entries = h.menu.userEntries();
+    QCOMPARE(entries.size(), 3);
+    entries.at(0)->trigger();
+    const QList<bool> before = h.marks();
+    h.trigger(QStringLiteral("mnuTAUC"));
+    QCOMPARE(h.menu.tickedUserEntries(), (QStringList{entries.at(1)->text(), entries.at(2)->text()}));
+    QCOMPARE(h.marks(), before); // the built-in marks stay
+}
+
+void TestIncludeMenu::buildFailureKeepsEarlierEntries_data()
+{
+    QTest::addColumn<QByteArray>("badContent");
+    QTest::addColumn<QString>("badEntry"); ///< the failing file's entry; %1 is its file name
+    QTest::addColumn<int>("errorNumber");
+    QTest::addColumn<QString>("mentioned"); ///< a text the report must hold
+
+    QTest::newRow("no star") << QByteArray("no separators\r\n") << "<separator>" << 5 << "";
+    QTest::newRow("one star") << QByteArray("Desc*only one\r\n") << "Desc * %1" << 5 << "";
+    QTest::newRow("empty file") << QByteArray() << "<separator>" << 62 << "";
+    QTest::newRow("palette that runs a command")
+        << QByteArray("Desc*pal1 & del *\r\nx\r\n") << "Desc * %1" << 5 << "\"pal1 & del \"";
+    QTest::newRow("palette that looks like an option") << QByteArray("Desc*/q*f.bmp") << "Desc * %1" << 5 << "";
+    QTest::newRow("skin file that closes the quote")
+        << QByteArray("Desc*pal*x\" & calc & \".bmp") << "Desc * %1" << 5 << "skin file";
+    QTest::newRow("skin file with a variable") << QByteArray("Desc*pal*%PATH%.bmp") << "Desc * %1" << 5 << "%";
+    QTest::newRow("skin file the console page cannot hold")
+        << QByteArray("Desc*pal*\x80uro.bmp") << "Desc * %1" << 5 << "437";
+}
+
+void TestIncludeMenu::buildFailureKeepsEarlierEntries()
+{
+    QFETCH(QByteArray, badContent);
+    QFETCH(QString, badEntry);
+    QFETCH(int, errorNumber);
+    QFETCH(QString, mentioned);
+    Harness h;
+    for (const char *name : {"one.tsf", "two.tsf", "three.tsf"})
+        writeFile(h.file(QLatin1String(name)), QByteArray(name).toUpper() + "*lush*ok.bmp\r\n");
+    const QStringList order = listingOrder(h.dir.path());
+    const QString bad = order.at(1);
+    writeFile(h.file(bad), badContent);
+
+    h.menu.BuildUCIMenu();
+    QCOMPARE(h.boxes.calls.size(), 1);
+    const auto &box = h.boxes.calls.first();
+    QCOMPARE(box.title, QStringLiteral("UCI Menu Build Error!"));
+    QCOMPARE(box.buttons, PromptButtons::Ok);
+    QCOMPARE(box.icon, PromptIcon::Exclamation);
+    QVERIFY2(box.text.startsWith(QStringLiteral("Error %1:\r\n").arg(errorNumber)), qPrintable(box.text));
+    QVERIFY2(box.text.contains(bad), qPrintable(box.text));
+    QVERIFY2(box.text.contains(mentioned), qPrintable(box.text));
+
+    const QString first = order.at(0).toUpper() + QStringLiteral(" * ") + order.at(0);
+    QCOMPARE(h.userTexts(), (QStringList{first, badEntry.arg(bad)}));
+
+    // The entry made before the failing file still works.
+    h.menu.userEntries().first()->trigger();
+    QCOMPARE(h.menu.tickedUserEntries(), QStringList{first});
+}
+
+QTEST_MAIN(TestIncludeMenu)
+#include "tst_includemenu.moc"
