@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace brannock {
+
+/// `value` brought to the nearest whole number, a half going to the even neighbour.
+double roundHalfEven(double value);
+
+/// The value of a decimal number text: optional surrounding blanks, an optional sign,
+/// digits with an optional fraction and exponent ("  -1.5e2 "). nullopt when the text is
+/// not such a number (the empty text is not). Too large a number gives an infinity.
+std::optional<double> parseDecimal(QStringView text);
+
+/// The outcome of checking one colour field.
+struct ColourCheck {
+    int component = 0;               ///< 0 to 255, for the preview
+    std::optional<QString> replaced; ///< the text the field must show instead, if any
+};
+
+/// Checks a colour field's text: not numeric gives 0 and "0"; otherwise the nearest whole
+/// number (half to even) is used when it lies in 0..255 and the text stays as typed, and
+/// anything beyond gives "255" or "0".
+ColourCheck checkColourText(QStringView text);
+
+} // namespace brannock

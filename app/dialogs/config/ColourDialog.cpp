@@ -1,0 +1,148 @@
+#include "ColourDialog.h"
+
+#include "AppError.h"
+#include "ColourCheck.h"
+#include "Prompts.h"
+#include "SettingsStore.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace brannock {
+
+namespace {
+
+const std::array<ColourDialogKind, 3> kKinds{{
+    {"FrmColor1", "Color 1", {schema::ColorR1, schema::ColorG1, schema::ColorB1}},
+    {"FrmColor2", "Color 2", {schema::ColorR2, schema::ColorG2, schema::ColorB2}},
+    {"FrmColorTxt", "Text Color", {schema::ColorTxtR, schema::ColorTxtG, schema::ColorTxtB}},
+}};
+
+struct FieldLook {
+    const char *name;
+    QColor background;
+    QColor text;
+};
+
+const std::array<FieldLook, 3> kFieldLooks{{
+    {"TxtR", QColor(128, 0, 0), QColor(255, 0, 0)},
+    {"TxtG", QColor(0, 128, 0), QColor(0, 255, 0)},
+    {"TxtB", QColor(0, 0, 128), QColor(0, 0, 255)},
+}};
+
+const QString kDefaultComponent = QStringLiteral("255");
+
+} // namespace
+
+const ColourDialogKind &colourDialogKind(ColourTarget target)
+{
+    return kKinds[std::size_t(target)];
+}
+
+ColourDialog::ColourDialog(SettingsStore &store, Prompts &prompts, ColourTarget target, QWidget *parent)
+    : QDialog(parent), m_store(store), m_prompts(prompts), m_kind(colourDialogKind(target))
+{
+    setObjectName(QString::fromLatin1(m_kind.objectName));
+    setWindowTitle(QString::fromLatin1(m_kind.caption));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    auto *frame = new QGroupBox(this);
+    frame->setObjectName(QStringLiteral("FramColor"));
+    auto *fields = new QVBoxLayout;
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        auto *field = new QLineEdit(frame);
+        field->setObjectName(QString::fromLatin1(kFieldLooks[i].name));
+        QPalette colours = field->palette();
+        colours.setColor(QPalette::Base, kFieldLooks[i].background);
+        colours.setColor(QPalette::Text, kFieldLooks[i].text);
+        field->setPalette(colours);
+        field->setFixedWidth(70);
+        connect(field, &QLineEdit::textChanged, this, &ColourDialog::ValidateColour);
+        fields->addWidget(field);
+        m_fields[i] = field;
+    }
+    m_picClr = new QFrame(frame);
+    m_picClr->setObjectName(QStringLiteral("PicClr"));
+    m_picClr->setFrameShape(QFrame::Box);
+    m_picClr->setFixedSize(72, 72);
+    m_picClr->setAutoFillBackground(true);
+    QPalette preview = m_picClr->palette();
+    preview.setColor(QPalette::Window, Qt::white);
+    m_picClr->setPalette(preview);
+
+    auto *inFrame = new QHBoxLayout(frame);
+    inFrame->addLayout(fields);
+    inFrame->addWidget(m_picClr);
+
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("CmdOK"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &ColourDialog::CmdOK_Click);
+    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("CmdCancel"));
+    cancel->setAutoDefault(false);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addLayout(buttons);
+    setFixedSize(sizeHint());
+
+    // Load: each field from its key (missing keys show "255"); every setting is checked.
+    for (std::size_t i = 0; i < m_fields.size(); ++i)
+        m_fields[i]->setText(m_store.ReadSetting(m_kind.keys[i], kDefaultComponent));
+}
+
+QColor ColourDialog::previewColour() const
+{
+    return m_picClr->palette().color(QPalette::Window);
+}
+
+void ColourDialog::ValidateColour()
+{
+    // Replacing a field's text below is itself a change; the replacement is always valid,
+    // so the nested check is skipped rather than run again to the same result.
+    if (m_validating)
+        return;
+    m_validating = true;
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        const ColourCheck check = checkColourText(m_fields[i]->text());
+        m_components[i] = check.component;
+        if (check.replaced)
+            m_fields[i]->setText(*check.replaced);
+    }
+    m_validating = false;
+    QPalette preview = m_picClr->palette();
+    preview.setColor(QPalette::Window, QColor(m_components[0], m_components[1], m_components[2]));
+    m_picClr->setPalette(preview);
+}
+
+void ColourDialog::SaveColour()
+{
+    for (std::size_t i = 0; i < m_fields.size(); ++i)
+        m_store.WriteSetting(m_kind.keys[i], m_fields[i]->text());
+}
+
+void ColourDialog::CmdOK_Click()
+{
+    try {
+        SaveColour();
+    } catch (const AppError &error) {
+        // Nothing closes on a failed save: the typed colour is still there to retry or cancel.
+        m_prompts.message(QStringLiteral("Color Error!"), error.report(), PromptButtons::Ok,
+                          PromptIcon::Exclamation);
+        return;
+    }
+    accept();
+}
+
+} // namespace brannock
