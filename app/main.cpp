@@ -6,6 +6,24 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
+#include <QTimer>
+
+namespace {
+
+/// For start-up benchmarks (BRANNOCK_QUIT_AT_FIRST_FRAME set): ends the program once the
+/// main window has painted its first frame.
+class QuitAtFirstFrame final : public QObject {
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        return false;
+    }
+};
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -20,6 +38,9 @@ int main(int argc, char *argv[])
     brannock::QtPrompts prompts(nullptr);
     window = new brannock::FrmMain({store, prompts, band, QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
                                     brannock::commandLineText(QCoreApplication::arguments())});
+    QuitAtFirstFrame quitAtFirstFrame;
+    if (!qEnvironmentVariableIsEmpty("BRANNOCK_QUIT_AT_FIRST_FRAME"))
+        window->installEventFilter(&quitAtFirstFrame);
     window->Form_Load();
     const int result = QApplication::exec();
     delete window;

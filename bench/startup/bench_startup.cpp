@@ -1,0 +1,63 @@
+// Start-up of the main window: in process (construction and load) and as a whole program
+// from exec to its first painted frame, beside a bare Qt window for comparison.
+#include "FakePrompts.h"
+#include "FakeTopmostBand.h"
+#include "FrmMain.h"
+#include "SettingsStore.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+using namespace brannock;
+
+static void BM_FrmMainConstructAndLoad(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    SettingsStore store(folder.filePath(QStringLiteral("settings.ini")));
+    test::FakePrompts prompts;
+    test::FakeTopmostBand band;
+    for (auto _ : state) {
+        FrmMain window({store, prompts, band, QDir::toNativeSeparators(folder.path()), QStringLiteral("/noexec/")});
+        window.Form_Load();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(window.isVisible());
+    }
+}
+BENCHMARK(BM_FrmMainConstructAndLoad)->Unit(benchmark::kMillisecond);
+
+static void runToFirstFrame(benchmark::State &state, const char *program)
+{
+    QTemporaryDir config;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    env.insert(QStringLiteral("BRANNOCK_QUIT_AT_FIRST_FRAME"), QStringLiteral("1"));
+    for (auto _ : state) {
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(QString::fromUtf8(program), {QStringLiteral("/noexec/")});
+        if (!process.waitForFinished(30000) || process.exitCode() != 0) {
+            state.SkipWithError("the program did not reach its first frame");
+            return;
+        }
+    }
+}
+
+static void BM_ProcessToFirstFrame_Brannock(benchmark::State &state) { runToFirstFrame(state, BRANNOCK_EXE); }
+static void BM_ProcessToFirstFrame_BareQtWindow(benchmark::State &state) { runToFirstFrame(state, BARE_EXE); }
+BENCHMARK(BM_ProcessToFirstFrame_BareQtWindow)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_ProcessToFirstFrame_Brannock)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
