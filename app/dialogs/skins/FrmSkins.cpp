@@ -1,0 +1,308 @@
+#include "FrmSkins.h"
+
+#include "AppError.h"
+#include "LookFiles.h"
+#include "LookGradient.h"
+#include "Prompts.h"
+#include "SettingsStore.h"
+#include "SkinsFolder.h"
+#include "SkinsPreview.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace brannock {
+
+namespace {
+
+constexpr int ClientWidth = 317;
+constexpr int ClientHeight = 276;
+const QString MainCaption = QStringLiteral("Kestrow Wendle VI");
+const QString FailureTitle = QStringLiteral("Skins Error!");
+
+/// A picture box that shows its picture at natural size from the top-left corner, clipped.
+QLabel *pictureBox(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *box = new QLabel(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(geometry);
+    box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return box;
+}
+
+/// An empty sunken box that stands for one of the main window's lists or text boxes.
+void standInBox(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *box = new QFrame(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(geometry);
+    box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    box->setAutoFillBackground(true);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::Base));
+    box->setPalette(palette);
+}
+
+/// A plain fill in the mask colour over the parts of the preview outside the window's shape.
+void maskBox(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *box = new QWidget(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(geometry);
+    box->setAutoFillBackground(true);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Window, QColor(0, 128, 128));
+    box->setPalette(palette);
+}
+
+QLabel *previewLabel(QWidget *preview, const char *name, const QString &text, const QRect &geometry)
+{
+    auto *label = new QLabel(text, preview);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    return label;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(geometry);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QColor drawableColour(const LookRgb &rgb)
+{
+    auto part = [](int v) { return std::clamp(v, 0, 255); };
+    return QColor(part(rgb.red), part(rgb.green), part(rgb.blue));
+}
+
+/// Loads one look file for the preview; a present file that is not a picture is a failure.
+QImage loadLookPicture(const QString &path)
+{
+    QImage picture;
+    if (!picture.load(path))
+        throw AppError(ErrorNumber::PathFileAccess,
+                       QStringLiteral("The look file \"%1\" is not a picture that can be shown.").arg(path));
+    return picture;
+}
+
+} // namespace
+
+FrmSkins::FrmSkins(SettingsStore &store, Prompts &prompts, QString programFolder,
+                   std::function<CurrentLook()> currentLook, std::function<void()> refreshForm,
+                   std::function<void(bool topmost)> setBandAlways, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_store(store), m_prompts(prompts), m_programFolder(std::move(programFolder)),
+      m_currentLook(std::move(currentLook)), m_refreshForm(std::move(refreshForm)),
+      m_setBandAlways(std::move(setBandAlways))
+{
+    setObjectName(QStringLiteral("FrmSkins"));
+    setWindowTitle(QStringLiteral("Brannock Skin Manager"));
+    setModal(false);
+    setFixedSize(ClientWidth, ClientHeight);
+
+    m_cboSkins = new QComboBox(this);
+    m_cboSkins->setObjectName(QStringLiteral("cboSkins"));
+    m_cboSkins->setGeometry(0, 0, 317, 21);
+    m_cboSkins->setEditable(true);
+    m_cboSkins->setInsertPolicy(QComboBox::NoInsert);
+    m_cboSkins->setToolTip(QStringLiteral("Select a skin."));
+
+    m_picPreview = new SkinsPreview(this);
+    m_picPreview->setObjectName(QStringLiteral("picPreview"));
+    m_picPreview->move(0, 23);
+    auto *lblTitle = previewLabel(m_picPreview, "lblTitle", QString(), QRect(152, 2, 148, 24));
+    lblTitle->setAlignment(Qt::AlignCenter);
+    QFont titleFont(QStringLiteral("Tahoma"));
+    titleFont.setPointSizeF(14.25);
+    titleFont.setBold(true);
+    lblTitle->setFont(titleFont);
+    previewLabel(m_picPreview, "lblOFP", QStringLiteral("Open File Prefix"), QRect(186, 28, 127, 16));
+    previewLabel(m_picPreview, "lblSFP", QStringLiteral("Save File Prefix"), QRect(186, 62, 127, 16));
+    previewLabel(m_picPreview, "lblVOL", QStringLiteral("New VOL"), QRect(186, 96, 127, 16));
+
+    // The replica sits at the main window's positions, one pixel right and 24 down.
+    maskBox(this, "picBack1", QRect(188, 155, 112, 51));
+    maskBox(this, "picBack2", QRect(247, 173, 69, 66));
+    maskBox(this, "picBack3", QRect(1, 24, 131, 46));
+    maskBox(this, "picBack4", QRect(132, 45, 18, 25));
+    maskBox(this, "picBack5", QRect(150, 53, 34, 17));
+    standInBox(this, "Picture1", QRect(3, 73, 182, 21));
+    standInBox(this, "picDirLst", QRect(3, 96, 182, 111));
+    standInBox(this, "picOFP", QRect(187, 67, 127, 17));
+    standInBox(this, "picSFP", QRect(187, 101, 127, 17));
+    standInBox(this, "picV", QRect(187, 135, 127, 17));
+    button(this, "cmdMake", QStringLiteral("&Make Skinset"), QRect(3, 209, 81, 28));
+    button(this, "cmdCFG", QStringLiteral("C&onfiguration"), QRect(86, 209, 73, 28));
+    button(this, "cmdSkins", QStringLiteral("&Skins"), QRect(161, 209, 38, 28));
+    button(this, "cmdAbout", QStringLiteral("A&bout"), QRect(201, 209, 43, 28));
+    m_picMin = pictureBox(this, "picMin", QRect(303, 26, 11, 11));
+    m_picExit = pictureBox(this, "picExit", QRect(303, 39, 11, 11));
+    m_picInc = pictureBox(this, "picInc", QRect(303, 154, 11, 16));
+    m_picIcon = pictureBox(this, "picIcon", QRect(135, 26, 16, 16));
+    m_picSysIcon = pictureBox(this, "picSysIcon", QRect(289, 212, 16, 16));
+    m_picSysIcon->setToolTip(QStringLiteral("System Tray Icon"));
+
+    auto *lblNoIncModule = new QLabel(QStringLiteral("(Shown without Include Module)"), this);
+    lblNoIncModule->setObjectName(QStringLiteral("lblNoIncModule"));
+    lblNoIncModule->setGeometry(1, 242, 152, 13);
+    QFont smallFont = lblNoIncModule->font();
+    smallFont.setPixelSize(10);
+    lblNoIncModule->setFont(smallFont);
+
+    auto *cmdOK = button(this, "cmdOK", QStringLiteral("OK"), QRect(157, 242, 49, 34));
+    auto *cmdCncl = button(this, "cmdCncl", QStringLiteral("Cancel"), QRect(206, 242, 111, 34));
+    connect(cmdOK, &QPushButton::clicked, this, &FrmSkins::CmdOK_Click);
+    connect(cmdCncl, &QPushButton::clicked, this, &FrmSkins::cmdCncl_Click);
+    connect(m_cboSkins, &QComboBox::activated, this, &FrmSkins::cboSkins_Click);
+
+    // Form_Load: the list, the title, then the look in use.
+    m_cboSkins->addItems(skinsListEntries(m_programFolder));
+    lblTitle->setText(MainCaption);
+    m_cboSkins->setCurrentIndex(m_cboSkins->findText(CurrentSettingsEntry.toString()));
+    m_cboSkins->setEditText(CurrentSettingsEntry.toString());
+    cboSkins_Click();
+}
+
+FrmSkins::~FrmSkins() = default;
+
+void FrmSkins::cboSkins_Click()
+{
+    const QString text = m_cboSkins->currentText();
+    try {
+        if (text == CurrentSettingsEntry)
+            ShowCurrentLook();
+        else if (text == DefaultEntry)
+            ShowDefaultLook(false);
+        else
+            previewLookFolder(text);
+    } catch (const AppError &error) {
+        reportFailure(error.report());
+    }
+}
+
+void FrmSkins::previewLookFolder(const QString &name)
+{
+    ShowDefaultLook(true);
+    // Only plain names from the Skins folder are looked into.
+    if (!isExistingSkinsEntry(m_programFolder, name))
+        return;
+    const QString folder = lookFolderSetting(name);
+    auto present = [&](const char *file, QString &path) {
+        path = lookFilePath(m_programFolder, folder, QString::fromLatin1(file));
+        return isLookFilePresent(path);
+    };
+    QString path;
+    if (present("back.bmp", path))
+        m_picPreview->setPicture(loadLookPicture(path));
+    const std::pair<const char *, QLabel *> boxes[] = {
+        {"min0.bmp", m_picMin}, {"exit0.bmp", m_picExit}, {"inc0.bmp", m_picInc},
+        {"icon.bmp", m_picIcon}, {"sysicon.ico", m_picSysIcon},
+    };
+    for (const auto &[file, box] : boxes) {
+        if (present(file, path))
+            box->setPixmap(QPixmap::fromImage(loadLookPicture(path)));
+    }
+}
+
+void FrmSkins::ShowCurrentLook()
+{
+    const CurrentLook look = m_currentLook ? m_currentLook() : CurrentLook{};
+    m_picPreview->setPicture(look.background);
+    m_picMin->setPixmap(look.min0);
+    m_picExit->setPixmap(look.exit0);
+    m_picInc->setPixmap(look.inc0);
+    m_picIcon->setPixmap(look.icon);
+    m_picSysIcon->setPixmap(look.sysIcon);
+    setTextColour(drawableColour(readLookColour(m_store, schema::ColorTxtR, schema::ColorTxtG,
+                                                schema::ColorTxtB)));
+}
+
+void FrmSkins::ShowDefaultLook(bool skipGradient)
+{
+    if (!skipGradient) {
+        const QString zero = QStringLiteral("0");
+        LookRgb left, right;
+        left.red = colourComponent(m_store.ReadSetting(schema::ColorR1, zero));
+        right.red = colourComponent(m_store.ReadSetting(schema::ColorR2, zero));
+        left.green = colourComponent(m_store.ReadSetting(schema::ColorG1, zero));
+        right.green = colourComponent(m_store.ReadSetting(schema::ColorG2, zero));
+        left.blue = colourComponent(m_store.ReadSetting(schema::ColorB1, zero));
+        right.blue = colourComponent(m_store.ReadSetting(schema::ColorB2, zero));
+        DrawLookGradient(m_picPreview->surface(), left, right);
+        m_picPreview->update();
+    }
+    setTextColour(drawableColour(readLookColour(m_store, schema::ColorTxtR, schema::ColorTxtG,
+                                                schema::ColorTxtB)));
+    const BuiltInPictures &builtIn = builtInPictures();
+    m_picMin->setPixmap(builtIn.min0bck);
+    m_picExit->setPixmap(builtIn.exit0bck);
+    m_picInc->setPixmap(builtIn.inc0bck);
+    m_picIcon->setPixmap(builtIn.iconbck);
+    m_picSysIcon->setPixmap(builtIn.sysbck);
+}
+
+void FrmSkins::CmdOK_Click()
+{
+    const QString text = m_cboSkins->currentText();
+    try {
+        if (text == DefaultEntry) {
+            m_store.WriteSetting(schema::SkinUse, toQString(schema::No));
+        } else if (text != CurrentSettingsEntry) {
+            if (!isExistingSkinsEntry(m_programFolder, text)) {
+                // The main window steps out of the always-on-top band even while hidden,
+                // so the box is never covered by it.
+                if (m_setBandAlways)
+                    m_setBandAlways(false);
+                m_prompts.message(QStringLiteral("Oops!(Brannock)"), QStringLiteral("Invalid Skin Path"),
+                                  PromptButtons::Ok, PromptIcon::Exclamation);
+                if (m_setBandAlways)
+                    m_setBandAlways(true);
+                return;
+            }
+            m_store.WriteSetting(schema::SkinUse, toQString(schema::Yes));
+            m_store.WriteSetting(schema::SkinPath, lookFolderSetting(text));
+        }
+    } catch (const AppError &error) {
+        reportFailure(error.report());
+        return;
+    }
+    if (text != CurrentSettingsEntry && m_refreshForm)
+        m_refreshForm();
+    accept();
+}
+
+void FrmSkins::cmdCncl_Click()
+{
+    reject();
+}
+
+void FrmSkins::setTextColour(const QColor &colour)
+{
+    for (const char *name : {"lblTitle", "lblOFP", "lblSFP", "lblVOL"}) {
+        auto *label = m_picPreview->findChild<QLabel *>(QString::fromLatin1(name));
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, colour);
+        label->setPalette(palette);
+    }
+}
+
+void FrmSkins::reportFailure(const QString &text)
+{
+    if (m_setBandAlways)
+        m_setBandAlways(false);
+    m_prompts.message(FailureTitle, text, PromptButtons::Ok, PromptIcon::Exclamation);
+    if (m_setBandAlways)
+        m_setBandAlways(true);
+}
+
+} // namespace brannock

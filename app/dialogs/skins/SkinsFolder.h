@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace brannock {
+
+/// The list entries that stand for the look in use and for the built-in look.
+inline constexpr QStringView CurrentSettingsEntry = u"Current Settings";
+inline constexpr QStringView DefaultEntry = u"Default";
+
+/// The Skins dialog's list: every name in the program folder's `Skins` folder (folders and
+/// files alike, hidden ones and "." / ".." left out, sorted without regard to case), then
+/// "Current Settings" and "Default".
+QStringList skinsListEntries(const QString &programFolder);
+
+/// True when `name` is one plain name (not empty, not "." or "..", no separator, drive or
+/// wildcard) that exists, as a folder or a file, in the program folder's `Skins` folder.
+/// Anything else would store a look path that leaves the `Skins` folder or names nothing.
+bool isExistingSkinsEntry(const QString &programFolder, const QString &name);
+
+/// The stored look folder for a `Skins` entry: "Skins\" + name + "\".
+QString lookFolderSetting(const QString &name);
+
+} // namespace brannock
