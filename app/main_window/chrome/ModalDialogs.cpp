@@ -1,0 +1,36 @@
+#include "ModalDialogs.h"
+
+namespace brannock {
+
+ModalDialogs::ModalDialogs(std::function<void()> unsetAoT, std::function<void()> setAoT)
+    : m_unsetAoT(std::move(unsetAoT)), m_setAoT(std::move(setAoT))
+{
+}
+
+void ModalDialogs::openAbout(const std::function<void()> &showModal)
+{
+    open(m_aboutOpen, showModal);
+}
+
+void ModalDialogs::openCfg(const std::function<void()> &showModal)
+{
+    open(m_cfgOpen, showModal);
+}
+
+void ModalDialogs::open(bool &flag, const std::function<void()> &showModal)
+{
+    if (m_aboutOpen || m_cfgOpen)
+        return;
+    m_unsetAoT();
+    flag = true;
+    try {
+        showModal();
+    } catch (...) {
+        flag = false; // a failed dialog must not block both buttons for good
+        throw;
+    }
+    flag = false;
+    m_setAoT();
+}
+
+} // namespace brannock

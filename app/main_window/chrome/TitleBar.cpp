@@ -1,0 +1,85 @@
+#include "TitleBar.h"
+
+#include <QMenu>
+#include <QMouseEvent>
+
+namespace brannock {
+
+TitleBar::TitleBar(QWidget *parent) : QLabel(parent)
+{
+    setObjectName(QStringLiteral("Titlebar"));
+    setAlignment(Qt::AlignCenter);
+    setAutoFillBackground(false); // the background shows behind the text
+    setFont(titleFont());
+}
+
+QFont TitleBar::titleFont()
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setStyleHint(QFont::SansSerif);
+    // 14.25 pt on a 96 dpi screen, kept in pixels so the caption fits its 24-pixel label
+    // whatever the screen's dpi setting.
+    font.setPixelSize(19);
+    font.setBold(true);
+    return font;
+}
+
+void TitleBar::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_dragging = true;
+        m_grabOffset = event->globalPosition().toPoint() - window()->pos();
+        return;
+    }
+    if (m_menuRequest)
+        m_menuRequest(event->globalPosition().toPoint());
+}
+
+void TitleBar::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!m_dragging || event->buttons() != Qt::LeftButton)
+        return;
+    // The window follows the pointer pixel for pixel, so the grab point stays under it.
+    QWidget *top = window();
+    const QPoint target = event->globalPosition().toPoint() - m_grabOffset;
+    if (target != top->pos())
+        top->move(target);
+}
+
+void TitleBar::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_dragging = false;
+}
+
+TitleIcon::TitleIcon(QWidget *parent) : QLabel(parent)
+{
+    setObjectName(QStringLiteral("PicIcon"));
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void TitleIcon::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && m_menuRequest)
+        m_menuRequest(mapToGlobal(QPoint(0, height()))); // the icon's bottom-left corner
+}
+
+void TitleIcon::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::RightButton && m_menuRequest)
+        m_menuRequest(event->globalPosition().toPoint());
+}
+
+void TitleIcon::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && m_doubleClick)
+        m_doubleClick();
+}
+
+void popUpMenu(QMenu &menu, QAction *defaultAction, const QPoint &globalPos)
+{
+    menu.setDefaultAction(defaultAction);
+    menu.popup(globalPos);
+}
+
+} // namespace brannock

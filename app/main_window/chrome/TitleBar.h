@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QLabel>
+#include <QPoint>
+
+#include <functional>
+
+class QAction;
+class QMenu;
+
+namespace brannock {
+
+/// The main window's own title (Titlebar): a transparent, centred label in a large bold
+/// face. Dragging it with the left button moves the window; a press of any other button
+/// asks for the main menu at the pointer.
+class TitleBar final : public QLabel {
+    Q_OBJECT
+    Q_DISABLE_COPY(TitleBar)
+public:
+    explicit TitleBar(QWidget *parent = nullptr);
+
+    /// Called with the pointer's screen position; the main window pops up "MainMenu" there
+    /// with "E&xit" as its default entry.
+    void setMenuRequest(std::function<void(QPoint)> request) { m_menuRequest = std::move(request); }
+
+    bool isDragging() const { return m_dragging; }
+
+    /// Tahoma 14.25 pt bold, or the closest face present, sized for a 96 dpi screen.
+    static QFont titleFont();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    std::function<void(QPoint)> m_menuRequest;
+    bool m_dragging = false;
+    QPoint m_grabOffset; ///< pointer's screen position minus the window's at the press
+};
+
+/// The title icon (PicIcon): a left press asks for the main menu under the icon, a
+/// right-button release asks for it at the pointer, a double-click asks to exit.
+class TitleIcon final : public QLabel {
+    Q_OBJECT
+    Q_DISABLE_COPY(TitleIcon)
+public:
+    explicit TitleIcon(QWidget *parent = nullptr);
+
+    /// Called with the screen position for the menu's top-left corner.
+    void setMenuRequest(std::function<void(QPoint)> request) { m_menuRequest = std::move(request); }
+    void setDoubleClickAction(std::function<void()> action) { m_doubleClick = std::move(action); }
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    std::function<void(QPoint)> m_menuRequest;
+    std::function<void()> m_doubleClick;
+};
+
+/// Pops `menu` up at `globalPos` with `defaultAction` (may be null) shown bold.
+void popUpMenu(QMenu &menu, QAction *defaultAction, const QPoint &globalPos);
+
+} // namespace brannock

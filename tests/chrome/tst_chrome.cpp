@@ -1,0 +1,342 @@
+#include "ChromeLayout.h"
+#include "ModalDialogs.h"
+#include "PictureButton.h"
+#include "TitleBar.h"
+#include "WindowShape.h"
+
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTest>
+
+#include <memory>
+
+using namespace brannock;
+
+namespace {
+
+QPixmap plain(QColor colour, QSize size = QSize(11, 11))
+{
+    QPixmap pixmap(size);
+    pixmap.fill(colour);
+    return pixmap;
+}
+
+/// Delivers a mouse event to `widget` as the window system would (local and screen
+/// positions agree with the widget's place).
+void send(QWidget *widget, QEvent::Type type, QPoint local, Qt::MouseButton button, Qt::MouseButtons buttons)
+{
+    const QPointF global = widget->mapToGlobal(QPointF(local));
+    QMouseEvent event(type, QPointF(local), widget->window()->mapFromGlobal(global), global, button, buttons,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+void move(QWidget *w, QPoint local, Qt::MouseButtons buttons = Qt::NoButton)
+{
+    send(w, QEvent::MouseMove, local, Qt::NoButton, buttons);
+}
+
+/// A frameless 315 x 288 window like the main one, with the title, icon and exit button.
+struct Window {
+    QWidget top;
+    TitleBar *title = new TitleBar(&top);
+    TitleIcon *icon = new TitleIcon(&top);
+    PictureButton *exit = new PictureButton(&top);
+    QList<QPoint> menuRequests;
+
+    Window()
+    {
+        top.setWindowFlag(Qt::FramelessWindowHint);
+        top.setGeometry(200, 150, 315, 288);
+        title->setGeometry(layout::Titlebar);
+        title->setText(QStringLiteral("Kestrow Wendle VI"));
+        icon->setGeometry(layout::PicIcon);
+        exit->setGeometry(layout::BPicExit);
+        exit->setNormalPicture(plain(Qt::gray));
+        exit->setHoverPicture(plain(Qt::red));
+        exit->showPicture(plain(Qt::gray));
+        title->setMenuRequest([this](QPoint at) { menuRequests << at; });
+        icon->setMenuRequest([this](QPoint at) { menuRequests << at; });
+        top.show();
+    }
+};
+
+QRgb shownColour(const PictureButton *button)
+{
+    return button->shownPicture().toImage().pixel(0, 0);
+}
+
+} // namespace
+
+class TestChrome : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void shapeCorners();
+    void shapeArea_data();
+    void shapeArea();
+    void outline();
+    void hoverLeavesInAnyDirection_data();
+    void hoverLeavesInAnyDirection();
+    void clickOrder();
+    void releaseOutsideRestores();
+    void titleDragFollowsLeftButton();
+    void otherButtonsOnTitleAskForMenu();
+    void titleIconGestures();
+    void modalDialogsOneAtATime();
+};
+
+void TestChrome::initTestCase()
+{
+    // The offscreen platform keeps Qt's own grab but warns that it has no native one.
+    static QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &context, const QString &text) {
+            if (!text.contains(QLatin1String("does not support grabbing the mouse")))
+                previous(type, context, text);
+        });
+}
+
+void TestChrome::shapeCorners()
+{
+    const QPolygon shape = windowShapePolygon();
+    QCOMPARE(shape.size(), 20);
+    QCOMPARE(shape.first(), QPoint(150, 22));
+    QCOMPARE(shape.at(7), QPoint(8, 289));
+    QCOMPARE(shape.at(16), QPoint(317, 150));
+    QCOMPARE(shape.last(), QPoint(132, 21));
+
+    QWidget window;
+    window.resize(315, 288);
+    ApplyWindowRegion(window);
+    QCOMPARE(window.mask(), windowShapeRegion());
+}
+
+void TestChrome::shapeArea_data()
+{
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<bool>("inside");
+    QTest::newRow("top-left corner") << QPoint(5, 5) << false;
+    QTest::newRow("left of the title icon") << QPoint(131, 10) << false;
+    QTest::newRow("title icon") << QPoint(133, 10) << true;
+    QTest::newRow("beside the title, row 25") << QPoint(140, 25) << false;
+    QTest::newRow("title, row 25") << QPoint(160, 25) << true;
+    QTest::newRow("above the drive list") << QPoint(100, 40) << false;
+    QTest::newRow("prefix boxes") << QPoint(190, 35) << true;
+    QTest::newRow("drive list") << QPoint(1, 50) << true;
+    QTest::newRow("right edge, row 100") << QPoint(314, 100) << true;
+    QTest::newRow("beside the include button") << QPoint(250, 140) << false;
+    QTest::newRow("include button") << QPoint(305, 140) << true;
+    QTest::newRow("below the include button") << QPoint(305, 160) << false;
+    QTest::newRow("folder list") << QPoint(100, 160) << true;
+    QTest::newRow("right of the folder list") << QPoint(200, 160) << false;
+    QTest::newRow("about button") << QPoint(240, 200) << true;
+    QTest::newRow("right of the buttons") << QPoint(260, 200) << false;
+    QTest::newRow("left of the include panel") << QPoint(4, 250) << false;
+    QTest::newRow("include panel") << QPoint(100, 287) << true;
+    QTest::newRow("right of the include panel") << QPoint(220, 250) << false;
+}
+
+void TestChrome::shapeArea()
+{
+    QFETCH(QPoint, point);
+    QFETCH(bool, inside);
+    QCOMPARE(windowShapeRegion().contains(point), inside);
+}
+
+void TestChrome::outline()
+{
+    QImage image(315, 288, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paintWindowOutline(painter, QColor(Qt::red));
+    painter.end();
+
+    const QRgb black = qRgb(0, 0, 0), white = qRgb(255, 255, 255);
+    QCOMPARE(image.pixel(314, 100), white);         // the right edge line lies past the client area
+    QCOMPARE(image.pixel(299, 140), black);         // beside the include button
+    QCOMPARE(image.pixel(250, 130), black);
+    QCOMPARE(image.pixel(186, 150), black);         // right of the folder list
+    QCOMPARE(image.pixel(100, 46), black);          // above the drive list
+    QCOMPARE(image.pixel(131, 10), black);          // left of the title icon
+    QCOMPARE(image.pixel(7, 250), black);           // left of the include panel
+    QCOMPARE(image.pixel(3, 215), qRgb(255, 0, 0)); // the last segment in the text colour
+    QCOMPARE(image.pixel(100, 100), white);
+}
+
+void TestChrome::hoverLeavesInAnyDirection_data()
+{
+    QTest::addColumn<QPoint>("outside");
+    QTest::newRow("left") << QPoint(-1, 5);
+    QTest::newRow("up") << QPoint(5, -1);
+    QTest::newRow("right") << QPoint(11, 5);
+    QTest::newRow("down") << QPoint(5, 11);
+    QTest::newRow("far, in one quick move") << QPoint(-150, 200);
+}
+
+void TestChrome::hoverLeavesInAnyDirection()
+{
+    QFETCH(QPoint, outside);
+    Window w;
+    move(w.exit, QPoint(5, 5));
+    QVERIFY(w.exit->isHovering());
+    QCOMPARE(shownColour(w.exit), QColor(Qt::red).rgb());
+    QCOMPARE(QWidget::mouseGrabber(), w.exit);
+
+    move(w.exit, QPoint(10, 10)); // still over it: nothing changes
+    QVERIFY(w.exit->isHovering());
+
+    move(w.exit, outside);
+    QVERIFY(!w.exit->isHovering());
+    QCOMPARE(shownColour(w.exit), QColor(Qt::gray).rgb());
+    QCOMPARE(QWidget::mouseGrabber(), nullptr);
+
+    move(w.exit, QPoint(0, 0)); // coming back shows it again
+    QVERIFY(w.exit->isHovering());
+    w.top.hide(); // hiding the window gives the pointer back
+    QCOMPARE(QWidget::mouseGrabber(), nullptr);
+}
+
+void TestChrome::clickOrder()
+{
+    Window w;
+    QList<QRgb> seen;
+    QList<QWidget *> grabbers;
+    auto record = [&] {
+        seen << shownColour(w.exit);
+        grabbers << QWidget::mouseGrabber();
+    };
+
+    // Exit: the question comes while the pointer-over picture shows, the normal one after.
+    w.exit->setClickAction(record, PictureButton::ClickOrder::ActionThenNormal);
+    move(w.exit, QPoint(5, 5));
+    send(w.exit, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
+    send(w.exit, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(seen, QList<QRgb>{QColor(Qt::red).rgb()});
+    QCOMPARE(grabbers, QList<QWidget *>{nullptr}); // the box can take the pointer
+    QCOMPARE(shownColour(w.exit), QColor(Qt::gray).rgb());
+
+    // Minimise and include: the normal picture first.
+    seen.clear();
+    w.exit->setClickAction(record, PictureButton::ClickOrder::NormalThenAction);
+    move(w.exit, QPoint(5, 5));
+    QCOMPARE(shownColour(w.exit), QColor(Qt::red).rgb());
+    send(w.exit, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
+    send(w.exit, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(seen, QList<QRgb>{QColor(Qt::gray).rgb()});
+
+    // After a click the next move over the button shows the pointer-over picture again.
+    move(w.exit, QPoint(6, 6));
+    QCOMPARE(shownColour(w.exit), QColor(Qt::red).rgb());
+
+    // A right button is no click.
+    seen.clear();
+    send(w.exit, QEvent::MouseButtonPress, QPoint(5, 5), Qt::RightButton, Qt::RightButton);
+    send(w.exit, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::RightButton, Qt::NoButton);
+    QVERIFY(seen.isEmpty());
+    QVERIFY(w.exit->isHovering());
+}
+
+void TestChrome::releaseOutsideRestores()
+{
+    Window w;
+    int clicks = 0;
+    w.exit->setClickAction([&] { ++clicks; }, PictureButton::ClickOrder::NormalThenAction);
+    move(w.exit, QPoint(5, 5));
+    send(w.exit, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
+    send(w.exit, QEvent::MouseButtonRelease, QPoint(30, 5), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(clicks, 0);
+    QVERIFY(!w.exit->isHovering());
+    QCOMPARE(shownColour(w.exit), QColor(Qt::gray).rgb());
+    QCOMPARE(QWidget::mouseGrabber(), nullptr);
+}
+
+void TestChrome::titleDragFollowsLeftButton()
+{
+    Window w;
+    const QPoint start = w.top.pos();
+    send(w.title, QEvent::MouseButtonPress, QPoint(20, 10), Qt::LeftButton, Qt::LeftButton);
+    QVERIFY(w.title->isDragging());
+
+    move(w.title, QPoint(25, 13), Qt::LeftButton);
+    QCOMPARE(w.top.pos(), start + QPoint(5, 3));
+    // The label moved with the window: the pointer is 7 left and 4 down of the grab point.
+    move(w.title, QPoint(13, 14), Qt::LeftButton);
+    QCOMPARE(w.top.pos(), start + QPoint(-2, 7));
+    // With a second button held the window stays.
+    move(w.title, QPoint(40, 40), Qt::LeftButton | Qt::RightButton);
+    QCOMPARE(w.top.pos(), start + QPoint(-2, 7));
+
+    send(w.title, QEvent::MouseButtonRelease, QPoint(20, 10), Qt::LeftButton, Qt::NoButton);
+    QVERIFY(!w.title->isDragging());
+    move(w.title, QPoint(60, 10), Qt::NoButton);
+    QCOMPARE(w.top.pos(), start + QPoint(-2, 7));
+    QVERIFY(w.menuRequests.isEmpty());
+}
+
+void TestChrome::otherButtonsOnTitleAskForMenu()
+{
+    Window w;
+    const QPoint start = w.top.pos();
+    send(w.title, QEvent::MouseButtonPress, QPoint(30, 12), Qt::RightButton, Qt::RightButton);
+    QCOMPARE(w.menuRequests, QList<QPoint>{w.title->mapToGlobal(QPoint(30, 12))});
+    move(w.title, QPoint(80, 20), Qt::RightButton);
+    QCOMPARE(w.top.pos(), start);
+    QVERIFY(!w.title->isDragging());
+
+    send(w.title, QEvent::MouseButtonPress, QPoint(30, 12), Qt::MiddleButton, Qt::MiddleButton);
+    QCOMPARE(w.menuRequests.size(), 2);
+
+    // A right-click on the window's own background does nothing.
+    send(&w.top, QEvent::MouseButtonPress, QPoint(50, 100), Qt::RightButton, Qt::RightButton);
+    send(&w.top, QEvent::MouseButtonRelease, QPoint(50, 100), Qt::RightButton, Qt::NoButton);
+    QCOMPARE(w.menuRequests.size(), 2);
+    QCOMPARE(w.top.pos(), start);
+}
+
+void TestChrome::titleIconGestures()
+{
+    Window w;
+    int exits = 0;
+    w.icon->setDoubleClickAction([&] { ++exits; });
+
+    send(w.icon, QEvent::MouseButtonPress, QPoint(4, 4), Qt::LeftButton, Qt::LeftButton);
+    QCOMPARE(w.menuRequests, QList<QPoint>{w.top.mapToGlobal(QPoint(134, 18))});
+    send(w.icon, QEvent::MouseButtonRelease, QPoint(4, 4), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(w.menuRequests.size(), 1);
+
+    send(w.icon, QEvent::MouseButtonPress, QPoint(6, 7), Qt::RightButton, Qt::RightButton);
+    QCOMPARE(w.menuRequests.size(), 1);
+    send(w.icon, QEvent::MouseButtonRelease, QPoint(6, 7), Qt::RightButton, Qt::NoButton);
+    QCOMPARE(w.menuRequests.last(), w.icon->mapToGlobal(QPoint(6, 7)));
+
+    send(w.icon, QEvent::MouseButtonDblClick, QPoint(4, 4), Qt::LeftButton, Qt::LeftButton);
+    QCOMPARE(exits, 1);
+    QCOMPARE(w.menuRequests.size(), 2);
+}
+
+void TestChrome::modalDialogsOneAtATime()
+{
+    QStringList log;
+    ModalDialogs dialogs([&] { log << "unset"; }, [&] { log << "set"; });
+
+    dialogs.openAbout([&] {
+        log << "about";
+        QVERIFY(dialogs.aboutOpen());
+        // The menu entries while it is open: both ignored.
+        dialogs.openCfg([&] { log << "cfg"; });
+        dialogs.openAbout([&] { log << "about again"; });
+    });
+    QCOMPARE(log, (QStringList{"unset", "about", "set"}));
+    QVERIFY(!dialogs.aboutOpen());
+
+    log.clear();
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, dialogs.openCfg([] { throw std::runtime_error("failed"); }));
+    QVERIFY(!dialogs.cfgOpen());
+    dialogs.openCfg([&] { log << "cfg"; });
+    QCOMPARE(log, (QStringList{"unset", "unset", "cfg", "set"}));
+}
+
+QTEST_MAIN(TestChrome)
+#include "tst_chrome.moc"
