@@ -66,10 +66,10 @@ QString readFirstLine(const QString &path)
 {
     // QFile closes on every way out of this scope, so a failed read never holds the file.
     QFile file(path);
-    if (QFileInfo(path).isDir())
-        throw fileError(QStringLiteral("open"), path, EISDIR);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
+        // A folder opens at the system level and is refused by Qt without an errno: it is
+        // then reported as a path or file access error.
         const int error = errno;
         throw fileError(QStringLiteral("open"), path,
                         error != 0 ? error : (QFileInfo::exists(path) ? EIO : ENOENT));

@@ -1,0 +1,77 @@
+// Rebuilding the User-Created menu over many definition files.
+#include "CodePage.h"
+#include "IncludeMenu.h"
+#include "Prompts.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <memory>
+
+using namespace brannock;
+
+namespace {
+
+class SilentPrompts final : public Prompts {
+public:
+    int shown = 0;
+    PromptAnswer message(const QString &, const QString &, PromptButtons, PromptIcon) override
+    {
+        ++shown;
+        return PromptAnswer::Ok;
+    }
+    std::optional<QString> input(const QString &, const QString &, const QString &defaultText) override
+    {
+        return defaultText;
+    }
+};
+
+/// A program folder with `count` definition files, made once per count.
+const QTemporaryDir &folderWith(int count)
+{
+    static std::map<int, std::unique_ptr<QTemporaryDir>> folders;
+    auto &dir = folders[count];
+    if (!dir) {
+        dir = std::make_unique<QTemporaryDir>();
+        for (int i = 0; i < count; ++i) {
+            QFile file(dir->filePath(QStringLiteral("skin%1.tsf").arg(i)));
+            if (!file.open(QIODevice::WriteOnly))
+                std::abort();
+            file.write(QStringLiteral("User skin number %1*lush*custom%1.bmp\r\n").arg(i).toLatin1());
+        }
+    }
+    return *dir;
+}
+
+void BM_BuildUCIMenu(benchmark::State &state)
+{
+    const int count = int(state.range(0));
+    const QTemporaryDir &dir = folderWith(count);
+    SilentPrompts boxes;
+    IncludeMenu menu(boxes, dir.path(), [] { return *CodePage::byNumber(437); });
+    for (auto _ : state) {
+        menu.BuildUCIMenu();
+        benchmark::DoNotOptimize(menu.userEntries().size());
+    }
+    if (boxes.shown != 0 || menu.userEntries().size() != count)
+        state.SkipWithError("the menu was not built from every file");
+    state.SetComplexityN(count);
+}
+BENCHMARK(BM_BuildUCIMenu)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Complexity();
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
