@@ -63,6 +63,7 @@ private slots:
     void defaultsResetOnlyThePalettes();
     void unreadableStoreGivesOneMessageAndStillOpens();
     void failedSaveIsReported();
+    void colourDialogOnABrokenStoreIsReported();
     void colourButtonsOpenTheirDialogs_data();
     void colourButtonsOpenTheirDialogs();
     void unloadAllClosesColourDialogUnsavedThenSaves();
@@ -258,6 +259,17 @@ void TestConfigDialog::failedSaveIsReported()
     QCOMPARE(m_prompts.calls.first().icon, PromptIcon::Exclamation);
     QCOMPARE(m_refreshes, 0);
     QVERIFY(!dialog->isVisible());
+}
+
+void TestConfigDialog::colourDialogOnABrokenStoreIsReported()
+{
+    auto dialog = makeDialog();
+    dialog->show();
+    QVERIFY(QDir().mkpath(m_ini));
+    button(*dialog, "CmdClr2")->click(); // returns at once: no colour dialog opens
+    QCOMPARE(m_prompts.titles(), QStringList{QStringLiteral("Color Error!")});
+    QVERIFY(m_prompts.calls.first().text.startsWith(QStringLiteral("Error 1001:\r\n")));
+    QVERIFY(dialog->isVisible());
 }
 
 void TestConfigDialog::colourButtonsOpenTheirDialogs_data()
