@@ -1,6 +1,8 @@
 #include "CommandLine.h"
+#include "DosPaths.h"
 #include "FrmMain.h"
 #include "Prompts.h"
+#include "ScriptRunner.h"
 #include "SettingsStore.h"
 #include "TopmostBand.h"
 
@@ -34,9 +36,11 @@ int main(int argc, char *argv[])
 
     brannock::SettingsStore store;
     brannock::NativeTopmostBand band;
+    const auto dos = brannock::makeNativeDosPaths();
+    const auto runner = brannock::makeNativeScriptRunner();
     brannock::FrmMain *window = nullptr;
     brannock::QtPrompts prompts(nullptr);
-    window = new brannock::FrmMain({store, prompts, band, QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
+    window = new brannock::FrmMain({store, prompts, band, *dos, *runner, QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
                                     brannock::commandLineText(QCoreApplication::arguments())});
     QuitAtFirstFrame quitAtFirstFrame;
     if (!qEnvironmentVariableIsEmpty("BRANNOCK_QUIT_AT_FIRST_FRAME"))

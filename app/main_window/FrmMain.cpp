@@ -1,12 +1,17 @@
 #include "FrmMain.h"
 
 #include "CommandLine.h"
+#include "IncludeMenu.h"
+#include "IncludePanel.h"
 #include "MainMenu.h"
+#include "MakeSkinset.h"
 #include "Prompts.h"
 #include "SettingsStore.h"
 #include "SourceFolderLists.h"
 #include "TopmostBand.h"
 #include "TopmostProtocol.h"
+#include "WinePrefix.h"
+#include "frmAddSupp.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -74,6 +79,8 @@ FrmMain::FrmMain(FrmMainContext context, QWidget *parent)
     setFont(small);
     createControls();
     m_mainMenu = new MainMenu(this);
+    m_includeMenu = new IncludeMenu(*m_boxes, m_context.programFolder, [] { return oemCodePage(); }, this);
+    m_includePanel = new IncludePanel(*m_includeMenu, m_incModule, m_incModule->pos());
     connectMenu();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - QPoint(kClientWidth / 2, kClientHeight / 2));
@@ -136,6 +143,8 @@ void FrmMain::connectMenu()
     connect(m_mainMenu->mnuRefresh(), &QAction::triggered, this, [this] { RefreshForm(); });
     connect(m_mainMenu->mnuHS(), &QAction::triggered, this, [this] { mnuHS_Click(); });
     connect(m_mainMenu->mnuExit(), &QAction::triggered, this, [this] { ConfirmExit(); });
+    connect(m_includeMenu, &IncludeMenu::addSupportRequested, this, [this] { mnuUCAdd_Click(); });
+    connect(m_cmdMake, &QPushButton::clicked, this, [this] { CmdMake_Click(); });
 }
 
 void FrmMain::Form_Load()
@@ -220,11 +229,38 @@ void FrmMain::AddTrayIcon()
 
 void FrmMain::BuildUCIMenu()
 {
+    m_includeMenu->BuildUCIMenu();
 }
 
 void FrmMain::popUpIncludeMenu(bool userCreatedOnly)
 {
-    Q_UNUSED(userCreatedOnly);
+    QMenu *menu = userCreatedOnly ? m_includeMenu->userCreatedMenu() : m_includeMenu->includeMenu();
+    menu->popup(QCursor::pos());
+}
+
+void FrmMain::CmdMake_Click()
+{
+    BuildInputs inputs;
+    inputs.saveFilePrefix = m_txtSFP->text();
+    inputs.openFilePrefix = m_txtOFP->text();
+    inputs.volumeName = m_txtVOL->text();
+    inputs.sourceFolder = m_sourceFolders->currentPath();
+    inputs.isTicked = [this](const SkinItem &item) { return m_includeMenu->isTicked(item); };
+    inputs.tickedUserEntries = m_includeMenu->tickedUserEntries();
+    inputs.commandLine = m_context.commandLine;
+    inputs.runScript = m_runScript;
+    MakeSkinset build(m_context.store, *m_boxes, m_context.dos, m_context.runner, m_context.programFolder,
+                      oemCodePage());
+    build.run(inputs, [this](bool enabled) { m_cmdMake->setEnabled(enabled); });
+}
+
+void FrmMain::mnuUCAdd_Click()
+{
+    if (!m_addSupport)
+        m_addSupport = new frmAddSupp(*m_boxes, m_context.programFolder, this);
+    m_addSupport->show();
+    m_addSupport->raise();
+    m_addSupport->activateWindow();
 }
 
 bool FrmMain::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers)

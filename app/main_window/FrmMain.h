@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -11,8 +12,12 @@ class QPushButton;
 
 namespace brannock {
 
+class DosPaths;
+class IncludeMenu;
+class IncludePanel;
 class MainMenu;
 class Prompts;
+class ScriptRunner;
 class SettingsStore;
 class SourceFolderLists;
 class TopmostBand;
@@ -24,6 +29,8 @@ struct FrmMainContext {
     SettingsStore &store;
     Prompts &prompts;
     TopmostBand &band;
+    DosPaths &dos;
+    ScriptRunner &runner;
     QString programFolder; ///< native path of the folder that holds the programs
     QString commandLine;   ///< the command line as one text (see commandLineText)
 };
@@ -64,7 +71,14 @@ public:
     /// Handles a key press seen before the focused control; true when it was used.
     bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
 
+    /// "&Make Skinset": writes Compile.bat for the ticked items and starts it.
+    void CmdMake_Click();
+    /// "&Add Support...": shows the Add Support dialog, or brings it forward.
+    void mnuUCAdd_Click();
+
     MainMenu &mainMenu() const { return *m_mainMenu; }
+    IncludeMenu &includeMenu() const { return *m_includeMenu; }
+    IncludePanel &includePanel() const { return *m_includePanel; }
     SourceFolderLists &sourceFolders() const { return *m_sourceFolders; }
     bool hasEnded() const { return m_ended; }
 
@@ -88,6 +102,9 @@ private:
     FrmMainContext m_context;
     std::unique_ptr<TopmostProtocol> m_boxes;
     MainMenu *m_mainMenu = nullptr;
+    IncludeMenu *m_includeMenu = nullptr;
+    IncludePanel *m_includePanel = nullptr;
+    QPointer<QWidget> m_addSupport;
     SourceFolderLists *m_sourceFolders = nullptr;
 
     bool m_paintLook = true;

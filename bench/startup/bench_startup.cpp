@@ -1,6 +1,8 @@
 // Start-up of the main window: in process (construction and load) and as a whole program
 // from exec to its first painted frame, beside a bare Qt window for comparison.
+#include "FakeDosPaths.h"
 #include "FakePrompts.h"
+#include "FakeScriptRunner.h"
 #include "FakeTopmostBand.h"
 #include "FrmMain.h"
 #include "SettingsStore.h"
@@ -20,8 +22,10 @@ static void BM_FrmMainConstructAndLoad(benchmark::State &state)
     SettingsStore store(folder.filePath(QStringLiteral("settings.ini")));
     test::FakePrompts prompts;
     test::FakeTopmostBand band;
+    test::FakeDosPaths dos;
+    test::FakeScriptRunner runner;
     for (auto _ : state) {
-        FrmMain window({store, prompts, band, QDir::toNativeSeparators(folder.path()), QStringLiteral("/noexec/")});
+        FrmMain window({store, prompts, band, dos, runner, QDir::toNativeSeparators(folder.path()), QStringLiteral("/noexec/")});
         window.Form_Load();
         QCoreApplication::processEvents();
         benchmark::DoNotOptimize(window.isVisible());

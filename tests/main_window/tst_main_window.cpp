@@ -1,9 +1,12 @@
 #include "AppError.h"
 #include "CommandLine.h"
 #include "Drives.h"
+#include "FakeDosPaths.h"
 #include "FakePrompts.h"
+#include "FakeScriptRunner.h"
 #include "FakeTopmostBand.h"
 #include "FrmMain.h"
+#include "IncludeMenu.h"
 #include "MainMenu.h"
 #include "SettingsStore.h"
 #include "SourceFolderLists.h"
@@ -14,6 +17,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -31,12 +35,14 @@ struct Harness {
     SettingsStore store{folder.filePath(QStringLiteral("settings.ini"))};
     FakePrompts prompts;
     FakeTopmostBand band;
+    test::FakeDosPaths dos;
+    test::FakeScriptRunner runner;
     std::unique_ptr<FrmMain> window;
 
     explicit Harness(const QString &commandLine = {})
     {
         window = std::make_unique<FrmMain>(
-            FrmMainContext{store, prompts, band, QDir::toNativeSeparators(folder.path()), commandLine});
+            FrmMainContext{store, prompts, band, dos, runner, QDir::toNativeSeparators(folder.path()), commandLine});
     }
 };
 
@@ -67,6 +73,7 @@ private slots:
     void mainMenuEntries();
     void unusableDriveIsReportedAndKept();
     void wineDrivesAndHome();
+    void makeSkinsetFromTheWindow();
 };
 
 void TestMainWindow::switches_data()
@@ -320,6 +327,41 @@ void TestMainWindow::wineDrivesAndHome()
     QCOMPARE(driveHolding(drives, prefix + QStringLiteral("/drive_c")), 0);
     QCOMPARE(driveHolding(drives, home), 2);
     QCOMPARE(driveHolding(drives, QStringLiteral("/usr")), 1);
+}
+
+void TestMainWindow::makeSkinsetFromTheWindow()
+{
+    Harness h(QStringLiteral("/noexec/"));
+    const QString program = h.folder.path();
+    const QString paint = program + QStringLiteral("/paint");
+    QVERIFY(QDir().mkpath(paint));
+    h.dos.mappings = {{paint, QStringLiteral("D:\\Paint")}, {program, QStringLiteral("C:\\Skinner")}};
+    h.window->Form_Load();
+
+    h.window->findChild<QLineEdit *>(QStringLiteral("TxtSFP"))->setText(QStringLiteral("skin1"));
+    h.window->findChild<QLineEdit *>(QStringLiteral("TxtVOL"))->setText(QStringLiteral("newvol"));
+    h.window->includeMenu().action(QStringLiteral("mnuTAll"))->trigger(); // all Team items off
+    h.window->includeMenu().action(QStringLiteral("mnularmor"))->trigger();
+    h.window->includeMenu().action(QStringLiteral("mnuFlag"))->trigger();
+    h.window->sourceFolders().setCurrentPath(paint);
+    QCOMPARE(QDir::fromNativeSeparators(h.window->sourceFolders().currentPath()), paint);
+
+    QList<bool> bandDuringBox;
+    h.prompts.onShow = [&](const FakePrompts::Call &) { bandDuringBox = h.band.changes.mid(1); };
+    h.window->findChild<QPushButton *>(QStringLiteral("CmdMake"))->click();
+
+    QCOMPARE(h.prompts.titles(), QStringList{QStringLiteral("Invalid Data!")});
+    QCOMPARE(bandDuringBox, QList<bool>{false});
+    QVERIFY(h.runner.started.isEmpty());
+    QVERIFY(h.window->findChild<QPushButton *>(QStringLiteral("CmdMake"))->isEnabled());
+    QFile script(program + QStringLiteral("/Compile.bat"));
+    QVERIFY(script.open(QIODevice::ReadOnly));
+    QCOMPARE(script.readAll(),
+             QByteArray("MakeSkin.exe pal3 \"D:\\Paint\\larmor.bmp\" \"C:\\Skinner\\New_Wendle\\skin1\\skin1.larmor.bmp\"\r\n"
+                        "MakeSkin.exe pal3 \"D:\\Paint\\flag.bmp\" \"C:\\Skinner\\New_Wendle\\skin1\\skin1.flag.bmp\"\r\n"
+                        "VT.exe -sp \"C:\\Skinner\\New_Wendle\\skin1\\newvol.vol\" \"C:\\Skinner\\New_Wendle\\skin1\\skin1.larmor.bmp\"\r\n"
+                        "VT.exe -sp \"C:\\Skinner\\New_Wendle\\skin1\\newvol.vol\" \"C:\\Skinner\\New_Wendle\\skin1\\skin1.flag.bmp\"\r\n"));
+    QVERIFY(QFileInfo(program + QStringLiteral("/New_Wendle/skin1")).isDir());
 }
 
 QTEST_MAIN(TestMainWindow)
