@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QIcon>
+#include <QObject>
+#include <QPoint>
+#include <QString>
+#include <QSystemTrayIcon>
+
+namespace brannock {
+
+/// The program's icon in the desktop's notification area, with its tip and two gestures:
+/// a right-click asks for the menu, a left double-click asks to hide or show the window.
+class Tray : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    /// The desktop has a notification area now (it may come and go).
+    virtual bool isAvailable() const = 0;
+    virtual void setIcon(const QIcon &icon) = 0;
+    virtual void setToolTip(const QString &tip) = 0;
+    virtual void show() = 0;
+    virtual void hide() = 0;
+    virtual bool isVisible() const = 0;
+
+signals:
+    /// Right-click on the icon: pop the main menu up at `globalPos`.
+    void contextRequested(const QPoint &globalPos);
+    /// Left double-click on the icon (a single click on hosts that never report one).
+    void toggleRequested();
+};
+
+enum class TrayGesture { None, Context, Toggle };
+
+/// What an activation of the icon means. Hosts that speak the StatusNotifierItem protocol
+/// report a left click as Trigger and never a double-click, so there a click toggles.
+TrayGesture trayGestureFor(QSystemTrayIcon::ActivationReason reason, bool hostReportsDoubleClick);
+
+/// The real icon over QSystemTrayIcon. It has no context menu of its own: the owner pops
+/// up its menu on contextRequested, so the menu's default entry shows bold.
+class QtTray final : public Tray {
+    Q_OBJECT
+    Q_DISABLE_COPY(QtTray)
+public:
+    explicit QtTray(QObject *parent = nullptr);
+
+    bool isAvailable() const override;
+    void setIcon(const QIcon &icon) override { m_icon.setIcon(icon); }
+    void setToolTip(const QString &tip) override { m_icon.setToolTip(tip); }
+    void show() override { m_icon.show(); }
+    void hide() override { m_icon.hide(); }
+    bool isVisible() const override { return m_icon.isVisible(); }
+
+    /// The icon is shown by a StatusNotifierItem host (no double-clicks there).
+    static bool hostIsStatusNotifier();
+
+private:
+    void onActivated(QSystemTrayIcon::ActivationReason reason);
+
+    QSystemTrayIcon m_icon;
+};
+
+} // namespace brannock
