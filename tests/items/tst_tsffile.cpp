@@ -58,6 +58,7 @@ private slots:
     void writeRefusesCharactersTheCodePageCannotHold();
     void writeIntoAFileInsteadOfAFolderFails();
     void failedWriteKeepsTheOldFile();
+    void fuzzInputsReadConsistently();
 };
 
 void TestTsfFile::readers_data()
@@ -250,6 +251,28 @@ void TestTsfFile::failedWriteKeepsTheOldFile()
 #else
     QSKIP("needs a POSIX shell for the file-size limit");
 #endif
+}
+
+void TestTsfFile::fuzzInputsReadConsistently()
+{
+    // Inputs kept from fuzzing the readers (seeds and any crasher found later): each reads
+    // or fails cleanly, and fields that all read put the first line back together.
+    const QDir corpus(QStringLiteral(TSF_FUZZ_CORPUS));
+    const QStringList names = corpus.entryList(QDir::Files);
+    QVERIFY(!names.isEmpty());
+    for (const QString &name : names) {
+        const QString path = corpus.filePath(name);
+        const QString desc = outcome(&ReadTSFDesc, path);
+        const QString pal = outcome(&ReadTSFPal, path);
+        const QString file = outcome(&ReadTSFFile, path);
+        const QByteArray bytes = readAll(path);
+        const QString line = bytes.isEmpty() ? QString() : tsf::firstLineOf(bytes, path);
+        const auto failed = [](const QString &field) { return field.startsWith(QLatin1Char('#')); };
+        if (!failed(desc) && !failed(pal) && !failed(file))
+            QCOMPARE(desc + QLatin1Char('*') + pal + QLatin1Char('*') + file, line);
+        else if (!failed(file))
+            QVERIFY2(line.endsWith(file), qPrintable(name));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestTsfFile)
