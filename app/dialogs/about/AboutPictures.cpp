@@ -67,13 +67,6 @@ QFont artFont(const QString &family, int pixelSize, bool bold, bool italic = fal
 
 } // namespace
 
-RandomSource clockSeededRandom()
-{
-    auto generator = std::make_shared<QRandomGenerator>(
-        quint32(QDateTime::currentMSecsSinceEpoch() & 0xFFFFFFFFu));
-    return [generator] { return generator->generateDouble(); };
-}
-
 QImage drawAboutBackground()
 {
     constexpr int W = 640, H = 335;
@@ -156,7 +149,7 @@ QImage drawAboutBackground()
     p.setPen(QColor(200, 196, 226));
     p.drawText(QRect(418, 160, 200, 100), Qt::AlignLeft | Qt::TextWordWrap,
                QStringLiteral("Made for the players and skin painters of Kestrow Wendle. "
-                              "Press Thanks to see who this is for."));
+                              "Press Thanks to meet them."));
 
     // The display case that holds the little painted figure (the figure box sits at 349, 217).
     const QRectF showcase(341.5, 209.5, 60, 76);

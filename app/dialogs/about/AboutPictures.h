@@ -1,17 +1,13 @@
 #pragma once
 
+#include "Random.h"
+
 #include <QImage>
 #include <QString>
 
 #include <functional>
 
 namespace brannock {
-
-/// Numbers in [0, 1) for the decorative pictures; tests give a scripted sequence.
-using RandomSource = std::function<double()>;
-
-/// A random source seeded from the clock (the production source).
-RandomSource clockSeededRandom();
 
 /// The About dialog's background artwork, 640 x 335.
 QImage drawAboutBackground();

@@ -34,7 +34,7 @@ QLabel *whiteLabel(QWidget *parent, const char *name, const QRect &geometry)
 } // namespace
 
 FrmThanks::FrmThanks(ThanksPulse &pulse, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_pulse(pulse)
 {

@@ -9,6 +9,7 @@
 #include "SkinsPreview.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +25,15 @@ constexpr int ClientWidth = 317;
 constexpr int ClientHeight = 276;
 const QString MainCaption = QStringLiteral("Kestrow Wendle VI");
 const QString FailureTitle = QStringLiteral("Skins Error!");
+
+/// `font` at its size, or smaller until `text` fits `width` (fallback fonts are often wider
+/// than the intended one).
+QFont fittedFont(QFont font, const QString &text, int width)
+{
+    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(text) > width)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    return font;
+}
 
 /// A picture box that shows its picture at natural size from the top-left corner, clipped.
 QLabel *pictureBox(QWidget *parent, const char *name, const QRect &geometry)
@@ -75,6 +85,7 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text, cons
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(geometry);
     b->setAutoDefault(false);
+    b->setFont(fittedFont(b->font(), QString(text).remove(QLatin1Char('&')), geometry.width() - 6));
     return b;
 }
 
@@ -99,7 +110,7 @@ QImage loadLookPicture(const QString &path)
 FrmSkins::FrmSkins(SettingsStore &store, Prompts &prompts, QString programFolder,
                    std::function<CurrentLook()> currentLook, std::function<void()> refreshForm,
                    std::function<void(bool topmost)> setBandAlways, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_store(store), m_prompts(prompts), m_programFolder(std::move(programFolder)),
       m_currentLook(std::move(currentLook)), m_refreshForm(std::move(refreshForm)),
@@ -122,10 +133,12 @@ FrmSkins::FrmSkins(SettingsStore &store, Prompts &prompts, QString programFolder
     m_picPreview->move(0, 23);
     auto *lblTitle = previewLabel(m_picPreview, "lblTitle", QString(), QRect(152, 2, 148, 24));
     lblTitle->setAlignment(Qt::AlignCenter);
-    QFont titleFont(QStringLiteral("Tahoma"));
+    QFont titleFont;
+    titleFont.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
+                           QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
     titleFont.setPointSizeF(14.25);
     titleFont.setBold(true);
-    lblTitle->setFont(titleFont);
+    lblTitle->setFont(fittedFont(titleFont, MainCaption, lblTitle->width()));
     previewLabel(m_picPreview, "lblOFP", QStringLiteral("Open File Prefix"), QRect(186, 28, 127, 16));
     previewLabel(m_picPreview, "lblSFP", QStringLiteral("Save File Prefix"), QRect(186, 62, 127, 16));
     previewLabel(m_picPreview, "lblVOL", QStringLiteral("New VOL"), QRect(186, 96, 127, 16));
@@ -155,9 +168,7 @@ FrmSkins::FrmSkins(SettingsStore &store, Prompts &prompts, QString programFolder
     auto *lblNoIncModule = new QLabel(QStringLiteral("(Shown without Include Module)"), this);
     lblNoIncModule->setObjectName(QStringLiteral("lblNoIncModule"));
     lblNoIncModule->setGeometry(1, 242, 152, 13);
-    QFont smallFont = lblNoIncModule->font();
-    smallFont.setPixelSize(10);
-    lblNoIncModule->setFont(smallFont);
+    lblNoIncModule->setFont(fittedFont(lblNoIncModule->font(), lblNoIncModule->text(), lblNoIncModule->width()));
 
     auto *cmdOK = button(this, "cmdOK", QStringLiteral("OK"), QRect(157, 242, 49, 34));
     auto *cmdCncl = button(this, "cmdCncl", QStringLiteral("Cancel"), QRect(206, 242, 111, 34));
