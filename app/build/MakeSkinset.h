@@ -2,6 +2,7 @@
 
 #include "CodePage.h"
 #include "CompileScript.h"
+#include "WinePrefix.h"
 
 #include <QString>
 #include <QStringList>
@@ -39,9 +40,9 @@ public:
     };
 
     /// `boxes` already follows the main window's topmost protocol; `scriptPage` is the code
-    /// page the command interpreter reads the script in.
+    /// page the command interpreter reads the script in (the console's, read at construction).
     MakeSkinset(SettingsStore &store, Prompts &boxes, DosPaths &dos, ScriptRunner &runner, QString programFolder,
-                CodePage scriptPage);
+                CodePage scriptPage = oemCodePage());
 
     /// One build. `setMakeEnabled(false)` while it runs, `setMakeEnabled(true)` when it ends,
     /// whichever way it ends.
