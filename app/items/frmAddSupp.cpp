@@ -105,8 +105,21 @@ frmAddSupp::frmAddSupp(Prompts &boxes, QString programFolder, QWidget *parent)
     cmdClose = makeButton(this, "cmdClose", QStringLiteral("&Close"), QStringLiteral("Close this form."),
                           {160, 113, 60, 26});
 
-    for (QLabel *label : {lblDesc, lblPal, lblFile, lblSaveAs})
+    // The labels keep their places beside the boxes; where this platform's font draws a text
+    // wider than its label, the label grows away from its box instead of cutting the text.
+    for (QLabel *label : {lblDesc, lblPal, lblFile, lblSaveAs}) {
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
+        if (needed > label->width()) {
+            constexpr int kBoxesLeft = 78;
+            const int left = qMax(0, label->geometry().right() + 1 - needed);
+            const int right = qMin(kBoxesLeft - 2, left + needed - 1);
+            label->setGeometry(left, label->y(), right + 1 - left, label->height());
+        }
+    }
+    lblTSF->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lblTSF->resize(qMax(lblTSF->width(), lblTSF->fontMetrics().horizontalAdvance(lblTSF->text()) + 2),
+                   lblTSF->height());
 
     // Enter saves; Escape closes (QDialog's own Escape handling rejects, which closes).
     cmdSave->setDefault(true);
