@@ -57,7 +57,7 @@ public:
 private:
     void onActivated(QSystemTrayIcon::ActivationReason reason);
 
-    QSystemTrayIcon m_icon;
+    QSystemTrayIcon m_icon{this};
 };
 
 } // namespace brannock
