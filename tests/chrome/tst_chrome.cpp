@@ -85,6 +85,7 @@ private slots:
     void titleDragFollowsLeftButton();
     void otherButtonsOnTitleAskForMenu();
     void titleIconGestures();
+    void titleCaptionFits();
     void modalDialogsOneAtATime();
 };
 
@@ -314,6 +315,16 @@ void TestChrome::titleIconGestures()
     send(w.icon, QEvent::MouseButtonDblClick, QPoint(4, 4), Qt::LeftButton, Qt::LeftButton);
     QCOMPARE(exits, 1);
     QCOMPARE(w.menuRequests.size(), 2);
+}
+
+void TestChrome::titleCaptionFits()
+{
+    // Where the face present is wider than the intended one, the caption still fits.
+    Window w;
+    const QFont fitted = w.title->fittedFont();
+    QVERIFY(fitted.bold());
+    QVERIFY(fitted.pixelSize() <= 19);
+    QVERIFY(QFontMetrics(fitted).horizontalAdvance(w.title->text()) <= layout::Titlebar.width());
 }
 
 void TestChrome::modalDialogsOneAtATime()

@@ -1,7 +1,9 @@
 #include "TitleBar.h"
 
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace brannock {
 
@@ -22,6 +24,24 @@ QFont TitleBar::titleFont()
     font.setPixelSize(19);
     font.setBold(true);
     return font;
+}
+
+QFont TitleBar::fittedFont() const
+{
+    QFont fitted = font();
+    while (fitted.pixelSize() > 9 && QFontMetrics(fitted).horizontalAdvance(text()) > width())
+        fitted.setPixelSize(fitted.pixelSize() - 1);
+    return fitted;
+}
+
+void TitleBar::paintEvent(QPaintEvent *)
+{
+    // Drawn here rather than by QLabel so that a wider substitute face still shows the
+    // whole caption; the background behind stays untouched.
+    QPainter painter(this);
+    painter.setFont(fittedFont());
+    painter.setPen(palette().color(foregroundRole()));
+    painter.drawText(contentsRect(), int(alignment()), text());
 }
 
 void TitleBar::mousePressEvent(QMouseEvent *event)

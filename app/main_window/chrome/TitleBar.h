@@ -27,8 +27,11 @@ public:
 
     /// Tahoma 14.25 pt bold, or the closest face present, sized for a 96 dpi screen.
     static QFont titleFont();
+    /// The title font, made smaller when the face present is too wide for the caption.
+    QFont fittedFont() const;
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
