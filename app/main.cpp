@@ -5,6 +5,7 @@
 #include "ScriptRunner.h"
 #include "SettingsStore.h"
 #include "TopmostBand.h"
+#include "Tray.h"
 
 #include <QApplication>
 #include <QDir>
@@ -38,15 +39,14 @@ int main(int argc, char *argv[])
     brannock::NativeTopmostBand band;
     const auto dos = brannock::makeNativeDosPaths();
     const auto runner = brannock::makeNativeScriptRunner();
-    brannock::FrmMain *window = nullptr;
+    brannock::QtTray tray;
     brannock::QtPrompts prompts(nullptr);
-    window = new brannock::FrmMain({store, prompts, band, *dos, *runner, QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
-                                    brannock::commandLineText(QCoreApplication::arguments())});
+    brannock::FrmMain window({store, prompts, band, *dos, *runner, tray,
+                              QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
+                              brannock::commandLineText(QCoreApplication::arguments())});
     QuitAtFirstFrame quitAtFirstFrame;
     if (!qEnvironmentVariableIsEmpty("BRANNOCK_QUIT_AT_FIRST_FRAME"))
-        window->installEventFilter(&quitAtFirstFrame);
-    window->Form_Load();
-    const int result = QApplication::exec();
-    delete window;
-    return result;
+        window.installEventFilter(&quitAtFirstFrame);
+    window.Form_Load();
+    return QApplication::exec();
 }

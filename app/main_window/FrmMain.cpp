@@ -1,18 +1,29 @@
 #include "FrmMain.h"
 
+#include "ChromeLayout.h"
 #include "CommandLine.h"
+#include "FrmAbout.h"
+#include "FrmCfg.h"
+#include "FrmSkins.h"
+#include "HideShow.h"
 #include "IncludeMenu.h"
 #include "IncludePanel.h"
 #include "MainMenu.h"
 #include "MakeSkinset.h"
+#include "ModalDialogs.h"
+#include "PictureButton.h"
 #include "Prompts.h"
 #include "SettingsStore.h"
 #include "SourceFolderLists.h"
+#include "SysTray.h"
+#include "TitleBar.h"
 #include "TopmostBand.h"
 #include "TopmostProtocol.h"
+#include "WindowShape.h"
 #include "WinePrefix.h"
 #include "frmAddSupp.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -21,6 +32,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTreeView>
@@ -31,7 +43,6 @@ namespace {
 
 constexpr int kClientWidth = 315;
 constexpr int kClientHeight = 288;
-const QString kTitle = QStringLiteral("Kestrow Wendle VI");
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect geometry)
 {
@@ -48,7 +59,6 @@ QLineEdit *makeTextBox(QWidget *parent, const char *name, const QString &toolTip
     box->setObjectName(QLatin1StringView(name));
     box->setGeometry(geometry);
     box->setToolTip(toolTip);
-    box->setFrame(true);
     box->setTextMargins(0, 0, 0, 0);
     return box;
 }
@@ -60,7 +70,14 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
     button->setObjectName(QLatin1StringView(name));
     button->setGeometry(geometry);
     button->setToolTip(toolTip);
-    button->setFocusPolicy(Qt::TabFocus);
+    return button;
+}
+
+PictureButton *makePictureButton(QWidget *parent, const char *name, QRect geometry)
+{
+    auto *button = new PictureButton(parent);
+    button->setObjectName(QLatin1StringView(name));
+    button->setGeometry(geometry);
     return button;
 }
 
@@ -70,18 +87,50 @@ FrmMain::FrmMain(FrmMainContext context, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       m_context(std::move(context)),
       m_boxes(std::make_unique<TopmostProtocol>(m_context.prompts, [this] { UnsetAoT(); },
-                                                [this] { SetAoT(); }))
+                                                [this] { SetAoT(); })),
+      m_modal(std::make_unique<ModalDialogs>([this] { UnsetAoT(); }, [this] { SetAoT(); }))
 {
     setObjectName(QStringLiteral("FrmMain"));
     setFixedSize(kClientWidth, kClientHeight);
     QFont small = font();
     small.setPointSizeF(8.0);
     setFont(small);
+
     createControls();
+    createChrome();
     m_mainMenu = new MainMenu(this);
     m_includeMenu = new IncludeMenu(*m_boxes, m_context.programFolder, [] { return oemCodePage(); }, this);
     m_includePanel = new IncludePanel(*m_includeMenu, m_incModule, m_incModule->pos());
-    connectMenu();
+
+    m_look = std::make_unique<LookRefresher>(m_context.store, m_context.prompts, m_context.programFolder,
+                                             static_cast<LookTargets &>(*this));
+    m_sysTray = std::make_unique<SysTray>(m_context.tray, [this] { endProgram(); });
+    HideShowWindow window;
+    window.aboutOpen = [this] { return m_modal->aboutOpen(); };
+    window.closeAbout = [this] {
+        if (m_about)
+            m_about->UnloadAll();
+        m_modal->clearAboutOpen();
+    };
+    window.cfgOpen = [this] { return m_modal->cfgOpen(); };
+    window.closeCfg = [this] {
+        if (m_cfg)
+            m_cfg->UnloadAll();
+        m_modal->clearCfgOpen();
+    };
+    window.hideWindow = [this] { hide(); };
+    window.showWindow = [this] {
+        setAttribute(Qt::WA_ShowWithoutActivating, false);
+        show();
+    };
+    window.caption = [this] { return m_mainMenu->mnuHS()->text(); };
+    window.setCaption = [this](const QString &caption) { m_mainMenu->mnuHS()->setText(caption); };
+    window.popUpTrayMenu = [this](QPoint at) { popUpMenu(*m_mainMenu->menu(), m_mainMenu->mnuHS(), at); };
+    window.unsetAoT = [this] { UnsetAoT(); };
+    window.setAoT = [this] { SetAoT(); };
+    m_hideShow = std::make_unique<HideShow>(m_context.tray, m_context.prompts, std::move(window));
+
+    connectMenus();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - QPoint(kClientWidth / 2, kClientHeight / 2));
     qApp->installEventFilter(this);
@@ -90,44 +139,34 @@ FrmMain::FrmMain(FrmMainContext context, QWidget *parent)
 FrmMain::~FrmMain()
 {
     qApp->removeEventFilter(this);
+    delete m_skins; // a top-level window of its own, so that it stays while this one hides
 }
 
 void FrmMain::createControls()
 {
-    m_titlebar = makeLabel(this, "Titlebar", QString(), QRect(152, 2, 148, 24));
-    m_titlebar->setAlignment(Qt::AlignCenter);
-    QFont titleFont(QStringLiteral("Tahoma"));
-    titleFont.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed"),
-                           QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Sans Serif")});
-    titleFont.setPointSizeF(14.25);
-    titleFont.setBold(true);
-    m_titlebar->setFont(titleFont);
-
-    m_lblOFP = makeLabel(this, "LblOFP", QStringLiteral("Open File Prefix"), QRect(186, 28, 127, 16));
+    m_lblOFP = makeLabel(this, "LblOFP", QStringLiteral("Open File Prefix"), layout::LblOFP);
     m_txtOFP = makeTextBox(this, "TxtOFP",
                            QStringLiteral("(For new1.larmor.bmp etc., you'd type new1; leave it blank for no "
                                           "prefix, like larmor.bmp)"),
-                           QRect(186, 43, 127, 17));
-    m_lblSFP = makeLabel(this, "LblSFP", QStringLiteral("Save File Prefix"), QRect(186, 62, 127, 16));
+                           layout::TxtOFP);
+    m_lblSFP = makeLabel(this, "LblSFP", QStringLiteral("Save File Prefix"), layout::LblSFP);
     m_txtSFP = makeTextBox(this, "TxtSFP",
                            QStringLiteral("(For skin1.larmor.bmp etc., you'd type skin1; This shows up in KESTROW)"),
-                           QRect(186, 77, 127, 17));
-    m_lblVOL = makeLabel(this, "LblVOL", QStringLiteral("New VOL"), QRect(186, 96, 127, 16));
-    m_txtVOL = makeTextBox(this, "TxtVOL", QStringLiteral("(For newvol.vol, you'd type newvol)"),
-                           QRect(186, 111, 127, 17));
+                           layout::TxtSFP);
+    m_lblVOL = makeLabel(this, "LblVOL", QStringLiteral("New VOL"), layout::LblVOL);
+    m_txtVOL = makeTextBox(this, "TxtVOL", QStringLiteral("(For newvol.vol, you'd type newvol)"), layout::TxtVOL);
 
-    m_cmdMake = makeButton(this, "CmdMake", QStringLiteral("&Make Skinset"), QStringLiteral("GO!!"),
-                           QRect(2, 185, 81, 28));
+    m_cmdMake = makeButton(this, "CmdMake", QStringLiteral("&Make Skinset"), QStringLiteral("GO!!"), layout::CmdMake);
     m_cmdCfg = makeButton(this, "CmdCfg", QStringLiteral("C&onfiguration"), QStringLiteral("Configure Wendle..."),
-                          QRect(85, 185, 73, 28));
+                          layout::CmdCfg);
     m_cmdSkins = makeButton(this, "CmdSkins", QStringLiteral("&Skins"), QStringLiteral("Wendle's Skin Setup..."),
-                            QRect(160, 185, 38, 28));
+                            layout::CmdSkins);
     m_cmdAbout = makeButton(this, "CmdAbout", QStringLiteral("A&bout"), QStringLiteral("About Wendle..."),
-                            QRect(200, 185, 43, 28));
+                            layout::CmdAbout);
 
     m_incModule = new QWidget(this);
     m_incModule->setObjectName(QStringLiteral("IncModule"));
-    m_incModule->setGeometry(8, 215, 186, 73);
+    m_incModule->setGeometry(layout::IncModule);
 
     m_sourceFolders = new SourceFolderLists(this, *m_boxes, listDrives());
 
@@ -136,43 +175,103 @@ void FrmMain::createControls()
     setTabOrder(m_txtOFP, m_txtSFP);
     setTabOrder(m_txtSFP, m_txtVOL);
     setTabOrder(m_txtVOL, m_cmdMake);
+    setTabOrder(m_cmdMake, m_cmdCfg);
+    setTabOrder(m_cmdCfg, m_cmdSkins);
+    setTabOrder(m_cmdSkins, m_cmdAbout);
 }
 
-void FrmMain::connectMenu()
+void FrmMain::createChrome()
 {
+    m_titlebar = new TitleBar(this);
+    m_titlebar->setGeometry(layout::Titlebar);
+    m_picIcon = new TitleIcon(this);
+    m_picIcon->setObjectName(QStringLiteral("PicIcon"));
+    m_picIcon->setGeometry(layout::PicIcon);
+    m_bPicMin = makePictureButton(this, "BPicMin", layout::BPicMin);
+    m_bPicExit = makePictureButton(this, "BPicExit", layout::BPicExit);
+    m_bPicInc = makePictureButton(this, "BPicInc", layout::BPicInc);
+
+    // Until the first refresh (and for good with "/nopaint/") the built-in pictures show.
+    const BuiltInPictures &builtIn = builtInPictures();
+    m_bPicMin->setNormalPicture(builtIn.min0bck);
+    m_bPicMin->setHoverPicture(builtIn.min1bck);
+    m_bPicMin->showPicture(builtIn.min0bck);
+    m_bPicExit->setNormalPicture(builtIn.exit0bck);
+    m_bPicExit->setHoverPicture(builtIn.exit1bck);
+    m_bPicExit->showPicture(builtIn.exit0bck);
+    m_bPicInc->setNormalPicture(builtIn.inc0bck);
+    m_bPicInc->setHoverPicture(builtIn.inc1bck);
+    m_bPicInc->showPicture(builtIn.inc0bck);
+    m_picIcon->setPixmap(builtIn.iconbck);
+    setWindowIcon(QIcon(builtIn.sysbck));
+}
+
+void FrmMain::connectMenus()
+{
+    connect(m_mainMenu->mnuCfg(), &QAction::triggered, this, [this] { CmdCfg_Click(); });
     connect(m_mainMenu->mnuRefresh(), &QAction::triggered, this, [this] { RefreshForm(); });
     connect(m_mainMenu->mnuHS(), &QAction::triggered, this, [this] { mnuHS_Click(); });
+    connect(m_mainMenu->mnuAbout(), &QAction::triggered, this, [this] { CmdAbout_Click(); });
     connect(m_mainMenu->mnuExit(), &QAction::triggered, this, [this] { ConfirmExit(); });
     connect(m_includeMenu, &IncludeMenu::addSupportRequested, this, [this] { mnuUCAdd_Click(); });
+
     connect(m_cmdMake, &QPushButton::clicked, this, [this] { CmdMake_Click(); });
+    connect(m_cmdCfg, &QPushButton::clicked, this, [this] { CmdCfg_Click(); });
+    connect(m_cmdSkins, &QPushButton::clicked, this, [this] { CmdSkins_Click(); });
+    connect(m_cmdAbout, &QPushButton::clicked, this, [this] { CmdAbout_Click(); });
+
+    m_bPicMin->setClickAction([this] { mnuHS_Click(); }, PictureButton::ClickOrder::NormalThenAction);
+    m_bPicExit->setClickAction([this] { ConfirmExit(); }, PictureButton::ClickOrder::ActionThenNormal);
+    m_bPicInc->setClickAction(
+        [this] { popUpMenu(*m_includeMenu->includeMenu(), nullptr, mapToGlobal(layout::IncludeMenuCorner)); },
+        PictureButton::ClickOrder::NormalThenAction);
+    const auto mainMenuWithExit = [this](QPoint at) {
+        popUpMenu(*m_mainMenu->menu(), m_mainMenu->mnuExit(), at);
+    };
+    m_titlebar->setMenuRequest(mainMenuWithExit);
+    m_picIcon->setMenuRequest(mainMenuWithExit);
+    m_picIcon->setDoubleClickAction([this] { ConfirmExit(); });
 }
 
 void FrmMain::Form_Load()
 {
     const QString &line = m_context.commandLine;
-    m_isHidden = false;
-    m_paintLook = true;
-    if (hasSwitch(line, Switch::NoPaint))
-        m_paintLook = false;
+    m_paintLook = !hasSwitch(line, Switch::NoPaint);
+    m_look->setPaintLook(m_paintLook);
     RefreshForm();
-    if (hasSwitch(line, Switch::Hide))
-        m_startHidden = true;
+    m_startHidden = hasSwitch(line, Switch::Hide);
     m_runScript = !hasSwitch(line, Switch::NoExec);
     SetAoT();
     if (m_startHidden)
-        mnuHS_Click();
+        m_hideShow->startHidden();
     if (!hasSwitch(line, Switch::NoRegion))
-        ApplyWindowRegion();
-    setWindowTitle(kTitle);
-    m_titlebar->setText(kTitle);
+        ApplyWindowRegion(*this);
+    setWindowTitle(SysTray::tipText());
+    m_titlebar->setText(SysTray::tipText());
     setFixedHeight(kClientHeight);
-    AddTrayIcon();
-    BuildUCIMenu();
+    m_look->loadStartupSysIcon();
+    m_sysTray->AddTrayIcon(SysTray::tipText(), m_look->picture(LookSlot::SysImg));
+    m_includeMenu->BuildUCIMenu();
+}
+
+bool FrmMain::IsHidden() const
+{
+    return m_hideShow->isHidden();
+}
+
+bool FrmMain::AboutOpen() const
+{
+    return m_modal->aboutOpen();
+}
+
+bool FrmMain::CfgOpen() const
+{
+    return m_modal->cfgOpen();
 }
 
 void FrmMain::SetAoT()
 {
-    if (m_isHidden)
+    if (IsHidden())
         return;
     if (!isVisible()) {
         setAttribute(Qt::WA_ShowWithoutActivating);
@@ -183,7 +282,7 @@ void FrmMain::SetAoT()
 
 void FrmMain::UnsetAoT()
 {
-    if (m_isHidden)
+    if (IsHidden())
         return;
     m_context.band.setTopmost(this, false);
 }
@@ -195,7 +294,8 @@ void FrmMain::ConfirmExit()
                                                           QStringLiteral("Exit Brannock?"),
                                                           PromptButtons::YesNo, PromptIcon::Question);
     if (answer == PromptAnswer::Yes) {
-        endProgram();
+        clearMask();
+        m_sysTray->RemoveTrayIconAndEnd();
         return;
     }
     SetAoT();
@@ -203,39 +303,17 @@ void FrmMain::ConfirmExit()
 
 void FrmMain::RefreshForm()
 {
+    m_look->RefreshForm();
 }
 
 void FrmMain::mnuHS_Click()
 {
-    if (!m_isHidden) {
-        hide();
-        m_isHidden = true;
-        m_mainMenu->mnuHS()->setText(QStringLiteral("&Show"));
-    } else {
-        setAttribute(Qt::WA_ShowWithoutActivating, false);
-        show();
-        m_isHidden = false;
-        m_mainMenu->mnuHS()->setText(QStringLiteral("&Hide"));
-    }
+    m_hideShow->mnuHS_Click();
 }
 
-void FrmMain::ApplyWindowRegion()
+CurrentLook FrmMain::currentLook() const
 {
-}
-
-void FrmMain::AddTrayIcon()
-{
-}
-
-void FrmMain::BuildUCIMenu()
-{
-    m_includeMenu->BuildUCIMenu();
-}
-
-void FrmMain::popUpIncludeMenu(bool userCreatedOnly)
-{
-    QMenu *menu = userCreatedOnly ? m_includeMenu->userCreatedMenu() : m_includeMenu->includeMenu();
-    menu->popup(QCursor::pos());
+    return m_look->currentLook();
 }
 
 void FrmMain::CmdMake_Click()
@@ -263,6 +341,46 @@ void FrmMain::mnuUCAdd_Click()
     m_addSupport->activateWindow();
 }
 
+void FrmMain::CmdAbout_Click()
+{
+    m_modal->openAbout([this] {
+        FrmAbout about(RandomSource(), this);
+        m_about = &about;
+        about.exec();
+    });
+}
+
+void FrmMain::CmdCfg_Click()
+{
+    // The window is already out of the band here, so the dialog's own load message goes
+    // straight to the boxes.
+    m_modal->openCfg([this] {
+        FrmCfg cfg(m_context.store, m_context.prompts, [this] { RefreshForm(); }, this);
+        m_cfg = &cfg;
+        cfg.exec();
+    });
+}
+
+void FrmMain::CmdSkins_Click()
+{
+    if (!m_skins) {
+        // No parent: the dialog stays usable while the main window is hidden.
+        m_skins = new FrmSkins(
+            m_context.store, m_context.prompts, m_context.programFolder, [this] { return currentLook(); },
+            [this] { RefreshForm(); }, [this](bool topmost) { m_context.band.setTopmost(this, topmost); });
+        m_skins->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_skins->show();
+    m_skins->raise();
+    m_skins->activateWindow();
+}
+
+void FrmMain::popUpIncludeMenu(bool userCreatedOnly)
+{
+    QMenu *menu = userCreatedOnly ? m_includeMenu->userCreatedMenu() : m_includeMenu->includeMenu();
+    popUpMenu(*menu, nullptr, QCursor::pos());
+}
+
 bool FrmMain::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers)
 {
     const Qt::KeyboardModifiers held =
@@ -280,6 +398,52 @@ bool FrmMain::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers)
         return true;
     }
     return false;
+}
+
+void FrmMain::setLookPicture(LookSlot slot, const QPixmap &picture)
+{
+    switch (slot) {
+    case LookSlot::Min0: m_bPicMin->setNormalPicture(picture); break;
+    case LookSlot::Min1: m_bPicMin->setHoverPicture(picture); break;
+    case LookSlot::BPicMin: m_bPicMin->showPicture(picture); break;
+    case LookSlot::Exit0: m_bPicExit->setNormalPicture(picture); break;
+    case LookSlot::Exit1: m_bPicExit->setHoverPicture(picture); break;
+    case LookSlot::BPicExit: m_bPicExit->showPicture(picture); break;
+    case LookSlot::Inc0: m_bPicInc->setNormalPicture(picture); break;
+    case LookSlot::Inc1: m_bPicInc->setHoverPicture(picture); break;
+    case LookSlot::BPicInc: m_bPicInc->showPicture(picture); break;
+    case LookSlot::PicIcon: m_picIcon->setPixmap(picture); break;
+    case LookSlot::SysImg: setWindowIcon(QIcon(picture)); break;
+    }
+}
+
+void FrmMain::setLookBackground(const QImage &background)
+{
+    m_background = background;
+    update();
+}
+
+void FrmMain::setLookTextColour(const QColor &colour)
+{
+    for (QWidget *label : {static_cast<QWidget *>(m_titlebar), static_cast<QWidget *>(m_lblOFP),
+                           static_cast<QWidget *>(m_lblSFP), static_cast<QWidget *>(m_lblVOL)}) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, colour);
+        label->setPalette(palette);
+    }
+}
+
+void FrmMain::modifyTrayIcon(const QPixmap &sysImg)
+{
+    m_sysTray->ModifyTrayIcon(SysTray::tipText(), sysImg);
+}
+
+void FrmMain::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (!m_background.isNull())
+        painter.drawImage(0, 0, m_background);
+    paintWindowOutline(painter, palette().color(QPalette::WindowText));
 }
 
 bool FrmMain::eventFilter(QObject *watched, QEvent *event)
@@ -300,14 +464,19 @@ void FrmMain::closeEvent(QCloseEvent *event)
     // A close request from outside (Alt+F4, the task list, logging off) ends the program
     // without a question; the program's own code never closes the main window.
     event->accept();
-    if (!m_ended)
-        endProgram();
+    if (m_ended)
+        return;
+    clearMask();
+    m_sysTray->RemoveTrayIconAndEnd();
 }
 
 void FrmMain::endProgram()
 {
+    if (m_ended)
+        return;
     m_ended = true;
-    clearMask();
+    if (m_skins)
+        m_skins->close();
     emit programEnded();
     QCoreApplication::exit(0);
 }

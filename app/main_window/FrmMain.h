@@ -1,9 +1,15 @@
 #pragma once
 
+#include "FrmAbout.h"
+#include "FrmCfg.h"
+#include "FrmSkins.h"
+#include "LookPictures.h"
+#include "LookRefresher.h"
+
+#include <QImage>
 #include <QPointer>
 #include <QWidget>
 
-#include <functional>
 #include <memory>
 
 class QLabel;
@@ -13,15 +19,22 @@ class QPushButton;
 namespace brannock {
 
 class DosPaths;
+class HideShow;
 class IncludeMenu;
 class IncludePanel;
 class MainMenu;
+class ModalDialogs;
+class PictureButton;
 class Prompts;
 class ScriptRunner;
 class SettingsStore;
 class SourceFolderLists;
+class SysTray;
+class TitleBar;
+class TitleIcon;
 class TopmostBand;
 class TopmostProtocol;
+class Tray;
 
 /// What the main window is given from outside: the settings store, the platform ports and
 /// the run's fixed facts.
@@ -31,13 +44,14 @@ struct FrmMainContext {
     TopmostBand &band;
     DosPaths &dos;
     ScriptRunner &runner;
+    Tray &tray;
     QString programFolder; ///< native path of the folder that holds the programs
     QString commandLine;   ///< the command line as one text (see commandLineText)
 };
 
 /// The main window and the program's start-up object. It coordinates: the menus, the
 /// look, the chrome, the tray and the build live in classes of their own.
-class FrmMain final : public QWidget {
+class FrmMain final : public QWidget, private LookTargets {
     Q_OBJECT
 public:
     explicit FrmMain(FrmMainContext context, QWidget *parent = nullptr);
@@ -51,7 +65,9 @@ public:
     bool PaintLook() const { return m_paintLook; }
     bool StartHidden() const { return m_startHidden; }
     bool RunScript() const { return m_runScript; }
-    bool IsHidden() const { return m_isHidden; }
+    bool IsHidden() const;
+    bool AboutOpen() const;
+    bool CfgOpen() const;
 
     /// Into the topmost band, shown without being activated; nothing while hidden.
     void SetAoT();
@@ -65,21 +81,31 @@ public:
     void ConfirmExit();
     /// Re-applies the whole look.
     void RefreshForm();
-    /// Hides the window to the tray or shows it again.
+    /// Hides the window to the tray or shows it again, closing an open About or
+    /// Configuration dialog first.
     void mnuHS_Click();
-
-    /// Handles a key press seen before the focused control; true when it was used.
-    bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
-
     /// "&Make Skinset": writes Compile.bat for the ticked items and starts it.
     void CmdMake_Click();
     /// "&Add Support...": shows the Add Support dialog, or brings it forward.
     void mnuUCAdd_Click();
+    /// The modal About and Configuration dialogs (one at a time) and the modeless Skins dialog.
+    void CmdAbout_Click();
+    void CmdCfg_Click();
+    void CmdSkins_Click();
+
+    /// Handles a key press seen before the focused control; true when it was used.
+    bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
 
     MainMenu &mainMenu() const { return *m_mainMenu; }
     IncludeMenu &includeMenu() const { return *m_includeMenu; }
     IncludePanel &includePanel() const { return *m_includePanel; }
     SourceFolderLists &sourceFolders() const { return *m_sourceFolders; }
+    const LookRefresher &look() const { return *m_look; }
+    /// What the window shows now (the Skins dialog's "Current Settings").
+    CurrentLook currentLook() const;
+    FrmAbout *aboutDialog() const { return m_about; }
+    FrmCfg *cfgDialog() const { return m_cfg; }
+    FrmSkins *skinsDialog() const { return m_skins; }
     bool hasEnded() const { return m_ended; }
 
 signals:
@@ -87,33 +113,51 @@ signals:
     void programEnded();
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The look's targets.
+    void setLookPicture(LookSlot slot, const QPixmap &picture) override;
+    void setLookBackground(const QImage &background) override;
+    void setLookTextColour(const QColor &colour) override;
+    void modifyTrayIcon(const QPixmap &sysImg) override;
+    void unsetAoT() override { UnsetAoT(); }
+    void setAoT() override { SetAoT(); }
+
     void createControls();
-    void connectMenu();
-    void ApplyWindowRegion();
-    void AddTrayIcon();
-    void BuildUCIMenu();
+    void createChrome();
+    void connectMenus();
     void popUpIncludeMenu(bool userCreatedOnly);
     void endProgram();
 
     FrmMainContext m_context;
     std::unique_ptr<TopmostProtocol> m_boxes;
+    std::unique_ptr<ModalDialogs> m_modal;
+    std::unique_ptr<LookRefresher> m_look;
+    std::unique_ptr<SysTray> m_sysTray;
+    std::unique_ptr<HideShow> m_hideShow;
     MainMenu *m_mainMenu = nullptr;
     IncludeMenu *m_includeMenu = nullptr;
     IncludePanel *m_includePanel = nullptr;
-    QPointer<QWidget> m_addSupport;
     SourceFolderLists *m_sourceFolders = nullptr;
+    QPointer<QWidget> m_addSupport;
+    QPointer<FrmAbout> m_about;
+    QPointer<FrmCfg> m_cfg;
+    QPointer<FrmSkins> m_skins;
 
     bool m_paintLook = true;
     bool m_startHidden = false;
     bool m_runScript = true;
-    bool m_isHidden = false;
     bool m_ended = false;
+    QImage m_background; ///< the persistent background: gradient or back.bmp
 
-    QLabel *m_titlebar = nullptr;
+    TitleBar *m_titlebar = nullptr;
+    TitleIcon *m_picIcon = nullptr;
+    PictureButton *m_bPicMin = nullptr;
+    PictureButton *m_bPicExit = nullptr;
+    PictureButton *m_bPicInc = nullptr;
     QLabel *m_lblOFP = nullptr;
     QLabel *m_lblSFP = nullptr;
     QLabel *m_lblVOL = nullptr;

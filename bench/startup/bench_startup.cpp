@@ -4,6 +4,7 @@
 #include "FakePrompts.h"
 #include "FakeScriptRunner.h"
 #include "FakeTopmostBand.h"
+#include "FakeTray.h"
 #include "FrmMain.h"
 #include "SettingsStore.h"
 
@@ -24,8 +25,9 @@ static void BM_FrmMainConstructAndLoad(benchmark::State &state)
     test::FakeTopmostBand band;
     test::FakeDosPaths dos;
     test::FakeScriptRunner runner;
+    test::FakeTray tray;
     for (auto _ : state) {
-        FrmMain window({store, prompts, band, dos, runner, QDir::toNativeSeparators(folder.path()), QStringLiteral("/noexec/")});
+        FrmMain window({store, prompts, band, dos, runner, tray, QDir::toNativeSeparators(folder.path()), QStringLiteral("/noexec/")});
         window.Form_Load();
         QCoreApplication::processEvents();
         benchmark::DoNotOptimize(window.isVisible());

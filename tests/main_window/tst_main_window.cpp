@@ -5,6 +5,7 @@
 #include "FakePrompts.h"
 #include "FakeScriptRunner.h"
 #include "FakeTopmostBand.h"
+#include "FakeTray.h"
 #include "FrmMain.h"
 #include "IncludeMenu.h"
 #include "MainMenu.h"
@@ -37,12 +38,13 @@ struct Harness {
     FakeTopmostBand band;
     test::FakeDosPaths dos;
     test::FakeScriptRunner runner;
+    test::FakeTray tray;
     std::unique_ptr<FrmMain> window;
 
     explicit Harness(const QString &commandLine = {})
     {
         window = std::make_unique<FrmMain>(
-            FrmMainContext{store, prompts, band, dos, runner, QDir::toNativeSeparators(folder.path()), commandLine});
+            FrmMainContext{store, prompts, band, dos, runner, tray, QDir::toNativeSeparators(folder.path()), commandLine});
     }
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AboutPictures.h"
+#include "FrmThanks.h"
 #include "ThanksPulse.h"
 
 #include <QDialog>
@@ -12,7 +13,6 @@ class QPushButton;
 
 namespace brannock {
 
-class FrmThanks;
 
 /// The About dialog: a borderless picture window dragged by its surface with any mouse
 /// button. Its figure's green paint areas get new colours at every opening. The main window

@@ -36,13 +36,6 @@ void paint(QImage &image, int x, int y, QRgb colour)
 
 } // namespace
 
-RandomSource clockSeededRandom()
-{
-    auto generator = std::make_shared<QRandomGenerator>(
-        quint32(QDateTime::currentMSecsSinceEpoch() ^ (QDateTime::currentMSecsSinceEpoch() >> 32)));
-    return [generator] { return generator->generateDouble(); };
-}
-
 QImage designTemplate()
 {
     QImage image(190, 32, QImage::Format_RGB32);

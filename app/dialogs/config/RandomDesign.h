@@ -1,16 +1,12 @@
 #pragma once
 
+#include "Random.h"
+
 #include <QImage>
 
 #include <functional>
 
 namespace brannock {
-
-/// Uniform numbers in [0, 1).
-using RandomSource = std::function<double()>;
-
-/// A generator seeded from the clock.
-RandomSource clockSeededRandom();
 
 /// The Configuration dialog's 190 x 32 picture before any design: black, with pure green
 /// (0, 255, 0) areas that the design fills.
