@@ -28,6 +28,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -70,6 +71,12 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
     button->setObjectName(QLatin1StringView(name));
     button->setGeometry(geometry);
     button->setToolTip(toolTip);
+    // A substitute face wider than the one the layout was made for must not cut the caption.
+    QFont font = button->font();
+    const QString shown = QString(caption).remove(QLatin1Char('&'));
+    while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(shown) > geometry.width() - 6)
+        font.setPixelSize(font.pixelSize() - 1);
+    button->setFont(font);
     return button;
 }
 
@@ -92,8 +99,9 @@ FrmMain::FrmMain(FrmMainContext context, QWidget *parent)
 {
     setObjectName(QStringLiteral("FrmMain"));
     setFixedSize(kClientWidth, kClientHeight);
+    // The controls were laid out for an 8 pt face at 96 dpi (11 pixels).
     QFont small = font();
-    small.setPointSizeF(8.0);
+    small.setPixelSize(11);
     setFont(small);
 
     createControls();

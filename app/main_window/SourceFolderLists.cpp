@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QSignalBlocker>
 #include <QTreeView>
 
@@ -35,13 +36,16 @@ SourceFolderLists::SourceFolderLists(QWidget *window, TopmostProtocol &boxes, QL
     m_dirFP->setIndentation(10);
 
     setCurrentPath(QDir::currentPath());
-    // The model reads folders in the background: bring the current folder into view once
-    // its parent has been read.
-    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this] {
-        const QModelIndex current = m_dirFP->currentIndex();
-        if (current.isValid())
-            m_dirFP->scrollTo(current);
-    });
+    // The model reads folders in the background: the current folder is selected again
+    // as each of its parents has been read.
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, &SourceFolderLists::revealPending);
+    connect(m_model, &QFileSystemModel::layoutChanged, this, &SourceFolderLists::revealPending);
+    // A folder the user picks replaces the one still waiting to be revealed.
+    connect(m_dirFP->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) {
+                if (current.isValid() && m_model->filePath(current) != m_pending)
+                    m_pending.clear();
+            });
     connect(m_drvList, &QComboBox::currentIndexChanged, this, &SourceFolderLists::drvList_Change);
 }
 
@@ -85,6 +89,7 @@ void SourceFolderLists::drvList_Change(int index)
     }
     if (m_drive >= 0)
         m_driveFolder.insert(m_drive, currentPath());
+    m_pending.clear();
     m_drive = index;
     showFolder(m_driveFolder.value(index, drive.rootPath));
 }
@@ -93,14 +98,23 @@ void SourceFolderLists::showFolder(const QString &path)
 {
     const QString root = m_drives[m_drive].rootPath;
     m_dirFP->setRootIndex(m_model->setRootPath(root));
-    const QModelIndex current = m_model->index(QDir::fromNativeSeparators(path));
-    if (current.isValid()) {
-        m_dirFP->setCurrentIndex(current);
-        m_dirFP->scrollTo(current);
-        m_dirFP->expand(current);
-    } else {
+    m_pending = QDir::fromNativeSeparators(path);
+    revealPending();
+}
+
+void SourceFolderLists::revealPending()
+{
+    if (m_pending.isEmpty())
+        return;
+    const QModelIndex current = m_model->index(m_pending);
+    if (!current.isValid()) {
         m_dirFP->setCurrentIndex(QModelIndex());
+        return;
     }
+    for (QModelIndex parent = current.parent(); parent.isValid(); parent = parent.parent())
+        m_dirFP->expand(parent);
+    m_dirFP->setCurrentIndex(current);
+    m_dirFP->scrollTo(current, QAbstractItemView::PositionAtCenter);
 }
 
 } // namespace brannock

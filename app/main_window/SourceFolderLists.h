@@ -36,6 +36,8 @@ public:
 
 private:
     void showFolder(const QString &path);
+    /// Selects and reveals the pending folder once the model has read its parents.
+    void revealPending();
 
     QWidget *m_window;
     TopmostProtocol &m_boxes;
@@ -44,6 +46,7 @@ private:
     QTreeView *m_dirFP;
     QFileSystemModel *m_model;
     int m_drive = -1;
+    QString m_pending; ///< folder to select when the background reading reaches it
     QHash<int, QString> m_driveFolder; ///< each drive's current folder
 };
 

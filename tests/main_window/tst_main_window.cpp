@@ -23,6 +23,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 
 using namespace brannock;
 using brannock::test::FakePrompts;
@@ -76,6 +77,7 @@ private slots:
     void unusableDriveIsReportedAndKept();
     void wineDrivesAndHome();
     void makeSkinsetFromTheWindow();
+    void folderListRevealsTheWorkingFolder();
 };
 
 void TestMainWindow::switches_data()
@@ -364,6 +366,26 @@ void TestMainWindow::makeSkinsetFromTheWindow()
                         "VT.exe -sp \"C:\\Skinner\\New_Wendle\\skin1\\newvol.vol\" \"C:\\Skinner\\New_Wendle\\skin1\\skin1.larmor.bmp\"\r\n"
                         "VT.exe -sp \"C:\\Skinner\\New_Wendle\\skin1\\newvol.vol\" \"C:\\Skinner\\New_Wendle\\skin1\\skin1.flag.bmp\"\r\n"));
     QVERIFY(QFileInfo(program + QStringLiteral("/New_Wendle/skin1")).isDir());
+}
+
+void TestMainWindow::folderListRevealsTheWorkingFolder()
+{
+    QTemporaryDir dir;
+    const QString deep = dir.filePath(QStringLiteral("a/b/c/d"));
+    QVERIFY(QDir().mkpath(deep));
+    for (int i = 0; i < 40; ++i)
+        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("a/b/sibling%1").arg(i, 2, 10, QLatin1Char('0')))));
+    FakePrompts prompts;
+    TopmostProtocol boxes(prompts, [] {}, [] {});
+    QWidget window;
+    window.resize(315, 288);
+    SourceFolderLists lists(&window, boxes, {{QStringLiteral("/"), QStringLiteral("/")}});
+    lists.setCurrentPath(deep);
+    window.show();
+    QCOMPARE(QDir::fromNativeSeparators(lists.currentPath()), QFileInfo(deep).absoluteFilePath());
+    QTreeView *view = lists.DirFP();
+    QTRY_VERIFY(view->viewport()->rect().intersects(view->visualRect(view->currentIndex())));
+    QVERIFY(!view->visualRect(view->currentIndex()).isEmpty());
 }
 
 QTEST_MAIN(TestMainWindow)
