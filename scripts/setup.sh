@@ -1,8 +1,9 @@
 # Sourced by run.sh and test.sh: installs what is missing, configures and builds.
+# EXTRA_PACKAGES (an array) names packages the caller needs besides the build's own.
 # Leaves BUILD_DIR set to the build folder (the programs are in $BUILD_DIR/bin).
 
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libxcb1-dev libgl-dev
-          libbenchmark-dev fonts-dejavu-core)
+          libbenchmark-dev fonts-dejavu-core ${EXTRA_PACKAGES[@]+"${EXTRA_PACKAGES[@]}"})
 
 missing=()
 for package in "${PACKAGES[@]}"; do
