@@ -3,6 +3,7 @@
 #include "AppError.h"
 #include "Prompts.h"
 #include "TsfFile.h"
+#include "Controls.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,33 +14,6 @@
 namespace brannock {
 
 namespace {
-
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect geometry)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    return label;
-}
-
-QLineEdit *makeBox(QWidget *parent, const char *name, const QString &tip, QRect geometry)
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setToolTip(tip);
-    box->setGeometry(geometry);
-    return box;
-}
-
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, const QString &tip,
-                        QRect geometry)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setToolTip(tip);
-    button->setGeometry(geometry);
-    return button;
-}
 
 bool isReservedDeviceName(const QString &name)
 {
@@ -88,22 +62,23 @@ frmAddSupp::frmAddSupp(Prompts &boxes, QString programFolder, QWidget *parent)
     small.setPixelSize(11);
     setFont(small);
 
-    lblDesc = makeLabel(this, "lblDesc", QStringLiteral("Description"), {19, 7, 53, 13});
-    txtDesc = makeBox(this, "txtDesc", QStringLiteral("Skin description"), {78, 5, 142, 20});
-    lblPal = makeLabel(this, "lblPal", QStringLiteral("Palette"), {39, 27, 33, 13});
-    txtPal = makeBox(this, "txtPal", QStringLiteral("The palette used for that skin"), {78, 25, 142, 20});
-    lblFile = makeLabel(this, "lblFile", QStringLiteral("Skin FileName"), {4, 47, 68, 13});
-    txtFile = makeBox(this, "txtFile", QStringLiteral("The filename used by that skin"), {78, 45, 142, 20});
-    lblSaveAs = makeLabel(this, "lblSaveAs", QStringLiteral("Save As"), {32, 81, 40, 13});
-    txtTSFFile = makeBox(this, "txtTSFFile",
-                         QStringLiteral("The new TSF file's name, without the .tsf extension. "
-                                        "Brannock automatically adds the extension."),
-                         {78, 79, 95, 20});
-    lblTSF = makeLabel(this, "lblTSF", QStringLiteral(".tsf"), {174, 82, 14, 13});
-    cmdSave = makeButton(this, "cmdSave", QStringLiteral("&Save"), QStringLiteral("Write the new TSF."),
-                         {99, 113, 60, 26});
-    cmdClose = makeButton(this, "cmdClose", QStringLiteral("&Close"), QStringLiteral("Close this form."),
-                          {160, 113, 60, 26});
+    lblDesc = placeControl<QLabel>(this, "lblDesc", {19, 7, 53, 13}, QStringLiteral("Description"));
+    txtDesc = placeControlWithTip<QLineEdit>(this, "txtDesc", {78, 5, 142, 20}, QStringLiteral("Skin description"));
+    lblPal = placeControl<QLabel>(this, "lblPal", {39, 27, 33, 13}, QStringLiteral("Palette"));
+    txtPal = placeControlWithTip<QLineEdit>(this, "txtPal", {78, 25, 142, 20},
+                                            QStringLiteral("The palette used for that skin"));
+    lblFile = placeControl<QLabel>(this, "lblFile", {4, 47, 68, 13}, QStringLiteral("Skin FileName"));
+    txtFile = placeControlWithTip<QLineEdit>(this, "txtFile", {78, 45, 142, 20},
+                                             QStringLiteral("The filename used by that skin"));
+    lblSaveAs = placeControl<QLabel>(this, "lblSaveAs", {32, 81, 40, 13}, QStringLiteral("Save As"));
+    txtTSFFile = placeControlWithTip<QLineEdit>(this, "txtTSFFile", {78, 79, 95, 20},
+                                                QStringLiteral("The new TSF file's name, without the .tsf extension. "
+                                                               "Brannock automatically adds the extension."));
+    lblTSF = placeControl<QLabel>(this, "lblTSF", {174, 82, 14, 13}, QStringLiteral(".tsf"));
+    cmdSave = placeControlWithTip<QPushButton>(this, "cmdSave", {99, 113, 60, 26}, QStringLiteral("Write the new TSF."),
+                                               QStringLiteral("&Save"));
+    cmdClose = placeControlWithTip<QPushButton>(this, "cmdClose", {160, 113, 60, 26},
+                                                QStringLiteral("Close this form."), QStringLiteral("&Close"));
 
     // The labels keep their places beside the boxes; where this platform's font draws a text
     // wider than its label, the label grows away from its box instead of cutting the text.

@@ -1,6 +1,7 @@
 #include "FrmMain.h"
 
 #include "ChromeLayout.h"
+#include "Controls.h"
 #include "CommandLine.h"
 #include "FrmAbout.h"
 #include "FrmCfg.h"
@@ -47,44 +48,21 @@ constexpr int kClientHeight = 288;
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect geometry)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1StringView(name));
-    label->setGeometry(geometry);
+    auto *label = placeControl<QLabel>(parent, name, geometry, text);
     label->setAttribute(Qt::WA_TranslucentBackground);
     return label;
-}
-
-QLineEdit *makeTextBox(QWidget *parent, const char *name, const QString &toolTip, QRect geometry)
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(QLatin1StringView(name));
-    box->setGeometry(geometry);
-    box->setToolTip(toolTip);
-    box->setTextMargins(0, 0, 0, 0);
-    return box;
 }
 
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QString &toolTip,
                         QRect geometry)
 {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1StringView(name));
-    button->setGeometry(geometry);
-    button->setToolTip(toolTip);
+    auto *button = placeControlWithTip<QPushButton>(parent, name, geometry, toolTip, caption);
     // A substitute face wider than the one the layout was made for must not cut the caption.
     QFont font = button->font();
     const QString shown = QString(caption).remove(QLatin1Char('&'));
     while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(shown) > geometry.width() - 6)
         font.setPixelSize(font.pixelSize() - 1);
     button->setFont(font);
-    return button;
-}
-
-PictureButton *makePictureButton(QWidget *parent, const char *name, QRect geometry)
-{
-    auto *button = new PictureButton(parent);
-    button->setObjectName(QLatin1StringView(name));
-    button->setGeometry(geometry);
     return button;
 }
 
@@ -153,16 +131,14 @@ FrmMain::~FrmMain()
 void FrmMain::createControls()
 {
     m_lblOFP = makeLabel(this, "LblOFP", QStringLiteral("Open File Prefix"), layout::LblOFP);
-    m_txtOFP = makeTextBox(this, "TxtOFP",
+    m_txtOFP = placeControlWithTip<QLineEdit>(this, "TxtOFP", layout::TxtOFP,
                            QStringLiteral("(For new1.larmor.bmp etc., you'd type new1; leave it blank for no "
-                                          "prefix, like larmor.bmp)"),
-                           layout::TxtOFP);
+                                          "prefix, like larmor.bmp)"));
     m_lblSFP = makeLabel(this, "LblSFP", QStringLiteral("Save File Prefix"), layout::LblSFP);
-    m_txtSFP = makeTextBox(this, "TxtSFP",
-                           QStringLiteral("(For skin1.larmor.bmp etc., you'd type skin1; This shows up in KESTROW)"),
-                           layout::TxtSFP);
+    m_txtSFP = placeControlWithTip<QLineEdit>(this, "TxtSFP", layout::TxtSFP,
+                           QStringLiteral("(For skin1.larmor.bmp etc., you'd type skin1; This shows up in KESTROW)"));
     m_lblVOL = makeLabel(this, "LblVOL", QStringLiteral("New VOL"), layout::LblVOL);
-    m_txtVOL = makeTextBox(this, "TxtVOL", QStringLiteral("(For newvol.vol, you'd type newvol)"), layout::TxtVOL);
+    m_txtVOL = placeControlWithTip<QLineEdit>(this, "TxtVOL", layout::TxtVOL, QStringLiteral("(For newvol.vol, you'd type newvol)"));
 
     m_cmdMake = makeButton(this, "CmdMake", QStringLiteral("&Make Skinset"), QStringLiteral("GO!!"), layout::CmdMake);
     m_cmdCfg = makeButton(this, "CmdCfg", QStringLiteral("C&onfiguration"), QStringLiteral("Configure Wendle..."),
@@ -195,9 +171,9 @@ void FrmMain::createChrome()
     m_picIcon = new TitleIcon(this);
     m_picIcon->setObjectName(QStringLiteral("PicIcon"));
     m_picIcon->setGeometry(layout::PicIcon);
-    m_bPicMin = makePictureButton(this, "BPicMin", layout::BPicMin);
-    m_bPicExit = makePictureButton(this, "BPicExit", layout::BPicExit);
-    m_bPicInc = makePictureButton(this, "BPicInc", layout::BPicInc);
+    m_bPicMin = placeControl<PictureButton>(this, "BPicMin", layout::BPicMin);
+    m_bPicExit = placeControl<PictureButton>(this, "BPicExit", layout::BPicExit);
+    m_bPicInc = placeControl<PictureButton>(this, "BPicInc", layout::BPicInc);
 
     // Until the first refresh (and for good with "/nopaint/") the built-in pictures show.
     const BuiltInPictures &builtIn = builtInPictures();

@@ -241,15 +241,8 @@ void FrmSkins::ShowCurrentLook()
 void FrmSkins::ShowDefaultLook(bool skipGradient)
 {
     if (!skipGradient) {
-        const QString zero = QStringLiteral("0");
-        LookRgb left, right;
-        left.red = colourComponent(m_store.ReadSetting(schema::ColorR1, zero));
-        right.red = colourComponent(m_store.ReadSetting(schema::ColorR2, zero));
-        left.green = colourComponent(m_store.ReadSetting(schema::ColorG1, zero));
-        right.green = colourComponent(m_store.ReadSetting(schema::ColorG2, zero));
-        left.blue = colourComponent(m_store.ReadSetting(schema::ColorB1, zero));
-        right.blue = colourComponent(m_store.ReadSetting(schema::ColorB2, zero));
-        DrawLookGradient(m_picPreview->surface(), left, right);
+        const GradientColours colours = readGradientColours(m_store);
+        DrawLookGradient(m_picPreview->surface(), colours.left, colours.right);
         m_picPreview->update();
     }
     setTextColour(drawableColour(readLookColour(m_store, schema::ColorTxtR, schema::ColorTxtG,

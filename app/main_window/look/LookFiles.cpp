@@ -49,4 +49,17 @@ LookRgb readLookColour(const SettingsStore &store, schema::SettingKey r, schema:
     return colour;
 }
 
+GradientColours readGradientColours(const SettingsStore &store)
+{
+    const QString zero = QStringLiteral("0");
+    GradientColours colours;
+    colours.left.red = colourComponent(store.ReadSetting(schema::ColorR1, zero));
+    colours.right.red = colourComponent(store.ReadSetting(schema::ColorR2, zero));
+    colours.left.green = colourComponent(store.ReadSetting(schema::ColorG1, zero));
+    colours.right.green = colourComponent(store.ReadSetting(schema::ColorG2, zero));
+    colours.left.blue = colourComponent(store.ReadSetting(schema::ColorB1, zero));
+    colours.right.blue = colourComponent(store.ReadSetting(schema::ColorB2, zero));
+    return colours;
+}
+
 } // namespace brannock

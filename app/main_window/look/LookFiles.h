@@ -24,4 +24,10 @@ int colourComponent(const QString &text);
 LookRgb readLookColour(const SettingsStore &store, schema::SettingKey r, schema::SettingKey g,
                        schema::SettingKey b);
 
+/// The two gradient colours, read in the order R1, R2, G1, G2, B1, B2 with default "0".
+struct GradientColours {
+    LookRgb left, right;
+};
+GradientColours readGradientColours(const SettingsStore &store);
+
 } // namespace brannock

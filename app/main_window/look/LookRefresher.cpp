@@ -146,17 +146,9 @@ void LookRefresher::applyLookFolder(bool &backgroundLoaded)
 
 void LookRefresher::applyGradient()
 {
-    const QString zero = QStringLiteral("0");
-    LookRgb left, right;
-    left.red = colourComponent(m_store.ReadSetting(schema::ColorR1, zero));
-    right.red = colourComponent(m_store.ReadSetting(schema::ColorR2, zero));
-    left.green = colourComponent(m_store.ReadSetting(schema::ColorG1, zero));
-    right.green = colourComponent(m_store.ReadSetting(schema::ColorG2, zero));
-    left.blue = colourComponent(m_store.ReadSetting(schema::ColorB1, zero));
-    right.blue = colourComponent(m_store.ReadSetting(schema::ColorB2, zero));
-
+    const GradientColours colours = readGradientColours(m_store);
     QImage background(MainClientWidth, MainClientHeight, QImage::Format_RGB32);
-    DrawLookGradient(background, left, right);
+    DrawLookGradient(background, colours.left, colours.right);
     m_background = background;
     m_targets.setLookBackground(m_background);
     applyTextColour();
