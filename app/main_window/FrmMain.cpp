@@ -37,6 +37,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QTreeView>
 
 namespace brannock {
@@ -424,6 +425,10 @@ void FrmMain::modifyTrayIcon(const QPixmap &sysImg)
 
 void FrmMain::paintEvent(QPaintEvent *)
 {
+    if (!m_firstFramePainted) {
+        m_firstFramePainted = true;
+        QTimer::singleShot(0, m_sourceFolders, &SourceFolderLists::fillFolderList);
+    }
     QPainter painter(this);
     if (!m_background.isNull())
         painter.drawImage(0, 0, m_background);

@@ -151,6 +151,7 @@ private:
     bool m_startHidden = false;
     bool m_runScript = true;
     bool m_ended = false;
+    bool m_firstFramePainted = false;
     QImage m_background; ///< the persistent background: gradient or back.bmp
 
     TitleBar *m_titlebar = nullptr;

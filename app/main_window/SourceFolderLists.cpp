@@ -1,8 +1,10 @@
 #include "SourceFolderLists.h"
 
 #include "AppError.h"
+#include "ChromeLayout.h"
 #include "TopmostProtocol.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -10,24 +12,40 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTreeView>
 
 namespace brannock {
+
+FolderIcons::FolderIcons() : m_folder(QApplication::style()->standardIcon(QStyle::SP_DirIcon)) {}
+
+QIcon FolderIcons::icon(IconType) const
+{
+    return m_folder;
+}
+
+QIcon FolderIcons::icon(const QFileInfo &) const
+{
+    return icon(Folder);
+}
 
 SourceFolderLists::SourceFolderLists(QWidget *window, TopmostProtocol &boxes, QList<DriveEntry> drives)
     : QObject(window), m_window(window), m_boxes(boxes), m_drives(std::move(drives)),
       m_drvList(new QComboBox(window)), m_dirFP(new QTreeView(window)), m_model(new QFileSystemModel(this))
 {
     m_drvList->setObjectName(QStringLiteral("drvList"));
-    m_drvList->setGeometry(2, 49, 182, 21);
+    m_drvList->setGeometry(layout::DrvList);
     m_drvList->setToolTip(QStringLiteral("Select the drive your new skins are on."));
     for (const DriveEntry &drive : m_drives)
         m_drvList->addItem(drive.label, drive.rootPath);
 
     m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     m_model->setReadOnly(true);
+    // One folder picture for every entry: asking the platform for each folder's own icon
+    // costs more than the whole window's start.
+    m_model->setIconProvider(&m_icons);
     m_dirFP->setObjectName(QStringLiteral("DirFP"));
-    m_dirFP->setGeometry(2, 72, 182, 111);
+    m_dirFP->setGeometry(layout::DirFP);
     m_dirFP->setToolTip(QStringLiteral("Select the directory your new skins are in."));
     m_dirFP->setModel(m_model);
     m_dirFP->setHeaderHidden(true);
@@ -35,7 +53,12 @@ SourceFolderLists::SourceFolderLists(QWidget *window, TopmostProtocol &boxes, QL
         m_dirFP->hideColumn(column);
     m_dirFP->setIndentation(10);
 
-    setCurrentPath(QDir::currentPath());
+    // The drive list shows the working folder's drive at once; the folder list is filled
+    // by fillFolderList, once the window is on screen.
+    m_pending = QDir::currentPath();
+    m_drive = driveHolding(m_drives, m_pending);
+    if (m_drive >= 0)
+        m_drvList->setCurrentIndex(m_drive);
     // The model reads folders in the background: the current folder is selected again
     // as each of its parents has been read.
     connect(m_model, &QFileSystemModel::directoryLoaded, this, &SourceFolderLists::revealPending);
@@ -49,8 +72,22 @@ SourceFolderLists::SourceFolderLists(QWidget *window, TopmostProtocol &boxes, QL
     connect(m_drvList, &QComboBox::currentIndexChanged, this, &SourceFolderLists::drvList_Change);
 }
 
+SourceFolderLists::~SourceFolderLists()
+{
+    delete m_model; // before the icon provider it uses
+}
+
+void SourceFolderLists::fillFolderList()
+{
+    if (m_listed || m_drive < 0)
+        return;
+    showFolder(m_pending.isEmpty() ? m_drives[m_drive].rootPath : m_pending);
+}
+
 QString SourceFolderLists::currentPath() const
 {
+    if (!m_pending.isEmpty())
+        return QDir::toNativeSeparators(m_pending);
     const QModelIndex index = m_dirFP->currentIndex();
     if (index.isValid())
         return QDir::toNativeSeparators(m_model->filePath(index));
@@ -98,6 +135,7 @@ void SourceFolderLists::showFolder(const QString &path)
 {
     const QString root = m_drives[m_drive].rootPath;
     m_dirFP->setRootIndex(m_model->setRootPath(root));
+    m_listed = true;
     m_pending = QDir::fromNativeSeparators(path);
     revealPending();
 }

@@ -2,6 +2,7 @@
 
 #include "Drives.h"
 
+#include <QAbstractFileIconProvider>
 #include <QHash>
 #include <QObject>
 
@@ -14,6 +15,17 @@ namespace brannock {
 
 class TopmostProtocol;
 
+/// Gives every folder of the folder list the same folder picture.
+class FolderIcons final : public QAbstractFileIconProvider {
+public:
+    FolderIcons();
+    QIcon icon(IconType type) const override;
+    QIcon icon(const QFileInfo &info) const override;
+
+private:
+    QIcon m_folder; ///< made on the user-interface thread; the model may ask from another
+};
+
 /// The drive list `drvList` and the folder list `DirFP` of the main window: the player
 /// picks the folder that holds the new bitmaps. The folder list starts at the process's
 /// working folder and the drive list at the drive that holds it.
@@ -21,6 +33,7 @@ class SourceFolderLists final : public QObject {
     Q_OBJECT
 public:
     SourceFolderLists(QWidget *window, TopmostProtocol &boxes, QList<DriveEntry> drives);
+    ~SourceFolderLists() override;
 
     QComboBox *drvList() const { return m_drvList; }
     QTreeView *DirFP() const { return m_dirFP; }
@@ -29,6 +42,9 @@ public:
     QString currentPath() const;
     /// Points the folder list at `path` and the drive list at the drive that holds it.
     void setCurrentPath(const QString &path);
+    /// Reads the folders into the folder list (done once the window shows, so that reading
+    /// a large drive never delays the window's first frame).
+    void fillFolderList();
 
     /// `drvList_Change`: the folder list goes to the chosen drive's current folder. A drive
     /// that cannot be read is reported and the lists stay where they were.
@@ -44,8 +60,10 @@ private:
     QList<DriveEntry> m_drives;
     QComboBox *m_drvList;
     QTreeView *m_dirFP;
+    FolderIcons m_icons;
     QFileSystemModel *m_model;
     int m_drive = -1;
+    bool m_listed = false; ///< the folder list has been filled
     QString m_pending; ///< folder to select when the background reading reaches it
     QHash<int, QString> m_driveFolder; ///< each drive's current folder
 };

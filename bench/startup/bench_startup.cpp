@@ -35,7 +35,7 @@ static void BM_FrmMainConstructAndLoad(benchmark::State &state)
 }
 BENCHMARK(BM_FrmMainConstructAndLoad)->Unit(benchmark::kMillisecond);
 
-static void runToFirstFrame(benchmark::State &state, const char *program)
+static void runToFirstFrame(benchmark::State &state, const char *program, const QStringList &arguments)
 {
     QTemporaryDir config;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -44,7 +44,7 @@ static void runToFirstFrame(benchmark::State &state, const char *program)
     for (auto _ : state) {
         QProcess process;
         process.setProcessEnvironment(env);
-        process.start(QString::fromUtf8(program), {QStringLiteral("/noexec/")});
+        process.start(QString::fromUtf8(program), arguments);
         if (!process.waitForFinished(30000) || process.exitCode() != 0) {
             state.SkipWithError("the program did not reach its first frame");
             return;
@@ -52,9 +52,17 @@ static void runToFirstFrame(benchmark::State &state, const char *program)
     }
 }
 
-static void BM_ProcessToFirstFrame_Brannock(benchmark::State &state) { runToFirstFrame(state, BRANNOCK_EXE); }
-static void BM_ProcessToFirstFrame_BareQtWindow(benchmark::State &state) { runToFirstFrame(state, BARE_EXE); }
+static void BM_ProcessToFirstFrame_Brannock(benchmark::State &state)
+{
+    runToFirstFrame(state, BRANNOCK_EXE, {QStringLiteral("/noexec/")});
+}
+static void BM_ProcessToFirstFrame_BareQtWindow(benchmark::State &state) { runToFirstFrame(state, BARE_EXE, {}); }
+static void BM_ProcessToFirstFrame_BareQtWindowWithCaption(benchmark::State &state)
+{
+    runToFirstFrame(state, BARE_EXE, {QStringLiteral("--caption")});
+}
 BENCHMARK(BM_ProcessToFirstFrame_BareQtWindow)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_ProcessToFirstFrame_BareQtWindowWithCaption)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_ProcessToFirstFrame_Brannock)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 int main(int argc, char **argv)

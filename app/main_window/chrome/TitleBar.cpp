@@ -28,9 +28,19 @@ QFont TitleBar::titleFont()
 
 QFont TitleBar::fittedFont() const
 {
-    QFont fitted = font();
-    while (fitted.pixelSize() > 9 && QFontMetrics(fitted).horizontalAdvance(text()) > width())
-        fitted.setPixelSize(fitted.pixelSize() - 1);
+    // Measuring loads a face per size tried: worked out once per caption, font and width.
+    const QFont base = font();
+    if (m_fittedFor.text == text() && m_fittedFor.font == base && m_fittedFor.width == width())
+        return m_fittedFor.fitted;
+    QFont fitted = base;
+    const int advance = QFontMetrics(fitted).horizontalAdvance(text());
+    if (advance > width() && fitted.pixelSize() > 9) {
+        // Text width grows about in step with the size: start from the proportional size.
+        fitted.setPixelSize(qMax(9, fitted.pixelSize() * width() / advance));
+        while (fitted.pixelSize() > 9 && QFontMetrics(fitted).horizontalAdvance(text()) > width())
+            fitted.setPixelSize(fitted.pixelSize() - 1);
+    }
+    m_fittedFor = {text(), base, width(), fitted};
     return fitted;
 }
 

@@ -38,6 +38,13 @@ protected:
 
 private:
     std::function<void(QPoint)> m_menuRequest;
+    struct FittedFont {
+        QString text;
+        QFont font;
+        int width = -1;
+        QFont fitted;
+    };
+    mutable FittedFont m_fittedFor; ///< the last fitting worked out
     bool m_dragging = false;
     QPoint m_grabOffset; ///< pointer's screen position minus the window's at the press
 };
