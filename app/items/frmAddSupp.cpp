@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <tuple>
+
 namespace brannock {
 
 namespace {
@@ -28,6 +30,16 @@ bool isReservedDeviceName(const QString &name)
         && base.at(3) >= QLatin1Char('1') && base.at(3) <= QLatin1Char('9');
 }
 
+/// Why a field cannot be stored so that it reads back as typed, or an empty text.
+QString fieldProblem(const QString &label, const QString &text, bool separatorAllowed)
+{
+    if (!separatorAllowed && text.contains(QLatin1Char('*')))
+        return QStringLiteral("The %1 cannot hold \"*\": it separates the fields of the .tsf file.").arg(label);
+    if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')))
+        return QStringLiteral("The %1 cannot hold a line break.").arg(label);
+    return {};
+}
+
 } // namespace
 
 QString tsfNameProblem(const QString &name)
@@ -43,8 +55,6 @@ QString tsfNameProblem(const QString &name)
                                   "Leave out \\ / : * ? \" < > and |.")
                 .arg(c);
     }
-    if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
-        return QStringLiteral("The file name cannot end with a dot or a space.");
     if (isReservedDeviceName(name))
         return QStringLiteral("\"%1\" is a device name and cannot be used as a file name.").arg(name);
     return {};
@@ -123,6 +133,18 @@ void frmAddSupp::cmdSave_Click()
         m_boxes.message(QStringLiteral("Hey!"), QStringLiteral("You must fill all fields."),
                         PromptButtons::Ok, PromptIcon::Exclamation);
         return;
+    }
+    // Only the skin file name may hold "*" (everything after the second one belongs to it),
+    // and a line break would end the definition early.
+    for (const auto &[label, text, starAllowed, box] :
+         {std::tuple{QStringLiteral("Description"), description, false, txtDesc},
+          std::tuple{QStringLiteral("Palette"), palette, false, txtPal},
+          std::tuple{QStringLiteral("Skin FileName"), skinFile, true, txtFile}}) {
+        if (const QString problem = fieldProblem(label, text, starAllowed); !problem.isEmpty()) {
+            m_boxes.message(QStringLiteral("Invalid Data!"), problem, PromptButtons::Ok, PromptIcon::Exclamation);
+            box->setFocus();
+            return;
+        }
     }
     if (const QString problem = tsfNameProblem(name); !problem.isEmpty()) {
         m_boxes.message(QStringLiteral("Invalid Data!"), problem, PromptButtons::Ok, PromptIcon::Exclamation);

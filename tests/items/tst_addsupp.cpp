@@ -1,4 +1,5 @@
 #include "FakePrompts.h"
+#include "TsfFile.h"
 #include "frmAddSupp.h"
 
 #include <QApplication>
@@ -74,6 +75,9 @@ private slots:
     void badNamesAreRefused();
     void unusualButValidNamesAreSaved_data();
     void unusualButValidNamesAreSaved();
+    void fieldsThatWouldReadBackOtherwiseAreRefused_data();
+    void fieldsThatWouldReadBackOtherwiseAreRefused();
+    void starInSkinFileNameReadsBack();
     void failedWriteIsReportedAndTextsStay_data();
     void failedWriteIsReportedAndTextsStay();
     void closeAndEscapeDestroyTheDialog();
@@ -210,9 +214,6 @@ void TestAddSupp::badNamesAreRefused_data()
     QTest::newRow("tab") << "a\tb";
     QTest::newRow("dot") << ".";
     QTest::newRow("dot dot") << "..";
-    QTest::newRow("trailing dot") << "x.";
-    QTest::newRow("trailing space") << "x ";
-    QTest::newRow("only spaces") << "   ";
     QTest::newRow("CON") << "CON";
     QTest::newRow("nul lower case") << "nul";
     QTest::newRow("COM1") << "COM1";
@@ -249,6 +250,10 @@ void TestAddSupp::unusualButValidNamesAreSaved_data()
     QTest::newRow("device name inside a longer word") << "CONSOLE";
     QTest::newRow("COM0 is no device") << "COM0";
     QTest::newRow("accented") << QString::fromUtf8("Rüstung");
+    // ".tsf" follows the name, so a name may end in a dot or a blank, or be blanks only.
+    QTest::newRow("trailing dot") << "x.";
+    QTest::newRow("trailing space") << "x ";
+    QTest::newRow("only spaces") << "   ";
 }
 
 void TestAddSupp::unusualButValidNamesAreSaved()
@@ -259,6 +264,49 @@ void TestAddSupp::unusualButValidNamesAreSaved()
     h.save();
     QVERIFY(h.boxes.calls.isEmpty());
     QCOMPARE(h.files(), QStringList{name + QStringLiteral(".tsf")});
+}
+
+void TestAddSupp::fieldsThatWouldReadBackOtherwiseAreRefused_data()
+{
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("star in description")
+        << QStringList{"a*b", "p", "f"} << "The Description cannot hold \"*\": it separates the fields of the .tsf file."
+        << "txtDesc";
+    QTest::newRow("star in palette")
+        << QStringList{"d", "pal*1", "f"} << "The Palette cannot hold \"*\": it separates the fields of the .tsf file."
+        << "txtPal";
+    QTest::newRow("line break in description")
+        << QStringList{"a\r\nb", "p", "f"} << "The Description cannot hold a line break." << "txtDesc";
+    QTest::newRow("carriage return in skin file")
+        << QStringList{"d", "p", "f\rx"} << "The Skin FileName cannot hold a line break." << "txtFile";
+}
+
+void TestAddSupp::fieldsThatWouldReadBackOtherwiseAreRefused()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+    Harness h;
+    h.fill(typed[0], typed[1], typed[2], QStringLiteral("n"));
+    h.save();
+
+    QCOMPARE(h.boxes.calls.size(), 1);
+    QCOMPARE(h.boxes.calls[0].title, QStringLiteral("Invalid Data!"));
+    QCOMPARE(h.boxes.calls[0].text, message);
+    QVERIFY(h.files().isEmpty());
+    QCOMPARE(h.texts(), typed + QStringList{QStringLiteral("n")});
+    QCOMPARE(h.dialog->focusWidget()->objectName(), focus);
+}
+
+void TestAddSupp::starInSkinFileNameReadsBack()
+{
+    Harness h;
+    h.fill(QStringLiteral("d"), QStringLiteral("p"), QStringLiteral("a*b.bmp"), QStringLiteral("n"));
+    h.save();
+    QVERIFY(h.boxes.calls.isEmpty());
+    QCOMPARE(ReadTSFFile(h.dir.filePath(QStringLiteral("n.tsf"))), QStringLiteral("a*b.bmp"));
 }
 
 void TestAddSupp::failedWriteIsReportedAndTextsStay_data()
