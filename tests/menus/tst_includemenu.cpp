@@ -86,6 +86,7 @@ private slots:
     void buildListsDefinitionsInFolderOrder();
     void buildSkipsSubFoldersAndFolders();
     void rebuildUnchecksAndFollowsTheFolder();
+    void buildListsNamesStartingWithADot();
     void toggleAllUserCreated();
     void buildFailureKeepsEarlierEntries_data();
     void buildFailureKeepsEarlierEntries();
@@ -278,6 +279,18 @@ void TestIncludeMenu::rebuildUnchecksAndFollowsTheFolder()
     QCOMPARE(texts, (QStringList{"B * b.tsf", "C * c.tsf"}));
     QVERIFY(h.menu.tickedUserEntries().isEmpty());
     QCOMPARE(h.menu.userCreatedMenu()->actions().size(), 5 + 2);
+}
+
+void TestIncludeMenu::buildListsNamesStartingWithADot()
+{
+    Harness h;
+    writeFile(h.file(QStringLiteral(".dot.tsf")), "Dot*p*f\r\n");
+    writeFile(h.file(QStringLiteral("plain.tsf")), "Plain*p*f\r\n");
+    h.menu.BuildUCIMenu();
+    QVERIFY(h.boxes.calls.isEmpty());
+    QStringList texts = h.userTexts();
+    texts.sort();
+    QCOMPARE(texts, (QStringList{"Dot * .dot.tsf", "Plain * plain.tsf"}));
 }
 
 void TestIncludeMenu::toggleAllUserCreated()

@@ -187,7 +187,13 @@ void IncludeMenu::BuildUCIMenu()
     removeUserEntries();
     try {
         const CodePage scriptPage = m_scriptCodePage();
-        QDirIterator listing(m_programFolder, {QStringLiteral("*.tsf")}, QDir::Files | QDir::NoDotAndDotDot);
+        QDir::Filters filters = QDir::Files | QDir::NoDotAndDotDot;
+#ifndef Q_OS_WIN
+        // A name that starts with a dot is an ordinary name where .tsf files come from, and
+        // Add Support saves such names: list them like any other.
+        filters |= QDir::Hidden;
+#endif
+        QDirIterator listing(m_programFolder, {QStringLiteral("*.tsf")}, filters);
         while (listing.hasNext()) {
             listing.next();
             addUserEntry(listing.fileName(), scriptPage);
