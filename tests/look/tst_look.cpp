@@ -413,7 +413,12 @@ void TestLook::noPaintChangesNothing()
     f.refresher.loadStartupSysIcon();
     QVERIFY(f.targets.log.isEmpty());
     QVERIFY(f.prompts.calls.isEmpty());
-    QVERIFY(f.refresher.currentLook().background.isNull());
+    const CurrentLook look = f.refresher.currentLook();
+    QVERIFY(look.background.isNull());
+    // The pictures the window was created with: the tray and the Skins preview get them.
+    QCOMPARE(look.sysIcon.toImage(), builtInPictures().sysbck.toImage());
+    QCOMPARE(look.exit0.toImage(), builtInPictures().exit0bck.toImage());
+    QCOMPARE(f.refresher.picture(LookSlot::Min1).toImage(), builtInPictures().min1bck.toImage());
 }
 
 void TestLook::foldersAndMissingFilesAreNoError()

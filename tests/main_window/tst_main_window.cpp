@@ -133,6 +133,10 @@ void TestMainWindow::startupFlagsAndWindow()
     QVERIFY(h.window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(h.band.changes, QList<bool>{true});
     QVERIFY(h.prompts.calls.isEmpty());
+    // Without a painted look the tray icon still shows, with the built-in picture.
+    QVERIFY(h.tray.visible);
+    QCOMPARE(h.tray.toolTip, QStringLiteral("Kestrow Wendle VI"));
+    QVERIFY(!h.tray.icon.isNull());
 }
 
 void TestMainWindow::hiddenStartEntersTheBandBeforeHiding()

@@ -59,6 +59,11 @@ LookRefresher::LookRefresher(const SettingsStore &store, Prompts &prompts, QStri
                              LookTargets &targets)
     : m_store(store), m_prompts(prompts), m_programFolder(std::move(programFolder)), m_targets(targets)
 {
+    // The window is created with the built-in pictures; they stay there when the look is
+    // never painted ("/nopaint/"), and the tray icon is added with the built-in one.
+    const BuiltInPictures &b = builtInPictures();
+    m_pictures = {b.min0bck, b.min1bck, b.min0bck, b.exit0bck, b.exit1bck, b.exit0bck,
+                  b.inc0bck, b.inc1bck, b.inc0bck, b.iconbck,  b.sysbck};
 }
 
 QString LookRefresher::failureText()

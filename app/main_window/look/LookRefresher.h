@@ -61,7 +61,7 @@ public:
 
     /// The look folder last used, relative to the program folder ("Skins\Name\").
     const QString &lookFolder() const { return m_lookFolder; }
-    /// The picture now in a slot (null before the first refresh).
+    /// The picture now in a slot (the built-in one until a refresh changes it).
     const QPixmap &picture(LookSlot slot) const { return m_pictures[std::size_t(slot)]; }
     /// What the window shows now, for the Skins dialog's preview.
     CurrentLook currentLook() const;
