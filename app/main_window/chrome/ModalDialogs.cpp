@@ -26,7 +26,10 @@ void ModalDialogs::open(bool &flag, const std::function<void()> &showModal)
     try {
         showModal();
     } catch (...) {
-        flag = false; // a failed dialog must not block both buttons for good
+        // A failed dialog must neither block both buttons for good nor leave the window
+        // out of the topmost band.
+        flag = false;
+        m_setAoT();
         throw;
     }
     flag = false;
