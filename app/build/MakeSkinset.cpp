@@ -166,7 +166,7 @@ MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::functi
         exclaim(InvalidDataTitle, problem);
         return Outcome::Refused;
     }
-    v.userItems = readUserItems(in.tickedUserEntries);
+    v.userItems = readUserItems(in.tickedUserEntries, v.openPrefix);
 
     const bool noDirs = in.commandLine.contains(QLatin1String("/nodirs/"), Qt::CaseInsensitive);
     if (in.runScript || !noDirs)
@@ -214,7 +214,7 @@ QString MakeSkinset::refusalOf(const ScriptValues &v, const BuildInputs &in) con
     return {};
 }
 
-QList<ScriptValues::UserItem> MakeSkinset::readUserItems(const QStringList &entries) const
+QList<ScriptValues::UserItem> MakeSkinset::readUserItems(const QStringList &entries, const QString &openPrefix) const
 {
     QList<ScriptValues::UserItem> result;
     result.reserve(entries.size());
@@ -232,8 +232,11 @@ QList<ScriptValues::UserItem> MakeSkinset::readUserItems(const QStringList &entr
             continue; // an unreadable definition is left out without a word
         }
         // A definition whose fields cannot stand in the script is left out like an unreadable one.
+        // An empty skin file name without an open prefix would end the source path in the
+        // folder's backslash, which escapes the closing quote.
         if (!batch::paletteWordProblem(item.palette, m_page).isEmpty()
-            || !batch::quotedTextProblem(item.file, m_page, batch::QuotedPlace::EndOfPiece).isEmpty())
+            || !batch::quotedTextProblem(item.file, m_page, batch::QuotedPlace::EndOfPiece).isEmpty()
+            || (openPrefix + item.file).isEmpty())
             continue;
         result.append(item);
     }

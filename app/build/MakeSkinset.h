@@ -65,7 +65,7 @@ private:
     void exclaim(const QString &title, const QString &text);
     QString dosFolder(const QString &nativeFolder, const QString &what) const;
     QString refusalOf(const ScriptValues &values, const BuildInputs &in) const;
-    QList<ScriptValues::UserItem> readUserItems(const QStringList &entries) const;
+    QList<ScriptValues::UserItem> readUserItems(const QStringList &entries, const QString &openPrefix) const;
     void makeWorkFolders(const QString &saveFolder) const;
 
     SettingsStore &m_store;

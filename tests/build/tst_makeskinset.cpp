@@ -129,6 +129,7 @@ private slots:
     void switches();
     void invalidPathComesBeforeSavePrefix();
     void userItemsLeftOut();
+    void emptySkinFileWithoutOpenPrefixLeftOut();
     void refusals_data();
     void refusals();
     void scriptInConsoleCodePage();
@@ -473,6 +474,20 @@ void TestMakeSkinset::userItemsLeftOut()
     QVERIFY(linesStartingWith(b.scriptLines(), QStringLiteral("VT.exe")).isEmpty());
     QVERIFY(b.boxes.calls.isEmpty());
     QCOMPARE(b.runner.started.size(), 1);
+}
+
+void TestMakeSkinset::emptySkinFileWithoutOpenPrefixLeftOut()
+{
+    Bench b;
+    b.ticked.clear();
+    b.in.openFilePrefix.clear();
+    b.writeTsf(QStringLiteral("blank.tsf"), QStringLiteral("pal1"), QString());
+    b.writeTsf(QStringLiteral("one.tsf"), QStringLiteral("pal1"), QStringLiteral("one.bmp"));
+
+    QCOMPARE(b.run(), MakeSkinset::Outcome::Started);
+    QVERIFY(b.boxes.calls.isEmpty());
+    QCOMPARE(linesStartingWith(b.scriptLines(), QStringLiteral("MakeSkin.exe ")),
+             QStringList{"MakeSkin.exe pal1 \"D:\\Paint\\one.bmp\" \"C:\\Skinner\\New_Wendle\\skin1\\skin1.one.bmp\""});
 }
 
 void TestMakeSkinset::refusals_data()
