@@ -127,6 +127,11 @@ FrmSkins::FrmSkins(SettingsStore &store, Prompts &prompts, QString programFolder
     m_cboSkins->setEditable(true);
     m_cboSkins->setInsertPolicy(QComboBox::NoInsert);
     m_cboSkins->setToolTip(QStringLiteral("Select a skin."));
+    // What the user types stays as typed: no completion into a listed name, and neither
+    // Enter nor leaving the field counts as choosing an entry (only the list does).
+    m_cboSkins->setCompleter(nullptr);
+    disconnect(m_cboSkins->lineEdit(), &QLineEdit::editingFinished, m_cboSkins, nullptr);
+    disconnect(m_cboSkins->lineEdit(), &QLineEdit::returnPressed, m_cboSkins, nullptr);
 
     m_picPreview = new SkinsPreview(this);
     m_picPreview->setObjectName(QStringLiteral("picPreview"));
@@ -184,7 +189,12 @@ FrmSkins::FrmSkins(SettingsStore &store, Prompts &prompts, QString programFolder
     cboSkins_Click();
 }
 
-FrmSkins::~FrmSkins() = default;
+FrmSkins::~FrmSkins()
+{
+    // Hiding a dialog that is still shown moves the focus; nothing of that may reach the
+    // handlers of a dialog that is being taken apart.
+    m_cboSkins->disconnect(this);
+}
 
 void FrmSkins::cboSkins_Click()
 {

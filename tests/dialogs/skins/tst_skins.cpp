@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -96,6 +97,8 @@ private slots:
     void okOnCurrentSettingsWritesNothing();
     void refusedNames_data();
     void refusedNames();
+    void typedPrefixIsNotCompleted();
+    void typingAndLeavingTheFieldChangesNoPreview();
     void previewOfLookFolder();
     void previewKeepsBackgroundWithoutBackBmp();
     void badPictureIsReported();
@@ -260,6 +263,55 @@ void TestSkins::refusedNames()
     QVERIFY(dialog.isVisible());
     QCOMPARE(rig.setting(schema::SkinPath), QStringLiteral("Skins\\Steel\\"));
     QCOMPARE(rig.refreshes, 0);
+}
+
+void TestSkins::typedPrefixIsNotCompleted()
+{
+    // What the user types is the name OK looks for: a prefix of a listed look is not
+    // silently completed into that look.
+    Rig rig;
+    rig.makeLook(QStringLiteral("Steel"));
+    FrmSkins &dialog = rig.open();
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QLineEdit *edit = rig.combo()->lineEdit();
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("Ste"));
+    QCOMPARE(rig.combo()->currentText(), QStringLiteral("Ste"));
+    rig.ok();
+    QCOMPARE(rig.prompts.calls.size(), 1);
+    QCOMPARE(rig.prompts.calls.first().text, QStringLiteral("Invalid Skin Path"));
+    QCOMPARE(rig.setting(schema::SkinPath), QStringLiteral("<none>"));
+    QVERIFY(dialog.isVisible());
+}
+
+void TestSkins::typingAndLeavingTheFieldChangesNoPreview()
+{
+    Rig rig;
+    rig.current.background = QImage(315, 288, QImage::Format_RGB32);
+    rig.current.background.fill(QColor(5, 6, 7));
+    rig.store->WriteSetting(schema::ColorG1, QStringLiteral("77"));
+    rig.store->WriteSetting(schema::ColorG2, QStringLiteral("77"));
+    FrmSkins &dialog = rig.open();
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QLineEdit *edit = rig.combo()->lineEdit();
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("Default"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    dialog.findChild<QPushButton *>(QStringLiteral("cmdCncl"))->setFocus();
+    QCOMPARE(rig.previewPixel(OpenSpot), qRgb(5, 6, 7));
+    QCOMPARE(rig.combo()->currentText(), QStringLiteral("Default"));
+    // The list still chooses.
+    rig.choose(QStringLiteral("Default"));
+    QCOMPARE(rig.previewPixel(OpenSpot), qRgb(0, 77, 0));
+    // Taking apart a dialog that is still shown, with the focus in the field, is safe.
+    edit->setFocus();
+    rig.dialog.reset();
 }
 
 void TestSkins::previewOfLookFolder()
