@@ -4,7 +4,9 @@
 #include "TitleBar.h"
 #include "WindowShape.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTest>
@@ -85,6 +87,7 @@ private slots:
     void titleDragFollowsLeftButton();
     void otherButtonsOnTitleAskForMenu();
     void titleIconGestures();
+    void doubleClickOnIconWhileItsMenuIsUp();
     void titleCaptionFits();
     void modalDialogsOneAtATime();
 };
@@ -315,6 +318,47 @@ void TestChrome::titleIconGestures()
     send(w.icon, QEvent::MouseButtonDblClick, QPoint(4, 4), Qt::LeftButton, Qt::LeftButton);
     QCOMPARE(exits, 1);
     QCOMPARE(w.menuRequests.size(), 2);
+}
+
+void TestChrome::doubleClickOnIconWhileItsMenuIsUp()
+{
+    // The first press pops the menu up, and the menu then takes every press: the second
+    // press of a double-click on the icon must still ask to exit.
+    Window w;
+    QMenu menu;
+    menu.addAction(QStringLiteral("E&xit"));
+    int exits = 0;
+    w.icon->setDoubleClickAction([&] { ++exits; });
+    w.icon->setMenuRequest([&](QPoint at) { menu.popup(at); });
+    const auto press = [](QWidget *target, QPoint global, QEvent::Type type = QEvent::MouseButtonPress) {
+        const QPointF local = target->mapFromGlobal(QPointF(global));
+        QMouseEvent event(type, local, local, QPointF(global), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &event);
+    };
+    const QPoint onIcon = w.icon->mapToGlobal(QPoint(4, 4));
+
+    press(w.icon, onIcon);
+    QCOMPARE(QApplication::activePopupWidget(), &menu);
+    press(&menu, w.icon->mapToGlobal(QPoint(40, 4))); // beside the icon
+    QCOMPARE(exits, 0);
+
+    menu.hide();
+    press(w.icon, onIcon);
+    QTest::qWait(QApplication::doubleClickInterval() + 100); // too late for a double-click
+    press(&menu, onIcon);
+    QCOMPARE(exits, 0);
+
+    menu.hide();
+    press(w.icon, onIcon);
+    press(&menu, onIcon);
+    QCOMPARE(exits, 1);
+    QVERIFY(!menu.isVisible());
+
+    // On X11 the menu is handed the second press as a double-click.
+    press(w.icon, onIcon);
+    press(&menu, onIcon, QEvent::MouseButtonDblClick);
+    QCOMPARE(exits, 2);
+    QVERIFY(!menu.isVisible());
 }
 
 void TestChrome::titleCaptionFits()

@@ -1,5 +1,6 @@
 #include "TitleBar.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QMenu>
 #include <QMouseEvent>
@@ -90,8 +91,46 @@ TitleIcon::TitleIcon(QWidget *parent) : QLabel(parent)
 
 void TitleIcon::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && m_menuRequest)
-        m_menuRequest(mapToGlobal(QPoint(0, height()))); // the icon's bottom-left corner
+    if (event->button() != Qt::LeftButton || !m_menuRequest)
+        return;
+    stopWatchingMenu();
+    m_sincePress.start(); // the events a menu passes on carry no time of their own
+    m_menuRequest(mapToGlobal(QPoint(0, height()))); // the icon's bottom-left corner
+    m_menu = QApplication::activePopupWidget();
+    if (m_menu)
+        m_menu->installEventFilter(this);
+}
+
+bool TitleIcon::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_menu && watched == m_menu) {
+        if (event->type() == QEvent::Hide) {
+            stopWatchingMenu();
+        } else if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+            // The window system may report the second press as a double-click already.
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            const bool onIcon = rect().contains(mapFromGlobal(mouse->globalPosition().toPoint()));
+            const bool soon = m_sincePress.elapsed() <= QApplication::doubleClickInterval();
+            if (mouse->button() == Qt::LeftButton && onIcon && soon) {
+                // The second press of a double-click on the icon: the menu goes, the
+                // exit question comes.
+                QWidget *menu = m_menu;
+                stopWatchingMenu();
+                menu->close();
+                if (m_doubleClick)
+                    m_doubleClick();
+                return true;
+            }
+        }
+    }
+    return QLabel::eventFilter(watched, event);
+}
+
+void TitleIcon::stopWatchingMenu()
+{
+    if (m_menu)
+        m_menu->removeEventFilter(this);
+    m_menu = nullptr;
 }
 
 void TitleIcon::mouseReleaseEvent(QMouseEvent *event)

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPoint>
+#include <QPointer>
 
 #include <functional>
 
@@ -65,10 +67,17 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void stopWatchingMenu();
+
     std::function<void(QPoint)> m_menuRequest;
     std::function<void()> m_doubleClick;
+    /// The menu a left press popped up: it holds the pointer, so the second press of a
+    /// double-click on the icon reaches the menu, not the icon.
+    QPointer<QWidget> m_menu;
+    QElapsedTimer m_sincePress; ///< the press that popped the menu up
 };
 
 /// Pops `menu` up at `globalPos` with `defaultAction` (may be null) shown bold.
