@@ -1,5 +1,7 @@
 // One Make Skinset run with every built-in item and 1,000 ticked user-created items.
 
+#include "FakePrompts.h"
+#include "FakeScriptRunner.h"
 #include "MakeSkinset.h"
 #include "Prompts.h"
 #include "ScriptRunner.h"
@@ -17,22 +19,6 @@
 using namespace brannock;
 
 namespace {
-
-class SilentPrompts final : public Prompts {
-public:
-    int shown = 0;
-    PromptAnswer message(const QString &, const QString &, PromptButtons, PromptIcon) override
-    {
-        ++shown;
-        return PromptAnswer::Ok;
-    }
-    std::optional<QString> input(const QString &, const QString &, const QString &) override { return {}; }
-};
-
-class IdleRunner final : public ScriptRunner {
-public:
-    void start(const QString &) override {}
-};
 
 void BM_MakeSkinset(benchmark::State &state)
 {
@@ -62,9 +48,9 @@ void BM_MakeSkinset(benchmark::State &state)
         in.tickedUserEntries.append(QStringLiteral("Item %1 * %2").arg(n).arg(name));
     }
 
-    SilentPrompts boxes;
+    test::FakePrompts boxes;
     WineDosPaths dos(root.filePath(QStringLiteral("no-prefix"))); // Z: stands for "/"
-    IdleRunner runner;
+    test::FakeScriptRunner runner;
     MakeSkinset make(store, boxes, dos, runner, program, *CodePage::byNumber(437));
     for (auto _ : state) {
         if (make.run(in, {}) != MakeSkinset::Outcome::Started)

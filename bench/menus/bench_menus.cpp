@@ -1,5 +1,6 @@
 // Rebuilding the User-Created menu over many definition files.
 #include "CodePage.h"
+#include "FakePrompts.h"
 #include "IncludeMenu.h"
 #include "Prompts.h"
 
@@ -15,20 +16,6 @@
 using namespace brannock;
 
 namespace {
-
-class SilentPrompts final : public Prompts {
-public:
-    int shown = 0;
-    PromptAnswer message(const QString &, const QString &, PromptButtons, PromptIcon) override
-    {
-        ++shown;
-        return PromptAnswer::Ok;
-    }
-    std::optional<QString> input(const QString &, const QString &, const QString &defaultText) override
-    {
-        return defaultText;
-    }
-};
 
 /// A program folder with `count` definition files, made once per count.
 const QTemporaryDir &folderWith(int count)
@@ -51,13 +38,13 @@ void BM_BuildUCIMenu(benchmark::State &state)
 {
     const int count = int(state.range(0));
     const QTemporaryDir &dir = folderWith(count);
-    SilentPrompts boxes;
+    test::FakePrompts boxes;
     IncludeMenu menu(boxes, dir.path(), [] { return *CodePage::byNumber(437); });
     for (auto _ : state) {
         menu.BuildUCIMenu();
         benchmark::DoNotOptimize(menu.userEntries().size());
     }
-    if (boxes.shown != 0 || menu.userEntries().size() != count)
+    if (!boxes.calls.isEmpty() || menu.userEntries().size() != count)
         state.SkipWithError("the menu was not built from every file");
     state.SetComplexityN(count);
 }
