@@ -14,6 +14,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "QtBenchmarkMain.h"
+
 #include <benchmark/benchmark.h>
 
 using namespace brannock;
@@ -64,9 +66,5 @@ BENCHMARK(BM_MakeSkinset)->Arg(0)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runQtBenchmarks(argc, argv);
 }
