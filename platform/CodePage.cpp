@@ -30,6 +30,14 @@ int CodePage::number() const
     return m_table->number;
 }
 
+bool CodePage::asciiOnly() const
+{
+    for (const std::uint16_t c : m_table->upper)
+        if (c != 0xFFFF)
+            return false;
+    return true;
+}
+
 CodePage::Encoded CodePage::encode(QStringView text) const
 {
     Encoded result;

@@ -11,17 +11,21 @@ namespace detail {
 struct CodePageTable;
 }
 
-/// A single-byte Windows code page. Encoding never substitutes: a character the code
-/// page cannot hold is reported, never replaced by "?" or a look-alike.
+/// A Windows code page as Brannock writes it: a single-byte page in full, a multi-byte page
+/// (932, 936, 949, 950, 65001) in its ASCII half only. Encoding never substitutes: a
+/// character the code page cannot hold is reported, never replaced by "?" or a look-alike,
+/// and never written in another page.
 class CodePage final {
 public:
-    /// The code page with that number, or nullopt when it is not a supported single-byte page.
+    /// The code page with that number, or nullopt when it is not a supported page.
     static std::optional<CodePage> byNumber(int number);
 
     /// The system's ANSI code page: GetACP() on Windows, Windows-1252 elsewhere (.tsf files).
     static CodePage ansi();
 
     int number() const;
+    /// True for a multi-byte page, of which only plain ASCII text is written.
+    bool asciiOnly() const;
 
     struct Encoded {
         QByteArray bytes;

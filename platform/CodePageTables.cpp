@@ -5,6 +5,19 @@
 
 namespace brannock::detail {
 
+namespace {
+
+/// A multi-byte page (Japanese, Chinese, Korean, UTF-8) written in its ASCII half only:
+/// every byte from 0x80 up starts a sequence that Brannock does not write.
+constexpr CodePageTable asciiOnly(int number)
+{
+    CodePageTable table{number, {}};
+    table.upper.fill(0xFFFF);
+    return table;
+}
+
+} // namespace
+
 const CodePageTable kCodePageTables[] = {
     {437,
      {
@@ -481,6 +494,11 @@ const CodePageTable kCodePageTables[] = {
         0x0111, 0x00F1, 0x0323, 0x00F3, 0x00F4, 0x01A1, 0x00F6, 0x00F7,
         0x00F8, 0x00F9, 0x00FA, 0x00FB, 0x00FC, 0x01B0, 0x20AB, 0x00FF,
      }},
+    asciiOnly(932),
+    asciiOnly(936),
+    asciiOnly(949),
+    asciiOnly(950),
+    asciiOnly(65001),
 };
 
 const std::size_t kCodePageTableCount = sizeof(kCodePageTables) / sizeof(kCodePageTables[0]);

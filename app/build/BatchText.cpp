@@ -18,17 +18,21 @@ char32_t codePointAt(QStringView text, qsizetype i)
     return c.unicode();
 }
 
+} // namespace
+
 QString codePageProblem(QStringView text, const CodePage &page)
 {
     qsizetype bad = -1;
     if (page.canHold(text, &bad))
         return {};
+    if (page.asciiOnly())
+        return QStringLiteral("holds %1; in the console's code page %2 only plain ASCII text can be written")
+            .arg(describeCharacter(codePointAt(text, bad)))
+            .arg(page.number());
     return QStringLiteral("holds %1, which code page %2 cannot hold")
         .arg(describeCharacter(codePointAt(text, bad)))
         .arg(page.number());
 }
-
-} // namespace
 
 QString describeCharacter(char32_t c)
 {
@@ -84,6 +88,10 @@ QString paletteWordProblem(QStringView text, const CodePage &page)
 
 QString encodedLineProblem(QByteArrayView line, int quotedPieces)
 {
+    if (line.size() + 2 > kMaxLineBytes)
+        return QStringLiteral("is %1 bytes long with its line end, more than the %2 the command interpreter reads")
+            .arg(line.size() + 2)
+            .arg(kMaxLineBytes);
     int quotes = 0;
     for (qsizetype i = 0; i < line.size(); ++i) {
         const auto b = static_cast<unsigned char>(line[i]);
@@ -95,10 +103,28 @@ QString encodedLineProblem(QByteArrayView line, int quotedPieces)
             const bool closing = quotes % 2 == 0;
             if (closing && i > 0 && line[i - 1] == '\\')
                 return QStringLiteral("has a backslash before a closing quote");
+            continue;
         }
+        const bool quoted = quotes % 2 == 1;
+        const bool plain = (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || (b >= '0' && b <= '9') || b == ' '
+            || b == '.' || b == '_' || b == '-' || b >= 0x80;
+        if (!quoted && !plain)
+            return QStringLiteral("holds %1 outside quotes").arg(describeCharacter(b));
     }
     if (quotes != 2 * quotedPieces)
         return QStringLiteral("holds %1 double quotes instead of %2").arg(quotes).arg(2 * quotedPieces);
+    return {};
+}
+
+QString definitionProblem(const QString &palette, const QString &skinFile, const QString &definition,
+                          const CodePage &page)
+{
+    if (const QString problem = paletteWordProblem(palette, page); !problem.isEmpty())
+        return QStringLiteral("The palette \"%1\" in \"%2\" %3; it cannot go into Compile.bat.")
+            .arg(palette, definition, problem);
+    if (const QString problem = quotedTextProblem(skinFile, page); !problem.isEmpty())
+        return QStringLiteral("The skin file name \"%1\" in \"%2\" %3; it cannot go into Compile.bat.")
+            .arg(skinFile, definition, problem);
     return {};
 }
 

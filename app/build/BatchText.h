@@ -24,9 +24,25 @@ QString quotedTextProblem(QStringView text, const CodePage &page,
 /// Empty when `text` may stand unquoted as the palette word; otherwise a short reason.
 QString paletteWordProblem(QStringView text, const CodePage &page);
 
-/// Empty when one encoded line (without its CR LF) holds exactly `quotedPieces` pieces in
-/// double quotes, no control byte, and no backslash right before a closing quote.
+/// Empty when `page` can hold every character of `text` exactly; otherwise a short reason
+/// naming the first character it cannot hold and the code page.
+QString codePageProblem(QStringView text, const CodePage &page);
+
+/// The most bytes of one line, CR LF included, that the command interpreter reads as one
+/// line: cmd stops at 8191 characters, Wine's reads 8192-byte pieces with the terminator;
+/// the rest of a longer line would run as a new command, outside any quote.
+inline constexpr qsizetype kMaxLineBytes = 8191;
+
+/// Empty when one encoded line (without its CR LF) fits kMaxLineBytes, holds exactly
+/// `quotedPieces` pieces in double quotes, no control byte, no backslash right before a
+/// closing quote, and outside the quotes only letters, digits, blanks, ".", "_" and "-".
 QString encodedLineProblem(QByteArrayView line, int quotedPieces);
+
+/// Empty when a user-created item's palette and skin file name can go into Compile.bat
+/// written in `page`; otherwise the sentence that says why, naming `definition` (the path
+/// of its .tsf file as shown to the user).
+QString definitionProblem(const QString &palette, const QString &skinFile, const QString &definition,
+                          const CodePage &page);
 
 /// How a character is named in the reasons above: `a blank`, `the character "%"`,
 /// `the control character 0x0A`.

@@ -146,7 +146,11 @@ void TestPlatform::oemCodePage_data()
     QTest::newRow("866, key in other letter case")
         << head + QByteArray(key).replace("CodePage", "Codepage") + "\"OEMCP\"=\"866\"\n" << 866;
     QTest::newRow("value missing") << head + key + "\n[Other]\n\"OEMCP\"=\"850\"\n" << 437;
-    QTest::newRow("unsupported page") << head + key + "\"OEMCP\"=\"65001\"\n" << 437;
+    // A multi-byte console page is kept (and written in its ASCII half only), never
+    // replaced by 437.
+    QTest::newRow("UTF-8 console") << head + key + "\"OEMCP\"=\"65001\"\n" << 65001;
+    QTest::newRow("Japanese console") << head + key + "\"OEMCP\"=\"932\"\n" << 932;
+    QTest::newRow("unsupported page") << head + key + "\"OEMCP\"=\"1200\"\n" << 437;
     QTest::newRow("not a number") << head + key + "\"OEMCP\"=\"x\"\n" << 437;
     QTest::newRow("no file") << QByteArray() << 437;
 }
@@ -158,7 +162,12 @@ void TestPlatform::oemCodePage()
     QTemporaryDir prefix;
     if (!systemReg.isEmpty())
         QVERIFY(writeFile(prefix.filePath(QStringLiteral("system.reg")), systemReg));
-    QCOMPARE(wineOemCodePage(prefix.path()).number(), page);
+    const CodePage read = wineOemCodePage(prefix.path());
+    QCOMPARE(read.number(), page);
+    QVERIFY(read.canHold(u"plain ASCII"));
+    QCOMPARE(read.asciiOnly(), page == 65001 || page == 932);
+    if (read.asciiOnly())
+        QVERIFY(!read.canHold(u"\u00e9"));
 }
 
 void TestPlatform::runnerWithoutWine()
