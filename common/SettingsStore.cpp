@@ -2,9 +2,15 @@
 
 #include "AppError.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QSettings>
+#include <QStringDecoder>
+#include <QTemporaryFile>
 
+#include <cerrno>
 #include <memory>
 
 namespace brannock {
@@ -38,15 +44,102 @@ QString groupKey(QStringView section, QStringView key)
                    QStringLiteral("The settings store \"%1\" cannot be used; %2.").arg(where, what));
 }
 
-/// QSettings reports an unreadable file only through status(); a folder in place of the
-/// file is not reported at all, so it is tested for here.
+/// Why the store's file would not read back exactly as it stands, or an empty text. The
+/// store rewrites the whole file at every write, keeping only what it understood: a line
+/// it skips, a comment, a duplicate key or bytes that are not UTF-8 text would be lost.
+QString fileProblem(const QByteArray &bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder(bytes);
+    if (decoder.hasError())
+        return QStringLiteral("it is not UTF-8 text");
+    QSet<QString> keys;
+    QString section;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (qsizetype n = 0; n < lines.size(); ++n) {
+        QString line = lines[n];
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        const QString where = QStringLiteral("line %1").arg(n + 1);
+        for (const QChar c : line)
+            if ((c.unicode() < 0x20 && c != QLatin1Char('\t')) || c.unicode() == 0x7F)
+                return where + QStringLiteral(" holds a control character");
+        const QString trimmed = line.trimmed();
+        if (trimmed.isEmpty())
+            continue;
+        if (trimmed.startsWith(QLatin1Char('['))) {
+            if (!trimmed.endsWith(QLatin1Char(']')) || trimmed.count(QLatin1Char('[')) != 1
+                || trimmed.count(QLatin1Char(']')) != 1)
+                return where + QStringLiteral(" is not a whole [section] line");
+            section = trimmed.mid(1, trimmed.size() - 2);
+            continue;
+        }
+        const qsizetype equals = trimmed.indexOf(QLatin1Char('='));
+        if (trimmed.startsWith(QLatin1Char(';')) || equals <= 0)
+            return where + QStringLiteral(" is neither a [section] nor a key=value line");
+        const QString key = section + QLatin1Char('/') + trimmed.left(equals).trimmed();
+        if (keys.contains(key))
+            return where + QStringLiteral(" sets %1 a second time").arg(key);
+        keys.insert(key);
+    }
+    return {};
+}
+
+/// The store's own file, or an empty text for the registry.
+QString storeFile(const QSettings &store)
+{
+    const QString name = store.fileName();
+    return QFileInfo(name).isAbsolute() ? name : QString(); // a registry path on Windows
+}
+
+/// QSettings reports an unreadable file only through status(), and reads past lines it
+/// does not understand without a word; a folder in place of the file is not reported at
+/// all. Each is tested for here, before anything is read or written.
 void checkReadable(const QSettings &store, const QString &what)
 {
+    const QString file = storeFile(store);
+    const QFileInfo info(file);
+    if (!file.isEmpty() && info.exists()) {
+        if (!info.isFile() || !info.isReadable())
+            raise(store, what);
+        QFile input(file);
+        if (!input.open(QIODevice::ReadOnly))
+            raise(store, what);
+        constexpr qint64 kMaxStoreBytes = 1 << 20; // a hundred times what the schema can fill
+        const QByteArray bytes = input.read(kMaxStoreBytes + 1);
+        const QString problem =
+            bytes.size() > kMaxStoreBytes ? QStringLiteral("it is larger than 1 MB") : fileProblem(bytes);
+        if (!problem.isEmpty())
+            throw AppError(ErrorNumber::SettingsStore,
+                           QStringLiteral("The settings store \"%1\" is malformed (%2), so it is neither read nor "
+                                          "written; %3. Mend or remove the file.")
+                               .arg(QDir::toNativeSeparators(file), problem, what));
+    }
     if (store.status() != QSettings::NoError)
         raise(store, what);
-    const QFileInfo info(store.fileName()); // a registry path on Windows: never exists as a file
-    if (info.isAbsolute() && info.exists() && (!info.isFile() || !info.isReadable()))
-        raise(store, what);
+}
+
+/// The failure of a write that the store reported only as "could not be written": a probe
+/// beside the store's file finds the reason (a full disk, a folder that may not be written)
+/// so that it gets its own number; without one, the general store failure.
+[[noreturn]] void raiseWriteFailure(const QSettings &store, const QString &what, qint64 bytesNeeded)
+{
+    const QString file = storeFile(store);
+    const QString action = QStringLiteral("write the settings store");
+    if (file.isEmpty())
+        throw AppError(ErrorNumber::PermissionDenied,
+                       QStringLiteral("Cannot %1 \"%2\": permission denied; %3.").arg(action, store.fileName(), what));
+    const QFileInfo info(file);
+    if (info.exists() && !info.isWritable())
+        throw fileError(action, file, EACCES);
+    QTemporaryFile probe(info.absolutePath() + QStringLiteral("/.Brannock-probe-XXXXXX"));
+    errno = 0;
+    if (!probe.open())
+        throw fileError(action, file, errno != 0 ? errno : EACCES);
+    errno = 0;
+    if (probe.write(QByteArray(qMax<qint64>(bytesNeeded, 1), ' ')) < 0 || !probe.flush())
+        throw fileError(action, file, errno != 0 ? errno : EIO);
+    raise(store, what);
 }
 
 } // namespace
@@ -86,8 +179,10 @@ void SettingsStore::WriteSetting(QStringView section, QStringView key, const QSt
     checkReadable(*store, what);
     store->setValue(name, value);
     store->sync();
-    if (store->status() != QSettings::NoError)
-        raise(*store, what);
+    if (store->status() != QSettings::NoError) {
+        const QFileInfo info(store->fileName());
+        raiseWriteFailure(*store, what, (info.exists() ? info.size() : 0) + name.size() + value.size() + 2);
+    }
 }
 
 void SettingsStore::WriteSetting(const schema::SettingKey &key, const QString &value)

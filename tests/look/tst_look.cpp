@@ -132,6 +132,7 @@ private slots:
     void badPictureEndsRefreshWithOneMessage();
     void badColourEndsRefreshWithOneMessage_data();
     void badColourEndsRefreshWithOneMessage();
+    void unreadableStoreIsNamed();
     void noPaintChangesNothing();
     void foldersAndMissingFilesAreNoError();
     void startupTrayPicture();
@@ -399,6 +400,23 @@ void TestLook::badColourEndsRefreshWithOneMessage()
     QCOMPARE(f.targets.log, expected);
     QVERIFY(!f.targets.textColour.isValid());
     QCOMPARE(f.prompts.titles(), QStringList{"Hmm."});
+}
+
+void TestLook::unreadableStoreIsNamed()
+{
+    Fixture f;
+    f.setupColours();
+    QFile file(f.dir.filePath(QStringLiteral("settings.ini")));
+    QVERIFY(file.open(QIODevice::Append));
+    file.write("hand edited\n");
+    file.close();
+    f.refresher.RefreshForm();
+
+    QCOMPARE(f.prompts.titles(), QStringList{"Hmm."});
+    const QString text = f.prompts.calls[0].text;
+    QVERIFY2(text.startsWith(LookRefresher::failureText() + QStringLiteral("\r\n\r\nError 1001:\r\n")), qPrintable(text));
+    QVERIFY2(text.contains(QDir::toNativeSeparators(file.fileName())), qPrintable(text));
+    QVERIFY(!f.targets.log.contains(QStringLiteral("background"))); // no look from defaults
 }
 
 void TestLook::noPaintChangesNothing()

@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdio>
+#include <functional>
+
 using namespace brannock;
 
 class TestSettings : public QObject {
@@ -23,6 +26,10 @@ private slots:
     void anotherProcessSeesAWriteAtOnce();
     void unreadableStoreIsReportedAndNothingIsLost();
     void malformedStoreIsNotOverwritten();
+    void storeThatWouldNotReadBackIsNeitherReadNorWritten_data();
+    void storeThatWouldNotReadBackIsNeitherReadNorWritten();
+    void writeFailuresCarryTheirCause_data();
+    void writeFailuresCarryTheirCause();
     void perUserStoreLivesUnderBrannock();
 
 private:
@@ -143,6 +150,112 @@ void TestSettings::malformedStoreIsNotOverwritten()
     QCOMPARE(after.readAll(), before); // refused: the file is untouched
 }
 
+void TestSettings::storeThatWouldNotReadBackIsNeitherReadNorWritten_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("problem");
+
+    QByteArray noise(4096, '\0');
+    quint32 state = 7;
+    for (char &byte : noise) {
+        state = state * 1103515245u + 12345u;
+        byte = char(state >> 24);
+    }
+    const QByteArray good = "[Color]\nR1=12\n";
+    QTest::newRow("random bytes") << noise << "not UTF-8 text";
+    QTest::newRow("a line without =") << good + "hand edited\nG1=3\n" << "line 3 is neither";
+    QTest::newRow("a comment") << good + "; my note\n" << "line 3 is neither";
+    QTest::newRow("a key twice") << good + "R1=13\n" << "line 3 sets Color/R1 a second time";
+    QTest::newRow("a broken section") << good + "[Pals\n" << "line 3 is not a whole [section] line";
+    QTest::newRow("a control character") << good + "G1=\x01\n" << "line 3 holds a control character";
+}
+
+void TestSettings::storeThatWouldNotReadBackIsNeitherReadNorWritten()
+{
+    // The per-user store, where QSettings itself reads past what it does not understand.
+    QFETCH(QByteArray, content);
+    QFETCH(QString, problem);
+    SettingsStore store;
+    const QString path = store.location();
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(file.write(content), content.size());
+    }
+    const auto expectRefusal = [&](const std::function<void()> &use) {
+        try {
+            use();
+            QFAIL("a store that would not read back was used");
+        } catch (const AppError &error) {
+            QCOMPARE(error.number(), ErrorNumber::SettingsStore);
+            QVERIFY2(error.description().contains(QDir::toNativeSeparators(path)), qPrintable(error.report()));
+            QVERIFY2(error.description().contains(problem), qPrintable(error.report()));
+        }
+    };
+    expectRefusal([&] { store.ReadSetting(schema::ColorR1, QStringLiteral("0")); });
+    expectRefusal([&] { store.WriteSetting(schema::ColorG1, QStringLiteral("1")); });
+    QFile after(path);
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    QCOMPARE(after.readAll(), content); // never rewritten
+    after.close();
+    QVERIFY(QFile::remove(path));
+}
+
+void TestSettings::writeFailuresCarryTheirCause_data()
+{
+    QTest::addColumn<QString>("ini");  ///< "<dir>" stands for a temporary folder
+    QTest::addColumn<bool>("fullDisk"); ///< the writer may not grow any file
+    QTest::addColumn<QString>("report");
+    QTest::newRow("full disk") << "<dir>/full.ini" << true << "Error 61:\r\nCannot write the settings store \"";
+    // Nobody, root included, may create a file in sysfs.
+    QTest::newRow("folder that may not be written")
+        << "/sys/brannock-test.ini" << false << "Error 70:\r\nCannot write the settings store \"";
+}
+
+void TestSettings::writeFailuresCarryTheirCause()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(QString, ini);
+    QFETCH(bool, fullDisk);
+    QFETCH(QString, report);
+    if (ini.startsWith(QLatin1String("/sys/")) && !QFileInfo(QStringLiteral("/sys")).isDir())
+        QSKIP("no sysfs here");
+    ini.replace(QStringLiteral("<dir>"), m_dir.path());
+    QByteArray before;
+    if (fullDisk) {
+        SettingsStore(ini).WriteSetting(schema::ColorR1, QStringLiteral("12"));
+        QFile file(ini);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        before = file.readAll();
+    }
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("BRANNOCK_TEST_WRITE"), QStringLiteral("Color/R2=77"));
+    env.insert(QStringLiteral("BRANNOCK_TEST_INI"), ini);
+    child.setProcessEnvironment(env);
+    child.start(QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"),
+                 fullDisk ? QStringLiteral("ulimit -f 0; trap '' XFSZ; exec \"$0\"") : QStringLiteral("exec \"$0\""),
+                 QCoreApplication::applicationFilePath()});
+    QVERIFY(child.waitForFinished(30000));
+    const QString stderrText = QString::fromLocal8Bit(child.readAllStandardError());
+    QCOMPARE(child.exitCode(), 3);
+    QVERIFY2(stderrText.startsWith(report), qPrintable(stderrText));
+    QVERIFY2(stderrText.contains(QDir::toNativeSeparators(ini)), qPrintable(stderrText));
+    if (fullDisk) {
+        QFile after(ini);
+        QVERIFY(after.open(QIODevice::ReadOnly));
+        QCOMPARE(after.readAll(), before);
+        QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("*full*"), QStringLiteral(".Brannock*")},
+                                              QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("full.ini")});
+    }
+#else
+    QSKIP("needs a POSIX shell and sysfs");
+#endif
+}
+
 void TestSettings::perUserStoreLivesUnderBrannock()
 {
     const QString location = SettingsStore().location();
@@ -164,7 +277,13 @@ int main(int argc, char *argv[])
         const QString section = text.section(QLatin1Char('/'), 0, 0);
         const QString key = text.section(QLatin1Char('/'), 1).section(QLatin1Char('='), 0, 0);
         const QString value = text.section(QLatin1Char('='), 1);
-        SettingsStore().WriteSetting(section, key, value);
+        const QString ini = qEnvironmentVariable("BRANNOCK_TEST_INI");
+        try {
+            (ini.isEmpty() ? SettingsStore() : SettingsStore(ini)).WriteSetting(section, key, value);
+        } catch (const AppError &error) {
+            std::fputs(qPrintable(error.report()), stderr);
+            return 3;
+        }
         return 0;
     }
     QCoreApplication app(argc, argv);

@@ -170,15 +170,18 @@ void LookRefresher::RefreshForm()
             applyLookFolder(backgroundLoaded);
         if (!backgroundLoaded)
             applyGradient();
-    } catch (const AppError &) {
-        reportFailure();
+    } catch (const AppError &error) {
+        // A settings store that cannot be read is named, so that the user can mend it.
+        reportFailure(error.number() == ErrorNumber::SettingsStore ? error.report() : QString());
     }
 }
 
-void LookRefresher::reportFailure()
+void LookRefresher::reportFailure(const QString &storeFailure)
 {
     m_targets.unsetAoT();
-    m_prompts.message(failureTitle(), failureText(), PromptButtons::Ok, PromptIcon::None);
+    const QString text =
+        storeFailure.isEmpty() ? failureText() : failureText() + QStringLiteral("\r\n\r\n") + storeFailure;
+    m_prompts.message(failureTitle(), text, PromptButtons::Ok, PromptIcon::None);
     m_targets.setAoT();
 }
 

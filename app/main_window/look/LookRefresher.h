@@ -47,7 +47,7 @@ public:
     bool paintLook() const { return m_paintLook; }
 
     /// Re-applies the whole look. A failure ends it at its step (what was applied stays)
-    /// and shows the one "Hmm." box.
+    /// and shows the one "Hmm." box, which also names a settings store that cannot be read.
     void RefreshForm();
 
     /// Puts the built-in pictures back into every button, holder and icon, then updates
@@ -76,7 +76,9 @@ private:
     void applyGradient();
     void applyTextColour();
     QString lookFile(const QString &fileName) const;
-    void reportFailure();
+    /// The "Hmm." box; `storeFailure` (the report of a settings store that cannot be read)
+    /// follows the fixed text when given.
+    void reportFailure(const QString &storeFailure = {});
 
     const SettingsStore &m_store;
     Prompts &m_prompts;
