@@ -2,11 +2,11 @@
 
 #include "AppError.h"
 #include "CodePage.h"
+#include "WholeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 
@@ -14,8 +14,8 @@ namespace brannock {
 
 namespace {
 
-/// The readers of the palette and skin file keep separator positions in 16 bits.
-constexpr qsizetype kMaxSeparatorPosition = 32767;
+using tsf::kMaxFieldLength;
+using tsf::kMaxLineBytes;
 
 QString shown(const QString &path)
 {
@@ -43,10 +43,11 @@ Separators separatorsOf(const QString &line)
     return s;
 }
 
-void requireShortPositions(const Separators &s, const QString &path)
+QString checkedField(const QString &field, const QString &name, const QString &path)
 {
-    if (s.p1 > kMaxSeparatorPosition || s.p2 > kMaxSeparatorPosition)
-        throw malformed(path, QStringLiteral("has a \"*\" past character %1").arg(kMaxSeparatorPosition));
+    if (field.size() > kMaxFieldLength)
+        throw malformed(path, QStringLiteral("has a %1 longer than %2 characters").arg(name).arg(kMaxFieldLength));
+    return field;
 }
 
 } // namespace
@@ -59,7 +60,10 @@ QString firstLineOf(const QByteArray &bytes, const QString &path)
         throw AppError(ErrorNumber::InputPastEnd,
                        QStringLiteral("Cannot read \"%1\": the file is empty.").arg(shown(path)));
     const qsizetype cr = bytes.indexOf('\r');
-    return CodePage::ansi().decode(cr < 0 ? QByteArrayView(bytes) : QByteArrayView(bytes).first(cr));
+    const qsizetype length = cr < 0 ? bytes.size() : cr;
+    if (length > kMaxLineBytes)
+        throw malformed(path, QStringLiteral("is longer than %1 characters").arg(kMaxLineBytes));
+    return CodePage::ansi().decode(QByteArrayView(bytes).first(length));
 }
 
 QString readFirstLine(const QString &path)
@@ -74,10 +78,11 @@ QString readFirstLine(const QString &path)
         throw fileError(QStringLiteral("open"), path,
                         error != 0 ? error : (QFileInfo::exists(path) ? EIO : ENOENT));
     }
+    // Only the first line counts, and it is never longer than kMaxLineBytes: however large
+    // the file, no more than one byte past that is read.
     QByteArray bytes;
-    constexpr qint64 kChunk = 4096;
-    for (;;) {
-        const QByteArray chunk = file.read(kChunk);
+    while (bytes.size() <= kMaxLineBytes) {
+        const QByteArray chunk = file.read(kMaxLineBytes + 1 - bytes.size());
         if (chunk.isEmpty()) {
             if (file.error() != QFileDevice::NoError)
                 throw fileError(QStringLiteral("read"), path, errno != 0 ? errno : EIO);
@@ -96,25 +101,23 @@ QString descriptionOf(const QString &line, const QString &path)
     const Separators s = separatorsOf(line);
     if (s.p1 == 0)
         throw malformed(path, QStringLiteral("has no \"*\" after the description"));
-    return line.left(s.p1 - 1);
+    return checkedField(line.left(s.p1 - 1), QStringLiteral("description"), path);
 }
 
 QString paletteOf(const QString &line, const QString &path)
 {
     const Separators s = separatorsOf(line);
-    requireShortPositions(s, path);
     if (s.p1 == 0)
         throw malformed(path, QStringLiteral("has no \"*\" before the palette"));
     if (s.p2 == 0)
         throw malformed(path, QStringLiteral("has no second \"*\" after the palette"));
-    return line.mid(s.p1, s.p2 - s.p1 - 1);
+    return checkedField(line.mid(s.p1, s.p2 - s.p1 - 1), QStringLiteral("palette"), path);
 }
 
 QString skinFileOf(const QString &line, const QString &path)
 {
     const Separators s = separatorsOf(line);
-    requireShortPositions(s, path);
-    return line.right(line.size() - s.p2);
+    return checkedField(line.right(line.size() - s.p2), QStringLiteral("skin file name"), path);
 }
 
 } // namespace tsf
@@ -148,27 +151,8 @@ void WriteTSF(const QString &programFolder, const QString &fileName, const QStri
                            .arg(shown(path), QString(line.at(encoded.badIndex)))
                            .arg(page.number()));
 
-    // The new content goes to a temporary file beside the old one and replaces it only once
-    // it is complete, so a failed write never loses the old definition. Unbuffered: a write
-    // that fails in a buffer flush at commit() would not stop the commit in every Qt version.
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        const int error = errno;
-        throw fileError(QStringLiteral("create"), path, error != 0 ? error : EIO);
-    }
-    const QByteArray bytes = encoded.bytes + QByteArrayLiteral("\r\n");
-    errno = 0;
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const int error = errno;
-        file.cancelWriting();
-        throw fileError(QStringLiteral("write"), path, error != 0 ? error : EIO);
-    }
-    errno = 0;
-    if (!file.commit()) {
-        const int error = errno;
-        throw fileError(QStringLiteral("write"), path, error != 0 ? error : EIO);
-    }
+    // A failed write never loses the old definition.
+    writeWholeFile(path, encoded.bytes + QByteArrayLiteral("\r\n"));
 }
 
 } // namespace brannock

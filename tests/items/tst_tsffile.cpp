@@ -58,6 +58,7 @@ private slots:
     void writeRefusesCharactersTheCodePageCannotHold();
     void writeIntoAFileInsteadOfAFolderFails();
     void failedWriteKeepsTheOldFile();
+    void hugeFileIsReadOnlyToItsFirstLine();
     void fuzzInputsReadConsistently();
 };
 
@@ -87,11 +88,16 @@ void TestTsfFile::readers_data()
     QTest::newRow("NUL inside the line") << QByteArray("a\0b*p*f", 7) << QString::fromLatin1("a\0b", 3)
                                          << "p" << "f";
 
-    // The palette and skin-file readers keep separator positions in 16 bits.
-    const QByteArray fill32764(32764, 'x');
-    QTest::newRow("second star at 32767") << fill32764 + "*p*f" << QString(fill32764) << "p" << "f";
-    const QByteArray fill32765(32765, 'x');
-    QTest::newRow("second star past 32767") << fill32765 + "*p*f" << QString(fill32765) << "#5" << "#5";
+    // Each field holds at most 255 characters, so a line at most 767.
+    const QByteArray f255(255, 'f');
+    QTest::newRow("three fields of 255") << QByteArray(255, 'd') + "*" + QByteArray(255, 'p') + "*" + f255 + "\r\n"
+                                         << QString(255, QLatin1Char('d')) << QString(255, QLatin1Char('p'))
+                                         << QString(f255);
+    QTest::newRow("description of 256") << QByteArray(256, 'd') + "*p*f" << "#5" << "p" << "f";
+    QTest::newRow("palette of 256") << "d*" + QByteArray(256, 'p') + "*f" << "d" << "#5" << "f";
+    QTest::newRow("skin file name of 256") << "d*p*" + QByteArray(256, 'f') << "d" << "p" << "#5";
+    QTest::newRow("line of 768") << QByteArray(255, 'd') + "*" + QByteArray(255, 'p') + "*" + f255 + "f\r\n"
+                                 << "#5" << "#5" << "#5";
 }
 
 void TestTsfFile::readers()
@@ -251,6 +257,27 @@ void TestTsfFile::failedWriteKeepsTheOldFile()
 #else
     QSKIP("needs a POSIX shell for the file-size limit");
 #endif
+}
+
+void TestTsfFile::hugeFileIsReadOnlyToItsFirstLine()
+{
+    // 200 MB on disk (sparse, so it takes no room): only the first line is ever read.
+    QTemporaryDir dir;
+    const QString line = dir.filePath(QStringLiteral("line.tsf"));
+    const QString endless = dir.filePath(QStringLiteral("endless.tsf"));
+    writeBytes(line, "d*p*f\r\n");
+    writeBytes(endless, "d*p*f");
+    for (const QString &path : {line, endless})
+        QVERIFY(QFile::resize(path, 200 * 1024 * 1024));
+
+    QCOMPARE(ReadTSFFile(line), QStringLiteral("f"));
+    try {
+        ReadTSFFile(endless);
+        QFAIL("a first line of 200 MB was read");
+    } catch (const AppError &error) {
+        QCOMPARE(error.number(), ErrorNumber::BadArgument);
+        QVERIFY2(error.description().contains(QStringLiteral("endless.tsf")), qPrintable(error.report()));
+    }
 }
 
 void TestTsfFile::fuzzInputsReadConsistently()
