@@ -88,8 +88,9 @@ private slots:
     void rebuildUnchecksAndFollowsTheFolder();
     void buildListsNamesStartingWithADot();
     void toggleAllUserCreated();
-    void buildFailureKeepsEarlierEntries_data();
-    void buildFailureKeepsEarlierEntries();
+    void badFileIsReportedAndTheOthersListed_data();
+    void badFileIsReportedAndTheOthersListed();
+    void severalBadFilesGiveOneBox();
 };
 
 void TestIncludeMenu::freshStartTicksExactlyTheTeamItems()
@@ -311,30 +312,30 @@ void TestIncludeMenu::toggleAllUserCreated()
     QCOMPARE(h.marks(), before); // the built-in marks stay
 }
 
-void TestIncludeMenu::buildFailureKeepsEarlierEntries_data()
+void TestIncludeMenu::badFileIsReportedAndTheOthersListed_data()
 {
     QTest::addColumn<QByteArray>("badContent");
-    QTest::addColumn<QString>("badEntry"); ///< the failing file's entry; %1 is its file name
     QTest::addColumn<int>("errorNumber");
     QTest::addColumn<QString>("mentioned"); ///< a text the report must hold
 
-    QTest::newRow("no star") << QByteArray("no separators\r\n") << "<separator>" << 5 << "";
-    QTest::newRow("one star") << QByteArray("Desc*only one\r\n") << "Desc * %1" << 5 << "";
-    QTest::newRow("empty file") << QByteArray() << "<separator>" << 62 << "";
+    QTest::newRow("no star") << QByteArray("no separators\r\n") << 5 << "";
+    QTest::newRow("one star") << QByteArray("Desc*only one\r\n") << 5 << "";
+    QTest::newRow("empty file") << QByteArray() << 62 << "";
     QTest::newRow("palette that runs a command")
-        << QByteArray("Desc*pal1 & del *\r\nx\r\n") << "Desc * %1" << 5 << "\"pal1 & del \"";
-    QTest::newRow("palette that looks like an option") << QByteArray("Desc*/q*f.bmp") << "Desc * %1" << 5 << "";
+        << QByteArray("Desc*pal1 & del *\r\nx\r\n") << 5 << "\"pal1 & del \"";
+    QTest::newRow("palette that looks like an option") << QByteArray("Desc*/q*f.bmp") << 5 << "";
     QTest::newRow("skin file that closes the quote")
-        << QByteArray("Desc*pal*x\" & calc & \".bmp") << "Desc * %1" << 5 << "skin file";
-    QTest::newRow("skin file with a variable") << QByteArray("Desc*pal*%PATH%.bmp") << "Desc * %1" << 5 << "%";
+        << QByteArray("Desc*pal*x\" & calc & \".bmp") << 5 << "skin file";
+    QTest::newRow("skin file with a variable") << QByteArray("Desc*pal*%PATH%.bmp") << 5 << "%";
     QTest::newRow("skin file the console page cannot hold")
-        << QByteArray("Desc*pal*\x80uro.bmp") << "Desc * %1" << 5 << "437";
+        << QByteArray("Desc*pal*\x80uro.bmp") << 5 << "437";
+    QTest::newRow("skin file name that would break out of a long line")
+        << "Desc*pal*" + QByteArray(8300, 'A') + "&echo pwned>pwned&" << 5 << "longer than 767";
 }
 
-void TestIncludeMenu::buildFailureKeepsEarlierEntries()
+void TestIncludeMenu::badFileIsReportedAndTheOthersListed()
 {
     QFETCH(QByteArray, badContent);
-    QFETCH(QString, badEntry);
     QFETCH(int, errorNumber);
     QFETCH(QString, mentioned);
     Harness h;
@@ -351,15 +352,32 @@ void TestIncludeMenu::buildFailureKeepsEarlierEntries()
     QCOMPARE(box.buttons, PromptButtons::Ok);
     QCOMPARE(box.icon, PromptIcon::Exclamation);
     QVERIFY2(box.text.startsWith(QStringLiteral("Error %1:\r\n").arg(errorNumber)), qPrintable(box.text));
-    QVERIFY2(box.text.contains(bad), qPrintable(box.text));
     QVERIFY2(box.text.contains(mentioned), qPrintable(box.text));
+    QVERIFY2(box.text.endsWith(QStringLiteral("\r\n\r\nNot listed in the menu: %1. Every other definition file is listed.")
+                                   .arg(bad)),
+             qPrintable(box.text));
 
-    const QString first = order.at(0).toUpper() + QStringLiteral(" * ") + order.at(0);
-    QCOMPARE(h.userTexts(), (QStringList{first, badEntry.arg(bad)}));
+    // The bad file gets no entry, so it can never be ticked; the files after it do.
+    const auto textOf = [](const QString &name) { return name.toUpper() + QStringLiteral(" * ") + name; };
+    QCOMPARE(h.userTexts(), (QStringList{textOf(order.at(0)), textOf(order.at(2))}));
+    for (int i = 0; i < 2; ++i)
+        QCOMPARE(h.menu.userEntries().at(i)->data().toInt(), i + 1);
+    h.menu.userEntries().last()->trigger();
+    QCOMPARE(h.menu.tickedUserEntries(), QStringList{textOf(order.at(2))});
+}
 
-    // The entry made before the failing file still works.
-    h.menu.userEntries().first()->trigger();
-    QCOMPARE(h.menu.tickedUserEntries(), QStringList{first});
+void TestIncludeMenu::severalBadFilesGiveOneBox()
+{
+    Harness h;
+    for (int n = 0; n < 40; ++n)
+        writeFile(h.file(QStringLiteral("item%1.tsf").arg(n)),
+                  n % 3 == 1 ? QByteArray("broken\r\n") : QByteArray("Item*p*f.bmp\r\n"));
+    h.menu.BuildUCIMenu();
+    QCOMPARE(h.userTexts().size(), 27);
+    QCOMPARE(h.boxes.calls.size(), 1);
+    // Ten names, then how many more.
+    QVERIFY2(h.boxes.calls[0].text.contains(QStringLiteral(" and 3 more. Every other definition file is listed.")),
+             qPrintable(h.boxes.calls[0].text));
 }
 
 QTEST_MAIN(TestIncludeMenu)

@@ -10,6 +10,8 @@
 #include <QDirIterator>
 #include <QMenu>
 
+#include <optional>
+
 namespace brannock {
 
 void ToggleCheck(QAction *entry)
@@ -151,40 +153,33 @@ void IncludeMenu::addUserEntry(const QString &fileName, const CodePage &scriptPa
                            .arg(kMaxUserEntries)
                            .arg(fileName));
 
-    // A new element starts like element 0, a separator, until its text is known.
-    auto *entry = new QAction(m_mnuUC);
-    entry->setObjectName(QStringLiteral("mnuUCIs"));
-    entry->setSeparator(true);
-    entry->setData(int(m_userEntries.size() + 1));
-    m_mnuUC->insertAction(m_mnuUCSep1, entry);
-    m_userEntries.append(entry);
-
     const QString path = QDir(m_programFolder).filePath(fileName);
     const QString line = tsf::readFirstLine(path);
     const QString description = tsf::descriptionOf(line, path);
-    entry->setSeparator(false);
-    entry->setText(description + QStringLiteral(" * ") + fileName);
-    entry->setCheckable(true);
-
     const QString palette = tsf::paletteOf(line, path);
     const QString skinFile = tsf::skinFileOf(line, path);
-
     // Players share these files: a field that could change what a line of Compile.bat runs
-    // is reported here, and the build leaves such an item out.
-    const QString shown = QDir::toNativeSeparators(path);
-    if (const QString problem = batch::paletteWordProblem(palette, scriptPage); !problem.isEmpty())
-        throw AppError(ErrorNumber::BadArgument,
-                       QStringLiteral("The palette \"%1\" in \"%2\" %3; it cannot go into Compile.bat.")
-                           .arg(palette, shown, problem));
-    if (const QString problem = batch::quotedTextProblem(skinFile, scriptPage); !problem.isEmpty())
-        throw AppError(ErrorNumber::BadArgument,
-                       QStringLiteral("The skin file name \"%1\" in \"%2\" %3; it cannot go into Compile.bat.")
-                           .arg(skinFile, shown, problem));
+    // is reported here, and the item is not listed.
+    if (const QString problem =
+            batch::definitionProblem(palette, skinFile, QDir::toNativeSeparators(path), scriptPage);
+        !problem.isEmpty())
+        throw AppError(ErrorNumber::BadArgument, problem);
+
+    auto *entry = new QAction(description + QStringLiteral(" * ") + fileName, m_mnuUC);
+    entry->setObjectName(QStringLiteral("mnuUCIs"));
+    entry->setCheckable(true);
+    entry->setData(int(m_userEntries.size() + 1));
+    m_mnuUC->insertAction(m_mnuUCSep1, entry);
+    m_userEntries.append(entry);
 }
 
 void IncludeMenu::BuildUCIMenu()
 {
     removeUserEntries();
+    // A file that cannot be listed is reported once the others are listed; one bad file
+    // never hides the ones after it.
+    std::optional<AppError> firstFailure;
+    QStringList notListed;
     try {
         const CodePage scriptPage = m_scriptCodePage();
         QDir::Filters filters = QDir::Files | QDir::NoDotAndDotDot;
@@ -196,12 +191,28 @@ void IncludeMenu::BuildUCIMenu()
         QDirIterator listing(m_programFolder, {QStringLiteral("*.tsf")}, filters);
         while (listing.hasNext()) {
             listing.next();
-            addUserEntry(listing.fileName(), scriptPage);
+            try {
+                addUserEntry(listing.fileName(), scriptPage);
+            } catch (const AppError &error) {
+                if (!firstFailure)
+                    firstFailure = error;
+                notListed.append(listing.fileName());
+            }
         }
     } catch (const AppError &error) {
-        m_boxes.message(QStringLiteral("UCI Menu Build Error!"), error.report(), PromptButtons::Ok,
-                        PromptIcon::Exclamation);
+        firstFailure = error;
     }
+    if (!firstFailure)
+        return;
+    QString text = firstFailure->report();
+    if (!notListed.isEmpty()) {
+        constexpr qsizetype kNamesShown = 10;
+        QString names = notListed.mid(0, kNamesShown).join(QStringLiteral(", "));
+        if (notListed.size() > kNamesShown)
+            names += QStringLiteral(" and %1 more").arg(notListed.size() - kNamesShown);
+        text += QStringLiteral("\r\n\r\nNot listed in the menu: %1. Every other definition file is listed.").arg(names);
+    }
+    m_boxes.message(QStringLiteral("UCI Menu Build Error!"), text, PromptButtons::Ok, PromptIcon::Exclamation);
 }
 
 } // namespace brannock

@@ -59,8 +59,9 @@ public:
 
     /// Replaces the user-created entries by fresh, unticked ones made from the .tsf files
     /// directly in the program folder, in the order the folder listing gives them. A file
-    /// that cannot be read, or whose palette or skin file could not go into Compile.bat,
-    /// ends the rebuild with one "UCI Menu Build Error!" box; entries made before it stay.
+    /// that cannot be read, or whose palette or skin file could not go into Compile.bat, gets
+    /// no entry; every other file does, and one "UCI Menu Build Error!" box reports the first
+    /// failure and names the files left out.
     void BuildUCIMenu();
 
     /// The most user-created entries the menu holds.
