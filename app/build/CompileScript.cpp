@@ -2,6 +2,7 @@
 
 #include "AppError.h"
 #include "BatchText.h"
+#include "SettingsStore.h"
 #include "SkinCatalogue.h"
 
 namespace brannock {
@@ -9,6 +10,16 @@ namespace brannock {
 namespace {
 const QChar Quote = QLatin1Char('"');
 const QChar Blank = QLatin1Char(' ');
+
+/// The part that adds the most characters to its line.
+const LinePart *longestPart(const LineParts &parts)
+{
+    const LinePart *longest = nullptr;
+    for (const LinePart &part : parts)
+        if (!longest || part.text.size() * part.times > longest->text.size() * longest->times)
+            longest = &part;
+    return longest;
+}
 } // namespace
 
 CompileScript::CompileScript(QString workRootQ, QString saveFolder, QString savePrefix)
@@ -16,24 +27,25 @@ CompileScript::CompileScript(QString workRootQ, QString saveFolder, QString save
 {
 }
 
-void CompileScript::WriteMakeSkinLine(const QString &palette, const QString &source, const QString &target)
+void CompileScript::WriteMakeSkinLine(const QString &palette, const QString &source, const QString &target,
+                                      LineParts parts)
 {
-    m_lines.append({QStringLiteral("MakeSkin.exe ") + palette + Blank + source + Blank + target, 2});
+    m_lines.append({QStringLiteral("MakeSkin.exe ") + palette + Blank + source + Blank + target, 2, std::move(parts)});
 }
 
-void CompileScript::WriteVolLine(const QString &volume, const QString &file)
+void CompileScript::WriteVolLine(const QString &volume, const QString &file, LineParts parts)
 {
-    m_lines.append({QStringLiteral("VT.exe -sp ") + volume + Blank + file, 2});
+    m_lines.append({QStringLiteral("VT.exe -sp ") + volume + Blank + file, 2, std::move(parts)});
 }
 
-void CompileScript::WriteCopyLine(const QString &volume, const QString &target)
+void CompileScript::WriteCopyLine(const QString &volume, const QString &target, LineParts parts)
 {
-    m_lines.append({QStringLiteral("copy ") + volume + Blank + target, 2});
+    m_lines.append({QStringLiteral("copy ") + volume + Blank + target, 2, std::move(parts)});
 }
 
-void CompileScript::WriteDelLine(const QString &fileName)
+void CompileScript::WriteDelLine(const QString &fileName, LineParts parts)
 {
-    m_lines.append({QStringLiteral("del ") + compiledPath(fileName), 1});
+    m_lines.append({QStringLiteral("del ") + compiledPath(fileName), 1, std::move(parts)});
 }
 
 QString CompileScript::compiledPath(const QString &fileName) const
@@ -51,28 +63,35 @@ QStringList CompileScript::lines() const
     return result;
 }
 
-QByteArray CompileScript::encoded(const CodePage &page) const
+CompileScript::Encoded CompileScript::encode(const CodePage &page) const
 {
-    QByteArray bytes;
+    Encoded result;
     for (qsizetype n = 0; n < m_lines.size(); ++n) {
         const Line &line = m_lines[n];
         const CodePage::Encoded enc = page.encode(line.text);
-        QString problem;
-        if (!enc.ok())
-            problem = QStringLiteral("holds %1, which code page %2 cannot hold")
-                          .arg(batch::describeCharacter(line.text[enc.badIndex].unicode()))
-                          .arg(page.number());
-        else
-            problem = batch::encodedLineProblem(enc.bytes, line.quotedPieces);
+        const qsizetype length = enc.bytes.size() + 2; // with its CR LF
+        if (enc.ok() && length > batch::kMaxLineBytes) {
+            const LinePart *blamed = longestPart(line.parts);
+            result.bytes.clear();
+            result.refusal = QStringLiteral("%1 makes line %2 of Compile.bat %3 bytes long; the command "
+                                            "interpreter reads at most %4 bytes a line")
+                                 .arg(blamed ? blamed->name : QStringLiteral("The text"))
+                                 .arg(n + 1)
+                                 .arg(length)
+                                 .arg(batch::kMaxLineBytes);
+            return result;
+        }
+        const QString problem = enc.ok() ? batch::encodedLineProblem(enc.bytes, line.quotedPieces)
+                                         : batch::codePageProblem(line.text, page);
         if (!problem.isEmpty())
             throw AppError(ErrorNumber::BadArgument,
                            QStringLiteral("Line %1 of Compile.bat cannot be written safely: it %2.")
                                .arg(n + 1)
                                .arg(problem));
-        bytes += enc.bytes;
-        bytes += "\r\n";
+        result.bytes += enc.bytes;
+        result.bytes += "\r\n";
     }
-    return bytes;
+    return result;
 }
 
 CompileScript writeCompileScript(const ScriptValues &v)
@@ -84,23 +103,38 @@ CompileScript writeCompileScript(const ScriptValues &v)
     const QString volume =
         workRootQ + QStringLiteral("New_Wendle\\") + v.saveFolder + QLatin1Char('\\') + v.volumeName + Quote;
 
+    // What each kind of line is built from, for the message about a line too long.
+    const auto program = [&v](int times) { return LinePart{QStringLiteral("The program folder"), v.workFolder, times}; };
+    const auto save = [&v](int times) { return LinePart{QStringLiteral("The Save File Prefix"), v.saveFolder, times}; };
+    const auto vol = [&v](int times) { return LinePart{QStringLiteral("The New VOL name"), v.volumeName, times}; };
+    const LineParts compileParts{program(1), save(2), {QStringLiteral("The source folder"), v.sourceFolder},
+                                 {QStringLiteral("The Open File Prefix"), v.openPrefix}};
+
     for (const SkinItem *item : v.tickedItems) {
         const QString palette = v.palettes.palette(item->paletteCategory);
+        LineParts parts = compileParts;
+        parts.append({QStringLiteral("The \"%1\" palette").arg(toQString(item->paletteCategory.key)), palette});
         for (const QString &file : item->files)
-            script.WriteMakeSkinLine(palette, sourceRootQ + v.openPrefix + file + Quote, script.compiledPath(file));
+            script.WriteMakeSkinLine(palette, sourceRootQ + v.openPrefix + file + Quote, script.compiledPath(file),
+                                     parts);
     }
-    for (const ScriptValues::UserItem &user : v.userItems)
+    for (const ScriptValues::UserItem &user : v.userItems) {
+        LineParts parts = compileParts;
+        parts.append({QStringLiteral("The palette in \"%1\"").arg(user.definition), user.palette});
+        parts.append({QStringLiteral("The skin file name in \"%1\"").arg(user.definition), user.file, 2});
         script.WriteMakeSkinLine(user.palette, sourceRootQ + v.openPrefix + user.file + Quote,
-                                 script.compiledPath(user.file));
+                                 script.compiledPath(user.file), parts);
+    }
     for (const SkinItem *item : v.tickedItems)
         for (const QString &file : item->files)
-            script.WriteVolLine(volume, script.compiledPath(file));
+            script.WriteVolLine(volume, script.compiledPath(file), {program(2), save(3), vol(1)});
     if (!v.skinsFolder.isEmpty())
-        script.WriteCopyLine(volume, Quote + v.skinsFolder + v.volumeName + Quote);
+        script.WriteCopyLine(volume, Quote + v.skinsFolder + v.volumeName + Quote,
+                             {program(1), save(1), vol(2), {QStringLiteral("The game folder"), v.skinsFolder}});
     if (v.deleteBitmaps)
         for (const SkinItem *item : v.tickedItems)
             for (const QString &file : item->files)
-                script.WriteDelLine(file);
+                script.WriteDelLine(file, {program(1), save(2)});
     return script;
 }
 

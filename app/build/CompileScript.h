@@ -11,36 +11,52 @@ namespace brannock {
 
 struct SkinItem;
 
+/// A text that a line of the script is built from, named as the user knows it ("The Open
+/// File Prefix"), and how many times the line holds it.
+struct LinePart {
+    QString name;
+    QString text;
+    int times = 1;
+};
+using LineParts = QList<LinePart>;
+
 /// The lines of Compile.bat, gathered in memory so that nothing reaches the disk before
-/// every line has been checked. Each writer appends one complete line.
+/// every line has been checked. Each writer appends one complete line; `parts` names the
+/// texts it was built from, so that a line too long to be read whole can be blamed on one.
 class CompileScript final {
 public:
     /// `workRootQ`: a double quote, W and a backslash; `saveFolder`: P; `savePrefix`: P + ".".
     CompileScript(QString workRootQ, QString saveFolder, QString savePrefix);
 
     /// "MakeSkin.exe " palette " " source " " target; source and target come quoted.
-    void WriteMakeSkinLine(const QString &palette, const QString &source, const QString &target);
+    void WriteMakeSkinLine(const QString &palette, const QString &source, const QString &target,
+                           LineParts parts = {});
     /// "VT.exe -sp " volume " " file; both come quoted.
-    void WriteVolLine(const QString &volume, const QString &file);
+    void WriteVolLine(const QString &volume, const QString &file, LineParts parts = {});
     /// "copy " volume " " target; both come quoted.
-    void WriteCopyLine(const QString &volume, const QString &target);
+    void WriteCopyLine(const QString &volume, const QString &target, LineParts parts = {});
     /// "del " and the quoted path of the compiled bitmap `fileName` in the work folder.
-    void WriteDelLine(const QString &fileName);
+    void WriteDelLine(const QString &fileName, LineParts parts = {});
 
     /// The quoted path of the compiled copy of `fileName`: "W\New_Wendle\P\P.f".
     QString compiledPath(const QString &fileName) const;
 
     QStringList lines() const;
 
-    /// The file's bytes: every line in `page`, each ended by CR LF, no header or footer.
-    /// Throws AppError (nothing is returned) when a character cannot be held exactly or
-    /// a line's bytes fail the final check: two quotes per quoted piece, no control byte.
-    QByteArray encoded(const CodePage &page) const;
+    struct Encoded {
+        QByteArray bytes; ///< every line in the page, each ended by CR LF, no header or footer
+        QString refusal;  ///< why the script cannot be written; then `bytes` is empty
+    };
+    /// The file's bytes. A line that would pass what the command interpreter reads as one
+    /// line gives a refusal naming the part that made it long. Throws AppError when a
+    /// character cannot be held exactly or a line's bytes fail the final check.
+    Encoded encode(const CodePage &page) const;
 
 private:
     struct Line {
         QString text;
         int quotedPieces;
+        LineParts parts;
     };
     QList<Line> m_lines;
     QString m_workRootQ;
@@ -62,6 +78,7 @@ struct ScriptValues {
     struct UserItem {
         QString palette;
         QString file;
+        QString definition; ///< the definition file's name, for messages
     };
     QList<UserItem> userItems; ///< ticked user-created items in menu order
 };

@@ -6,8 +6,10 @@
 #include "Prompts.h"
 #include "ScriptRunner.h"
 #include "SettingsStore.h"
+#include "SingleName.h"
 #include "SkinCatalogue.h"
 #include "TsfFile.h"
+#include "WholeFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,7 +43,7 @@ void makeFolder(const QString &path)
         throw fileError(QStringLiteral("create the folder"), path, errno ? errno : ENOENT);
 }
 
-/// The first refusal among `checks` (field name, problem), as the box text; empty when none.
+/// One text of the build and why it cannot go into the script (empty when it can).
 struct Check {
     QString field;
     QString problem;
@@ -83,29 +85,41 @@ void MakeSkinset::exclaim(const QString &title, const QString &text)
 
 QString MakeSkinset::dosFolder(const QString &nativeFolder, const QString &what) const
 {
+    const QString shown = QDir::toNativeSeparators(nativeFolder);
+    if (!QFileInfo(nativeFolder).isDir())
+        throw AppError(ErrorNumber::PathNotFound, QStringLiteral("The %1 \"%2\" does not exist.").arg(what, shown));
     const QString dos = m_dos.toDos(nativeFolder);
     if (dos.isEmpty())
         throw AppError(ErrorNumber::PathNotFound,
-                       QStringLiteral("The %1 \"%2\" lies on no drive that the game's tools can see.")
-                           .arg(what, QDir::toNativeSeparators(nativeFolder)));
+                       QStringLiteral("The %1 \"%2\" lies on no drive that the game's tools can see.").arg(what, shown));
+    // Names that Linux allows and Windows does not: the tools could not open the folder.
+    for (qsizetype i = 2; i < dos.size(); ++i) {
+        const QChar c = dos[i];
+        if (c == QLatin1Char('<') || c == QLatin1Char('>') || c == QLatin1Char('|') || c == QLatin1Char(':'))
+            throw AppError(ErrorNumber::PathFileAccess,
+                           QStringLiteral("The %1 \"%2\" cannot be opened by the game's tools: Windows does not "
+                                          "allow the character \"%3\" in a name.")
+                               .arg(what, dos, c));
+    }
     return dos;
 }
 
-MakeSkinset::Outcome MakeSkinset::run(const BuildInputs &in, const std::function<void(bool)> &setMakeEnabled)
+MakeSkinset::Result MakeSkinset::run(const BuildInputs &in, const std::function<void(bool)> &setMakeEnabled)
 {
-    Outcome outcome = Outcome::Failed;
+    Result result;
     try {
-        outcome = build(in, setMakeEnabled);
+        result.outcome = build(in, setMakeEnabled, result.leftOut);
     } catch (const AppError &error) {
         exclaim(QStringLiteral("Make Error!"), error.report());
-        outcome = Outcome::Failed;
+        result.outcome = Outcome::Failed;
     }
     if (setMakeEnabled)
         setMakeEnabled(true);
-    return outcome;
+    return result;
 }
 
-MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::function<void(bool)> &setMakeEnabled)
+MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::function<void(bool)> &setMakeEnabled,
+                                        QStringList &leftOut)
 {
     ScriptValues v;
     v.palettes = PaletteSet::read(m_store);
@@ -160,27 +174,29 @@ MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::functi
             if (in.isTicked(item))
                 v.tickedItems.append(&item);
 
-    // Every text that goes into the script is checked before anything is written.
-    const QString problem = refusalOf(v, in);
+    // Every text that goes into the script is checked, and the script is put together and
+    // encoded, before anything is written.
+    QString problem = refusalOf(v, in);
+    v.userItems = readUserItems(in.tickedUserEntries, v.openPrefix, leftOut);
+    CompileScript::Encoded encoded;
+    if (problem.isEmpty()) {
+        encoded = writeCompileScript(v).encode(m_page);
+        problem = encoded.refusal;
+    }
     if (!problem.isEmpty()) {
-        exclaim(InvalidDataTitle, problem);
+        exclaim(InvalidDataTitle, problem + QStringLiteral(".\r\nNothing was written or started."));
+        leftOut.clear();
         return Outcome::Refused;
     }
-    v.userItems = readUserItems(in.tickedUserEntries, v.openPrefix);
 
     const bool noDirs = in.commandLine.contains(QLatin1String("/nodirs/"), Qt::CaseInsensitive);
     if (in.runScript || !noDirs)
         makeWorkFolders(v.saveFolder);
+    writeWholeFile(script, encoded.bytes);
 
-    const QByteArray bytes = writeCompileScript(v).encoded(m_page);
-    QFile file(script);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw fileError(QStringLiteral("create"), script, errno ? errno : EACCES);
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        throw fileError(QStringLiteral("write"), script, errno ? errno : EIO);
-    file.close();
-
+    if (!leftOut.isEmpty())
+        exclaim(InvalidDataTitle,
+                QStringLiteral("These ticked items were left out of the build:\r\n") + leftOut.join(QStringLiteral("\r\n")));
     if (!in.runScript)
         return Outcome::Written;
     m_runner.start(script);
@@ -194,6 +210,10 @@ QString MakeSkinset::refusalOf(const ScriptValues &v, const BuildInputs &in) con
         {QStringLiteral("The Save File Prefix"), batch::quotedTextProblem(in.saveFilePrefix, m_page, QuotedPlace::Inside)},
         {QStringLiteral("The Open File Prefix"), batch::quotedTextProblem(in.openFilePrefix, m_page, QuotedPlace::Inside)},
         {QStringLiteral("The New VOL name"), batch::quotedTextProblem(in.volumeName, m_page, QuotedPlace::Inside)},
+        // The save prefix names a folder and the volume a file inside New_Wendle: each is one
+        // name, never a path out of it.
+        {QStringLiteral("The Save File Prefix"), singleNameProblem(v.saveFolder)},
+        {QStringLiteral("The New VOL name"), singleNameProblem(v.volumeName)},
         {QStringLiteral("The source folder \"%1\"").arg(v.sourceFolder),
          batch::quotedTextProblem(v.sourceFolder, m_page, QuotedPlace::Inside)},
         {QStringLiteral("The program folder \"%1\"").arg(v.workFolder),
@@ -203,41 +223,53 @@ QString MakeSkinset::refusalOf(const ScriptValues &v, const BuildInputs &in) con
     };
     for (const Check &check : checks)
         if (!check.problem.isEmpty())
-            return check.field + QLatin1Char(' ') + check.problem + QStringLiteral(".\r\nNothing was written or started.");
+            return check.field + QLatin1Char(' ') + check.problem;
     for (const SkinItem *item : v.tickedItems) {
         const QString name = v.palettes.palette(item->paletteCategory);
         const QString problem = batch::paletteWordProblem(name, m_page);
         if (!problem.isEmpty())
-            return QStringLiteral("The \"%1\" palette ").arg(toQString(item->paletteCategory.key)) + problem
-                + QStringLiteral(".\r\nNothing was written or started.");
+            return QStringLiteral("The \"%1\" palette ").arg(toQString(item->paletteCategory.key)) + problem;
     }
     return {};
 }
 
-QList<ScriptValues::UserItem> MakeSkinset::readUserItems(const QStringList &entries, const QString &openPrefix) const
+QList<ScriptValues::UserItem> MakeSkinset::readUserItems(const QStringList &entries, const QString &openPrefix,
+                                                         QStringList &leftOut) const
 {
     QList<ScriptValues::UserItem> result;
     result.reserve(entries.size());
     for (const QString &entry : entries) {
+        const auto leaveOut = [&leftOut, &entry](const QString &why) {
+            leftOut.append(QStringLiteral("\"%1\": %2").arg(entry, why));
+        };
         const QString name = definitionFileOf(entry);
-        if (name.isEmpty())
+        if (name.isEmpty()) {
+            leaveOut(QStringLiteral("it names no definition file."));
             continue;
+        }
         const QString path = m_programFolder + QLatin1Char('/') + name;
         ScriptValues::UserItem item;
+        item.definition = name;
         try {
             const QString line = tsf::readFirstLine(path);
             item.palette = tsf::paletteOf(line, path);
             item.file = tsf::skinFileOf(line, path);
-        } catch (const AppError &) {
-            continue; // an unreadable definition is left out without a word
+        } catch (const AppError &error) {
+            leaveOut(error.description()); // deleted, emptied or spoilt since the menu was built
+            continue;
         }
-        // A definition whose fields cannot stand in the script is left out like an unreadable one.
+        if (const QString problem =
+                batch::definitionProblem(item.palette, item.file, QDir::toNativeSeparators(path), m_page);
+            !problem.isEmpty()) {
+            leaveOut(problem);
+            continue;
+        }
         // An empty skin file name without an open prefix would end the source path in the
         // folder's backslash, which escapes the closing quote.
-        if (!batch::paletteWordProblem(item.palette, m_page).isEmpty()
-            || !batch::quotedTextProblem(item.file, m_page, batch::QuotedPlace::EndOfPiece).isEmpty()
-            || (openPrefix + item.file).isEmpty())
+        if ((openPrefix + item.file).isEmpty()) {
+            leaveOut(QStringLiteral("its skin file name is empty and no Open File Prefix is given."));
             continue;
+        }
         result.append(item);
     }
     return result;

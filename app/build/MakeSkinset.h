@@ -39,6 +39,20 @@ public:
         Failed,       ///< "Make Error!"
     };
 
+    /// What one build did.
+    struct Result {
+        Outcome outcome = Outcome::Failed;
+        /// The ticked user-created items that the script leaves out, one line each naming
+        /// the entry and why ("My skin * a.tsf": Cannot open ...).
+        QStringList leftOut;
+    };
+
+    /// The longest text the Save File Prefix, Open File Prefix and New VOL boxes take: with
+    /// the longest bitmap name it keeps every name the build makes from them far below the
+    /// 255 characters a name may have, and their paths below 260 for program and source
+    /// folders of a usual depth.
+    static constexpr int kMaxTypedLength = 64;
+
     /// `boxes` already follows the main window's topmost protocol; `scriptPage` is the code
     /// page the command interpreter reads the script in (the console's, read at construction).
     MakeSkinset(SettingsStore &store, Prompts &boxes, DosPaths &dos, ScriptRunner &runner, QString programFolder,
@@ -46,7 +60,7 @@ public:
 
     /// One build. `setMakeEnabled(false)` while it runs, `setMakeEnabled(true)` when it ends,
     /// whichever way it ends.
-    Outcome run(const BuildInputs &in, const std::function<void(bool)> &setMakeEnabled);
+    Result run(const BuildInputs &in, const std::function<void(bool)> &setMakeEnabled);
 
     /// The native path of the script in the program folder.
     QString scriptPath() const;
@@ -61,11 +75,12 @@ public:
 private:
     Q_DISABLE_COPY(MakeSkinset)
 
-    Outcome build(const BuildInputs &in, const std::function<void(bool)> &setMakeEnabled);
+    Outcome build(const BuildInputs &in, const std::function<void(bool)> &setMakeEnabled, QStringList &leftOut);
     void exclaim(const QString &title, const QString &text);
     QString dosFolder(const QString &nativeFolder, const QString &what) const;
     QString refusalOf(const ScriptValues &values, const BuildInputs &in) const;
-    QList<ScriptValues::UserItem> readUserItems(const QStringList &entries, const QString &openPrefix) const;
+    QList<ScriptValues::UserItem> readUserItems(const QStringList &entries, const QString &openPrefix,
+                                                QStringList &leftOut) const;
     void makeWorkFolders(const QString &saveFolder) const;
 
     SettingsStore &m_store;

@@ -55,7 +55,7 @@ void BM_MakeSkinset(benchmark::State &state)
     test::FakeScriptRunner runner;
     MakeSkinset make(store, boxes, dos, runner, program, *CodePage::byNumber(437));
     for (auto _ : state) {
-        if (make.run(in, {}) != MakeSkinset::Outcome::Started)
+        if (make.run(in, {}).outcome != MakeSkinset::Outcome::Started)
             state.SkipWithError("the build did not start its script");
     }
     state.counters["lines"] = double(41 * 3 + 1 + userItems);

@@ -9,9 +9,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstdio>
 #include <memory>
 
 using namespace brannock;
@@ -25,6 +27,7 @@ namespace {
 /// tools as C:\Skinner, D:\Paint and C:\Games\Kestrow.
 struct Bench {
     QTemporaryDir root;
+    QString base; ///< the temporary folder, or the one given
     QString program, paint, game;
     std::unique_ptr<SettingsStore> store;
     FakePrompts boxes;
@@ -34,16 +37,18 @@ struct Bench {
     BuildInputs in;
     QStringList ticked{QStringLiteral("mnularmor"), QStringLiteral("mnuFlag")};
 
-    Bench()
+    explicit Bench(const QString &at = {})
     {
-        program = root.filePath(QStringLiteral("prog"));
-        paint = root.filePath(QStringLiteral("paint"));
-        game = root.filePath(QStringLiteral("game"));
+        base = at.isEmpty() ? root.path() : at;
+        program = base + QStringLiteral("/prog");
+        paint = base + QStringLiteral("/paint");
+        game = base + QStringLiteral("/game");
         QDir().mkpath(program);
         QDir().mkpath(paint);
         QDir().mkpath(game + QStringLiteral("/base/Skins"));
-        store = std::make_unique<SettingsStore>(root.filePath(QStringLiteral("settings.ini")));
-        store->WriteSetting(schema::GamePath, QStringLiteral("C:\\Games\\Kestrow"));
+        store = std::make_unique<SettingsStore>(base + QStringLiteral("/settings.ini"));
+        if (at.isEmpty()) // a given folder holds its settings already
+            store->WriteSetting(schema::GamePath, QStringLiteral("C:\\Games\\Kestrow"));
         dos.mappings = {{program, QStringLiteral("C:\\Skinner")},
                         {paint, QStringLiteral("D:\\Paint")},
                         {game, QStringLiteral("C:\\Games\\Kestrow")}};
@@ -54,10 +59,14 @@ struct Bench {
         in.isTicked = [this](const SkinItem &item) { return ticked.contains(item.menuItem); };
     }
 
+    QStringList leftOut; ///< of the last run
+
     MakeSkinset::Outcome run(int codePage = 437)
     {
         MakeSkinset make(*store, boxes, dos, runner, program, *CodePage::byNumber(codePage));
-        return make.run(in, [this](bool on) { enabledCalls.append(on); });
+        const MakeSkinset::Result result = make.run(in, [this](bool on) { enabledCalls.append(on); });
+        leftOut = result.leftOut;
+        return result.outcome;
     }
 
     QString scriptPath() const { return program + QStringLiteral("/Compile.bat"); }
@@ -132,9 +141,12 @@ private slots:
     void emptySkinFileWithoutOpenPrefixLeftOut();
     void refusals_data();
     void refusals();
+    void lineLimit_data();
+    void lineLimit();
     void scriptInConsoleCodePage();
     void failures_data();
     void failures();
+    void scriptIsWholeOrAbsentOnAFullDisk();
     void secondBuildReusesFolders();
 };
 
@@ -472,8 +484,21 @@ void TestMakeSkinset::userItemsLeftOut()
                  "MakeSkin.exe pal2 \"D:\\Paint\\new1.two.bmp\" \"C:\\Skinner\\New_Wendle\\skin1\\skin1.two.bmp\""}));
     // User-created items are compiled only: no pack or delete line.
     QVERIFY(linesStartingWith(b.scriptLines(), QStringLiteral("VT.exe")).isEmpty());
-    QVERIFY(b.boxes.calls.isEmpty());
     QCOMPARE(b.runner.started.size(), 1);
+
+    // Every item left out is named with its reason, in one box.
+    const QStringList reasons{"\"Item gone.tsf * gone.tsf\": Cannot open ",
+                              "\"Item evil.tsf * evil.tsf\": The palette \"pal1 & del \" in ",
+                              "\"Item quote.tsf * quote.tsf\": The skin file name ",
+                              "\"Item slash.tsf * slash.tsf\": The skin file name ",
+                              "\"Item pct.tsf * pct.tsf\": The skin file name ",
+                              "\"No star here\": it names no definition file."};
+    QCOMPARE(b.leftOut.size(), reasons.size());
+    for (qsizetype i = 0; i < reasons.size(); ++i)
+        QVERIFY2(b.leftOut[i].startsWith(reasons[i]), qPrintable(b.leftOut[i]));
+    QCOMPARE(b.boxes.titles(), QStringList{"Invalid Data!"});
+    QCOMPARE(b.boxes.calls[0].text,
+             QStringLiteral("These ticked items were left out of the build:\r\n") + b.leftOut.join(QStringLiteral("\r\n")));
 }
 
 void TestMakeSkinset::emptySkinFileWithoutOpenPrefixLeftOut()
@@ -483,9 +508,12 @@ void TestMakeSkinset::emptySkinFileWithoutOpenPrefixLeftOut()
     b.in.openFilePrefix.clear();
     b.writeTsf(QStringLiteral("blank.tsf"), QStringLiteral("pal1"), QString());
     b.writeTsf(QStringLiteral("one.tsf"), QStringLiteral("pal1"), QStringLiteral("one.bmp"));
+    b.in.runScript = false; // nothing runs: the box alone tells what was left out
 
-    QCOMPARE(b.run(), MakeSkinset::Outcome::Started);
-    QVERIFY(b.boxes.calls.isEmpty());
+    QCOMPARE(b.run(), MakeSkinset::Outcome::Written);
+    QCOMPARE(b.leftOut, QStringList{"\"Item blank.tsf * blank.tsf\": its skin file name is empty and no Open "
+                                    "File Prefix is given."});
+    QCOMPARE(b.boxes.titles(), QStringList{"Invalid Data!"});
     QCOMPARE(linesStartingWith(b.scriptLines(), QStringLiteral("MakeSkin.exe ")),
              QStringList{"MakeSkin.exe pal1 \"D:\\Paint\\one.bmp\" \"C:\\Skinner\\New_Wendle\\skin1\\skin1.one.bmp\""});
 }
@@ -516,6 +544,30 @@ void TestMakeSkinset::refusals_data()
     QTest::newRow("palette as a switch") << "pal" << "/x" << "The \"Armors\" palette starts with the character \"/\"" + tail;
     QTest::newRow("empty palette") << "pal" << "" << "The \"Armors\" palette is empty" + tail;
     QTest::newRow("palette with a redirection") << "pal" << "p>x" << "The \"Armors\" palette holds the character \">\"" + tail;
+
+    // The save prefix names a folder in New_Wendle and the volume a file in it: single names.
+    const QString single = QStringLiteral("; a single name leaves out \\ / : * ? \" < > and |");
+    QTest::newRow("save prefix leading out of New_Wendle")
+        << "sfp" << "..\\..\\..\\escaped" << "The Save File Prefix holds the character \"\\\"" + single + tail;
+    QTest::newRow("save prefix naming a deeper path")
+        << "sfp" << "a/b" << "The Save File Prefix holds the character \"/\"" + single + tail;
+    QTest::newRow("save prefix of dots") << "sfp" << ".." << "The Save File Prefix is made of dots only, which names a folder, not a file" + tail;
+    QTest::newRow("volume leading out of New_Wendle")
+        << "vol" << "..\\..\\..\\..\\escvol" << "The New VOL name holds the character \"\\\"" + single + tail;
+    QTest::newRow("volume that is a device") << "vol" << "con" << "The New VOL name is a device name" + tail;
+    QTest::newRow("volume with a colon") << "vol" << "c:x" << "The New VOL name holds the character \":\"" + single + tail;
+
+    // A line past what the interpreter reads as one line would run its rest as a command.
+    const QString limit = QStringLiteral(" bytes long; the command interpreter reads at most 8191 bytes a line");
+    QTest::newRow("open prefix past the line limit")
+        << "ofp" << QString(8300, QLatin1Char('A')) + "&echo pwned>pwned&"
+        << "The Open File Prefix makes line 1 of Compile.bat 8407" + limit + tail;
+    QTest::newRow("palette past the line limit")
+        << "pal" << QString(8180, QLatin1Char('p')) + "del"
+        << "The \"Armors\" palette makes line 1 of Compile.bat 8272" + limit + tail;
+    QTest::newRow("save prefix past the line limit, in a pack line")
+        << "sfp" << QString(2703, QLatin1Char('s'))
+        << "The Save File Prefix makes line 3 of Compile.bat 8194" + limit + tail;
 }
 
 void TestMakeSkinset::refusals()
@@ -538,13 +590,36 @@ void TestMakeSkinset::refusals()
     } else if (field == QLatin1String("pal"))
         b.store->WriteSetting(schema::PalArmors, value);
 
-    QCOMPARE(b.run(), MakeSkinset::Outcome::Refused);
+    const auto outcome = b.run();
+    QCOMPARE(b.boxes.calls.value(0).text, message);
+    QCOMPARE(outcome, MakeSkinset::Outcome::Refused);
     QCOMPARE(b.boxes.titles(), QStringList{"Invalid Data!"});
-    QCOMPARE(b.boxes.calls[0].text, message);
     QVERIFY(!QFileInfo::exists(b.scriptPath()));
     QVERIFY(!b.workFolderExists());
     QVERIFY(b.runner.started.isEmpty());
     QCOMPARE(b.enabledCalls.last(), true);
+}
+
+void TestMakeSkinset::lineLimit_data()
+{
+    QTest::addColumn<int>("prefixLength");
+    QTest::addColumn<bool>("written");
+    // Line 1 is 88 bytes with its CR LF besides the Open File Prefix and its dot.
+    QTest::newRow("8191 bytes: read whole") << 8102 << true;
+    QTest::newRow("8192 bytes: refused") << 8103 << false;
+}
+
+void TestMakeSkinset::lineLimit()
+{
+    QFETCH(int, prefixLength);
+    QFETCH(bool, written);
+    Bench b;
+    b.in.openFilePrefix = QString(prefixLength, QLatin1Char('o'));
+    QCOMPARE(b.run(), written ? MakeSkinset::Outcome::Started : MakeSkinset::Outcome::Refused);
+    if (written)
+        QCOMPARE(b.scriptBytes().indexOf("\r\n") + 2, 8191);
+    else
+        QVERIFY(!QFileInfo::exists(b.scriptPath()));
 }
 
 void TestMakeSkinset::scriptInConsoleCodePage()
@@ -557,6 +632,17 @@ void TestMakeSkinset::scriptInConsoleCodePage()
     QVERIFY(b.scriptBytes().startsWith("MakeSkin.exe pal3 \"D:\\Paint\\new1.flag.bmp\" "
                                        "\"C:\\Skinner\\New_Wendle\\gr\x81n\\gr\x81n.flag.bmp\"\r\n"));
     QVERIFY(QFileInfo(b.program + QStringLiteral("/New_Wendle/grün")).isDir());
+
+    // A multi-byte console page: only plain ASCII is written, anything else is refused
+    // with the page named, never written in another page.
+    Bench cjk;
+    cjk.in.saveFilePrefix = QStringLiteral("grün");
+    QCOMPARE(cjk.run(932), MakeSkinset::Outcome::Refused);
+    QCOMPARE(cjk.boxes.calls.value(0).text,
+             QStringLiteral("The Save File Prefix holds the character \"ü\"; in the console's code page 932 only plain "
+                            "ASCII text can be written.\r\nNothing was written or started."));
+    Bench utf8;
+    QCOMPARE(utf8.run(65001), MakeSkinset::Outcome::Started);
 
     // A palette that is unused by the ticked items is not looked at.
     Bench unused;
@@ -574,9 +660,14 @@ void TestMakeSkinset::failures_data()
     QTest::newRow("a file where New_Wendle must be a folder")
         << "file New_Wendle" << "Error 75:\r\nCannot create the folder \"<prog>/New_Wendle\": a file of that name is in the way."
         << false;
-    QTest::newRow("save prefix naming a deeper path")
-        << "deep prefix" << "Error 53:\r\nCannot create the folder \"<prog>/New_Wendle/a/b\": file or folder not found."
-        << false;
+    QTest::newRow("source folder gone")
+        << "source gone" << "Error 76:\r\nThe source folder \"<paint>\" does not exist." << false;
+    QTest::newRow("source folder Windows cannot open")
+        << "source <" << "Error 75:\r\nThe source folder \"D:\\Pa<int\" cannot be opened by the game's tools: Windows "
+                         "does not allow the character \"<\" in a name." << false;
+    QTest::newRow("program folder Windows cannot open")
+        << "program |" << "Error 75:\r\nThe program folder \"C:\\Ski|ner\" cannot be opened by the game's tools: "
+                          "Windows does not allow the character \"|\" in a name." << false;
     QTest::newRow("old script cannot be deleted")
         << "folder Compile.bat" << "" << false;
     QTest::newRow("script cannot be started")
@@ -595,8 +686,12 @@ void TestMakeSkinset::failures()
     if (fault == QLatin1String("file New_Wendle")) {
         QFile blocker(b.program + QStringLiteral("/New_Wendle"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
-    } else if (fault == QLatin1String("deep prefix")) {
-        b.in.saveFilePrefix = QStringLiteral("a\\b");
+    } else if (fault == QLatin1String("source gone")) {
+        QVERIFY(QDir(b.paint).removeRecursively());
+    } else if (fault == QLatin1String("source <")) {
+        b.dos.mappings[1].dos = QStringLiteral("D:\\Pa<int");
+    } else if (fault == QLatin1String("program |")) {
+        b.dos.mappings[0].dos = QStringLiteral("C:\\Ski|ner");
     } else if (fault == QLatin1String("folder Compile.bat")) {
         QVERIFY(QDir().mkpath(b.scriptPath() + QStringLiteral("/inside")));
     } else if (fault == QLatin1String("runner fails")) {
@@ -611,7 +706,11 @@ void TestMakeSkinset::failures()
     if (report.isEmpty())
         QVERIFY(b.boxes.calls[0].text.startsWith(QStringLiteral("Error ")));
     else
-        QCOMPARE(b.boxes.calls[0].text, QString(report).replace(QStringLiteral("<prog>"), QDir::toNativeSeparators(b.program)));
+        QCOMPARE(b.boxes.calls[0].text, QString(report)
+                                            .replace(QStringLiteral("<prog>"), QDir::toNativeSeparators(b.program))
+                                            .replace(QStringLiteral("<paint>"), QDir::toNativeSeparators(b.paint)));
+    // Every failure but the start comes before anything is written.
+    QCOMPARE(QFileInfo(b.program + QStringLiteral("/New_Wendle")).isDir(), fault == QLatin1String("runner fails"));
     QCOMPARE(QFileInfo(b.scriptPath()).isFile(), scriptWritten);
     QVERIFY(b.runner.started.isEmpty());
     QCOMPARE(b.enabledCalls.last(), true);
@@ -622,6 +721,30 @@ void TestMakeSkinset::failures()
         b.boxes.calls.clear();
         QCOMPARE(b.run(), MakeSkinset::Outcome::Started);
     }
+}
+
+void TestMakeSkinset::scriptIsWholeOrAbsentOnAFullDisk()
+{
+#ifdef Q_OS_UNIX
+    // A full disk, even for root: the child (this program, building in `b`'s folders) may
+    // not grow any file past 0 blocks.
+    Bench b;
+    b.store->WriteSetting(schema::OtherDelNew, QStringLiteral("Yes"));
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("BRANNOCK_TEST_BUILD_IN"), b.base);
+    child.setProcessEnvironment(env);
+    child.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("ulimit -f 0; trap '' XFSZ; exec \"$0\""),
+                                            QCoreApplication::applicationFilePath()});
+    QVERIFY(child.waitForFinished(30000));
+    const QString boxes = QString::fromLocal8Bit(child.readAllStandardError());
+    QCOMPARE(child.exitCode(), int(MakeSkinset::Outcome::Failed));
+    QVERIFY2(boxes.startsWith(QStringLiteral("Make Error!|Error 61:\r\nCannot write \"")), qPrintable(boxes));
+    QCOMPARE(QDir(b.program).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("New_Wendle")}); // no script, no temporary file
+#else
+    QSKIP("needs a POSIX shell for the file-size limit");
+#endif
 }
 
 void TestMakeSkinset::secondBuildReusesFolders()
@@ -637,5 +760,24 @@ void TestMakeSkinset::secondBuildReusesFolders()
     QCOMPARE(b.scriptLines().size(), 5);
 }
 
-QTEST_GUILESS_MAIN(TestMakeSkinset)
+/// Child mode of scriptIsWholeOrAbsentOnAFullDisk: one build in the folders of a Bench at
+/// `folder`; every box goes to stderr as "title|text"; the outcome is the exit code.
+int buildIn(const QString &folder)
+{
+    Bench b(folder);
+    const MakeSkinset::Outcome outcome = b.run();
+    for (const FakePrompts::Call &call : b.boxes.calls)
+        std::fputs(qPrintable(call.title + QLatin1Char('|') + call.text + QLatin1Char('\n')), stderr);
+    return int(outcome);
+}
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (const QString folder = qEnvironmentVariable("BRANNOCK_TEST_BUILD_IN"); !folder.isEmpty())
+        return buildIn(folder);
+    TestMakeSkinset test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_makeskinset.moc"
