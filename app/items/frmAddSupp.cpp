@@ -2,6 +2,7 @@
 
 #include "AppError.h"
 #include "Prompts.h"
+#include "SingleName.h"
 #include "TsfFile.h"
 #include "Controls.h"
 
@@ -17,19 +18,6 @@ namespace brannock {
 
 namespace {
 
-bool isReservedDeviceName(const QString &name)
-{
-    // Windows keeps these device names whatever extension follows them.
-    const QString base = name.section(QLatin1Char('.'), 0, 0).trimmed().toUpper();
-    static const QStringList fixed{QStringLiteral("CON"), QStringLiteral("PRN"), QStringLiteral("AUX"),
-                                   QStringLiteral("NUL"), QStringLiteral("CONIN$"),
-                                   QStringLiteral("CONOUT$")};
-    if (fixed.contains(base))
-        return true;
-    return base.size() == 4 && (base.startsWith(QLatin1String("COM")) || base.startsWith(QLatin1String("LPT")))
-        && base.at(3) >= QLatin1Char('1') && base.at(3) <= QLatin1Char('9');
-}
-
 /// Why a field cannot be stored so that it reads back as typed, or an empty text.
 QString fieldProblem(const QString &label, const QString &text, bool separatorAllowed)
 {
@@ -44,24 +32,13 @@ QString fieldProblem(const QString &label, const QString &text, bool separatorAl
 
 QString tsfNameProblem(const QString &name)
 {
-    if (name == QLatin1String(".") || name == QLatin1String(".."))
-        return QStringLiteral("\"%1\" cannot be used as a file name.").arg(name);
-    static const QString forbidden = QStringLiteral("\\/:*?\"<>|");
-    for (const QChar c : name) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            return QStringLiteral("The file name cannot hold control characters.");
-        if (forbidden.contains(c))
-            return QStringLiteral("The file name cannot hold the character \"%1\".\r\n"
-                                  "Leave out \\ / : * ? \" < > and |.")
-                .arg(c);
-    }
-    if (isReservedDeviceName(name))
-        return QStringLiteral("\"%1\" is a device name and cannot be used as a file name.").arg(name);
+    if (const QString problem = singleNameProblem(name); !problem.isEmpty())
+        return QStringLiteral("The file name \"%1\" %2.").arg(name, problem);
     return {};
 }
 
-frmAddSupp::frmAddSupp(Prompts &boxes, QString programFolder, QWidget *parent)
-    : QDialog(parent), m_boxes(boxes), m_programFolder(std::move(programFolder))
+frmAddSupp::frmAddSupp(Prompts &boxes, QString programFolder, DefinitionCheck check, QWidget *parent)
+    : QDialog(parent), m_boxes(boxes), m_programFolder(std::move(programFolder)), m_check(std::move(check))
 {
     setObjectName(QStringLiteral("frmAddSupp"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -105,6 +82,10 @@ frmAddSupp::frmAddSupp(Prompts &boxes, QString programFolder, QWidget *parent)
     lblTSF->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblTSF->resize(qMax(lblTSF->width(), lblTSF->fontMetrics().horizontalAdvance(lblTSF->text()) + 2),
                    lblTSF->height());
+
+    // A longer field would make the definition unreadable.
+    for (QLineEdit *box : {txtDesc, txtPal, txtFile})
+        box->setMaxLength(int(tsf::kMaxFieldLength));
 
     // Enter saves; Escape closes (QDialog's own Escape handling rejects, which closes).
     cmdSave->setDefault(true);
@@ -153,7 +134,16 @@ void frmAddSupp::cmdSave_Click()
     }
 
     const QString fileName = name + QStringLiteral(".tsf");
-    if (QFileInfo::exists(QDir(m_programFolder).filePath(fileName)) && !confirmReplace(name))
+    const QString path = QDir(m_programFolder).filePath(fileName);
+    if (m_check) {
+        if (const QString problem = m_check(palette, skinFile, QDir::toNativeSeparators(path)); !problem.isEmpty()) {
+            m_boxes.message(QStringLiteral("Invalid Data!"), problem, PromptButtons::Ok, PromptIcon::Exclamation);
+            const bool paletteAtFault = !m_check(palette, QString(), QString()).isEmpty();
+            (paletteAtFault ? txtPal : txtFile)->setFocus();
+            return;
+        }
+    }
+    if (QFileInfo::exists(path) && !confirmReplace(name))
         return;
 
     try {

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <functional>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -20,9 +22,15 @@ QString tsfNameProblem(const QString &name);
 class frmAddSupp final : public QDialog {
     Q_OBJECT
 public:
+    /// Why a palette and skin file name could not go into Compile.bat, as the sentence the
+    /// menu and the build show, naming `definition` (the .tsf path); empty when they can.
+    using DefinitionCheck =
+        std::function<QString(const QString &palette, const QString &skinFile, const QString &definition)>;
+
     /// `boxes` shows every box of the dialog; the main window passes its boxes wrapped in
-    /// the topmost protocol, so each box leaves the topmost band while it shows.
-    frmAddSupp(Prompts &boxes, QString programFolder, QWidget *parent = nullptr);
+    /// the topmost protocol, so each box leaves the topmost band while it shows. `check`
+    /// refuses at Save what the menu and the build would refuse later.
+    frmAddSupp(Prompts &boxes, QString programFolder, DefinitionCheck check = {}, QWidget *parent = nullptr);
     Q_DISABLE_COPY(frmAddSupp)
 
     void cmdSave_Click();
@@ -33,6 +41,7 @@ private:
 
     Prompts &m_boxes;
     QString m_programFolder;
+    DefinitionCheck m_check;
 
     QLabel *lblDesc;
     QLineEdit *txtDesc;

@@ -1,5 +1,6 @@
 #include "FrmMain.h"
 
+#include "BatchText.h"
 #include "ChromeLayout.h"
 #include "Controls.h"
 #include "CommandLine.h"
@@ -154,6 +155,9 @@ void FrmMain::createControls()
     m_incModule->setGeometry(layout::IncModule);
 
     m_sourceFolders = new SourceFolderLists(this, *m_boxes, listDrives());
+
+    for (QLineEdit *box : {m_txtOFP, m_txtSFP, m_txtVOL})
+        box->setMaxLength(MakeSkinset::kMaxTypedLength);
 
     setTabOrder(m_sourceFolders->drvList(), m_sourceFolders->DirFP());
     setTabOrder(m_sourceFolders->DirFP(), m_txtOFP);
@@ -320,7 +324,12 @@ void FrmMain::CmdMake_Click()
 void FrmMain::mnuUCAdd_Click()
 {
     if (!m_addSupport)
-        m_addSupport = new frmAddSupp(*m_boxes, m_context.programFolder, this);
+        m_addSupport = new frmAddSupp(
+            *m_boxes, m_context.programFolder,
+            [](const QString &palette, const QString &skinFile, const QString &definition) {
+                return batch::definitionProblem(palette, skinFile, definition, oemCodePage());
+            },
+            this);
     m_addSupport->show();
     m_addSupport->raise();
     m_addSupport->activateWindow();

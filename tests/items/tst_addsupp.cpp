@@ -1,4 +1,6 @@
+#include "BatchText.h"
 #include "FakePrompts.h"
+#include "IncludeMenu.h"
 #include "TsfFile.h"
 #include "frmAddSupp.h"
 
@@ -24,6 +26,12 @@ QByteArray readAll(const QString &path)
     return file.readAll();
 }
 
+/// The check the main window gives the dialog, for a console in code page 437.
+QString scriptCheck(const QString &palette, const QString &skinFile, const QString &definition)
+{
+    return batch::definitionProblem(palette, skinFile, definition, *CodePage::byNumber(437));
+}
+
 /// One open dialog on a temporary program folder, driven through its controls.
 struct Harness {
     QTemporaryDir dir;
@@ -32,7 +40,7 @@ struct Harness {
 
     explicit Harness(const QString &folder = {})
     {
-        dialog = new frmAddSupp(boxes, folder.isEmpty() ? dir.path() : folder);
+        dialog = new frmAddSupp(boxes, folder.isEmpty() ? dir.path() : folder, scriptCheck);
         dialog->show();
         QApplication::setActiveWindow(dialog);
     }
@@ -77,7 +85,8 @@ private slots:
     void unusualButValidNamesAreSaved();
     void fieldsThatWouldReadBackOtherwiseAreRefused_data();
     void fieldsThatWouldReadBackOtherwiseAreRefused();
-    void starInSkinFileNameReadsBack();
+    void refusedAsTheMenuWouldRefuse_data();
+    void refusedAsTheMenuWouldRefuse();
     void failedWriteIsReportedAndTextsStay_data();
     void failedWriteIsReportedAndTextsStay();
     void closeAndEscapeDestroyTheDialog();
@@ -157,10 +166,10 @@ void TestAddSupp::saveWritesClearsAndFocusesDescription()
 void TestAddSupp::spacesAndDoubleExtensionAreKept()
 {
     Harness h;
-    h.fill(QStringLiteral(" "), QStringLiteral("  "), QStringLiteral(" f "), QStringLiteral("item.tsf"));
+    h.fill(QStringLiteral(" "), QStringLiteral("p"), QStringLiteral(" f "), QStringLiteral("item.tsf"));
     h.save();
     QVERIFY(h.boxes.calls.isEmpty());
-    QCOMPARE(readAll(h.dir.filePath(QStringLiteral("item.tsf.tsf"))), QByteArray(" *  * f \r\n"));
+    QCOMPARE(readAll(h.dir.filePath(QStringLiteral("item.tsf.tsf"))), QByteArray(" *p* f \r\n"));
 }
 
 void TestAddSupp::replaceQuestion_data()
@@ -300,13 +309,39 @@ void TestAddSupp::fieldsThatWouldReadBackOtherwiseAreRefused()
     QCOMPARE(h.dialog->focusWidget()->objectName(), focus);
 }
 
-void TestAddSupp::starInSkinFileNameReadsBack()
+void TestAddSupp::refusedAsTheMenuWouldRefuse_data()
 {
+    QTest::addColumn<QString>("palette");
+    QTest::addColumn<QString>("skinFile");
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("palette that runs a program") << "p&calc" << "f.bmp" << "txtPal";
+    QTest::newRow("palette with a blank") << "pal 1" << "f.bmp" << "txtPal";
+    QTest::newRow("palette of blanks") << "  " << "f.bmp" << "txtPal";
+    QTest::newRow("skin file that closes the quote") << "pal1" << "a\" & calc & \".bmp" << "txtFile";
+    QTest::newRow("skin file the console page cannot hold") << "pal1" << "\u20acuro.bmp" << "txtFile";
+    // A .tsf file can hold it (all after the second "*" is the skin file), the script cannot.
+    QTest::newRow("skin file with a star") << "pal1" << "a*b.bmp" << "txtFile";
+}
+
+void TestAddSupp::refusedAsTheMenuWouldRefuse()
+{
+    QFETCH(QString, palette);
+    QFETCH(QString, skinFile);
+    QFETCH(QString, focus);
     Harness h;
-    h.fill(QStringLiteral("d"), QStringLiteral("p"), QStringLiteral("a*b.bmp"), QStringLiteral("n"));
+    h.fill(QStringLiteral("d"), palette, skinFile, QStringLiteral("n"));
     h.save();
-    QVERIFY(h.boxes.calls.isEmpty());
-    QCOMPARE(ReadTSFFile(h.dir.filePath(QStringLiteral("n.tsf"))), QStringLiteral("a*b.bmp"));
+    QCOMPARE(h.boxes.titles(), QStringList{"Invalid Data!"});
+    QVERIFY(h.files().isEmpty());
+    QCOMPARE(h.dialog->focusWidget()->objectName(), focus);
+
+    // The same definition written by other means: the menu refuses it with the same words.
+    WriteTSF(h.dir.path(), QStringLiteral("n.tsf"), QStringLiteral("d"), palette, skinFile);
+    IncludeMenu menu(h.boxes, h.dir.path(), [] { return *CodePage::byNumber(437); });
+    menu.BuildUCIMenu();
+    QCOMPARE(h.boxes.calls.size(), 2);
+    QVERIFY2(h.boxes.calls[1].text.startsWith(QStringLiteral("Error 5:\r\n") + h.boxes.calls[0].text),
+             qPrintable(h.boxes.calls[1].text));
 }
 
 void TestAddSupp::failedWriteIsReportedAndTextsStay_data()
