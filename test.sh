@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Brannock, builds it and runs every test headless:
-# the Qt Test suites through CTest, then a bounded fuzzing run of the .tsf readers.
+# the Qt Test suites through CTest (one runs Compile.bat through Wine's cmd), then a bounded
+# fuzzing run of the road from a .tsf file into the script.
 # Exits non-zero on any failing test.
 set -euo pipefail
 cd "$(dirname "$0")"
 export BRANNOCK_WERROR=ON
-EXTRA_PACKAGES=(clang libclang-rt-14-dev)
+EXTRA_PACKAGES=(clang libclang-rt-14-dev wine)
 source scripts/setup.sh
 
 export QT_QPA_PLATFORM=offscreen

@@ -1,4 +1,5 @@
 #include "AppError.h"
+#include "BatchText.h"
 #include "FakeDosPaths.h"
 #include "FakePrompts.h"
 #include "FakeScriptRunner.h"
@@ -147,6 +148,8 @@ private slots:
     void failures_data();
     void failures();
     void scriptIsWholeOrAbsentOnAFullDisk();
+    void hostileCorpus_data();
+    void hostileCorpus();
     void secondBuildReusesFolders();
 };
 
@@ -758,6 +761,83 @@ void TestMakeSkinset::secondBuildReusesFolders()
     QVERIFY(marker.exists()); // the folder was kept, not made anew
     QCOMPARE(b.runner.started.size(), 2);
     QCOMPARE(b.scriptLines().size(), 5);
+}
+
+void TestMakeSkinset::hostileCorpus_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QByteArray>("value");
+    const QDir corpus(QStringLiteral(HOSTILE_CORPUS));
+    const QStringList names = corpus.entryList({QStringLiteral("*.case")}, QDir::Files);
+    QVERIFY(names.size() >= 20);
+    for (const QString &name : names) {
+        QFile file(corpus.filePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        const qsizetype lineEnd = bytes.indexOf('\n');
+        const QList<QByteArray> head = bytes.left(lineEnd).split(' ');
+        QCOMPARE(head.size(), 2);
+        QTest::newRow(qPrintable(name)) << QString::fromLatin1(head[0]) << QString::fromLatin1(head[1])
+                                        << bytes.mid(lineEnd + 1);
+    }
+}
+
+void TestMakeSkinset::hostileCorpus()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, expected);
+    QFETCH(QByteArray, value);
+    Bench b;
+    b.store->WriteSetting(schema::OtherDelNew, QStringLiteral("Yes")); // all four kinds of line
+    const QString text = QString::fromUtf8(value);
+    if (field == QLatin1String("save"))
+        b.in.saveFilePrefix = text;
+    else if (field == QLatin1String("open"))
+        b.in.openFilePrefix = text;
+    else if (field == QLatin1String("volume"))
+        b.in.volumeName = text;
+    else if (field == QLatin1String("source"))
+        b.dos.mappings[1].dos = text;
+    else if (field == QLatin1String("game")) {
+        b.dos.mappings[2].dos = text;
+        b.store->WriteSetting(schema::GamePath, text);
+    } else if (field == QLatin1String("palette"))
+        b.store->WriteSetting(schema::PalArmors, text);
+    else if (field == QLatin1String("tsf")) {
+        QFile tsf(b.program + QStringLiteral("/hostile.tsf"));
+        QVERIFY(tsf.open(QIODevice::WriteOnly));
+        tsf.write(value);
+        b.in.tickedUserEntries = {QStringLiteral("Hostile * hostile.tsf")};
+    } else
+        QFAIL(qPrintable(QStringLiteral("unknown field ") + field));
+
+    const MakeSkinset::Outcome outcome = b.run();
+    const QHash<QString, MakeSkinset::Outcome> outcomes{{"refused", MakeSkinset::Outcome::Refused},
+                                                        {"failed", MakeSkinset::Outcome::Failed},
+                                                        {"left-out", MakeSkinset::Outcome::Started},
+                                                        {"written", MakeSkinset::Outcome::Started}};
+    QVERIFY2(outcomes.contains(expected), qPrintable(expected));
+    QCOMPARE(outcome, outcomes.value(expected));
+    QCOMPARE(b.leftOut.size(), expected == QLatin1String("left-out") ? 1 : 0);
+    if (outcome != MakeSkinset::Outcome::Started) {
+        QVERIFY(!QFileInfo::exists(b.scriptPath()));
+        return;
+    }
+    // Two compile lines (and the user item's), two pack lines, the copy line, two delete
+    // lines: nothing more, and each line one whole command.
+    const QStringList lines = b.scriptLines();
+    QCOMPARE(lines.size(), expected == QLatin1String("written") && field == QLatin1String("tsf") ? 8 : 7);
+    for (const QByteArray &line : b.scriptBytes().split('\n')) {
+        if (line.isEmpty())
+            continue;
+        const QByteArray bare = line.chopped(1); // its CR
+        const int pieces = bare.startsWith("del ") ? 1 : 2;
+        QVERIFY2(batch::encodedLineProblem(bare, pieces).isEmpty(), bare.left(200).constData());
+        QVERIFY2(bare.startsWith("MakeSkin.exe ") || bare.startsWith("VT.exe -sp ") || bare.startsWith("copy ")
+                     || bare.startsWith("del "),
+                 bare.left(200).constData());
+    }
 }
 
 /// Child mode of scriptIsWholeOrAbsentOnAFullDisk: one build in the folders of a Bench at
