@@ -346,6 +346,13 @@ void TestMainWindow::makeSkinsetFromTheWindow()
     h.dos.mappings = {{paint, QStringLiteral("D:\\Paint")}, {program, QStringLiteral("C:\\Skinner")}};
     h.window->Form_Load();
 
+    // The three boxes take at most 64 characters, however much is pasted.
+    for (const char *name : {"TxtOFP", "TxtSFP", "TxtVOL"}) {
+        auto *box = h.window->findChild<QLineEdit *>(QLatin1String(name));
+        box->insert(QString(8300, QLatin1Char('A')) + QStringLiteral("&echo pwned>pwned&"));
+        QCOMPARE(box->text(), QString(64, QLatin1Char('A')));
+        box->clear();
+    }
     h.window->findChild<QLineEdit *>(QStringLiteral("TxtSFP"))->setText(QStringLiteral("skin1"));
     h.window->findChild<QLineEdit *>(QStringLiteral("TxtVOL"))->setText(QStringLiteral("newvol"));
     h.window->includeMenu().action(QStringLiteral("mnuTAll"))->trigger(); // all Team items off
