@@ -94,6 +94,35 @@ struct Bench {
         in.tickedUserEntries.append(QStringLiteral("Item %1 * %1").arg(name));
     }
 
+    /// Sets one input: a box ("save", "open", "volume"), the DOS path of a folder ("source",
+    /// "game"), the stored "Armors" palette ("palette") or the bytes of one ticked user-created
+    /// item's .tsf file ("tsf"). False for another name.
+    bool setField(const QString &field, const QByteArray &value)
+    {
+        const QString text = QString::fromUtf8(value);
+        if (field == QLatin1String("save"))
+            in.saveFilePrefix = text;
+        else if (field == QLatin1String("open"))
+            in.openFilePrefix = text;
+        else if (field == QLatin1String("volume"))
+            in.volumeName = text;
+        else if (field == QLatin1String("source"))
+            dos.mappings[1].dos = text;
+        else if (field == QLatin1String("game")) {
+            dos.mappings[2].dos = text;
+            store->WriteSetting(schema::GamePath, text);
+        } else if (field == QLatin1String("palette"))
+            store->WriteSetting(schema::PalArmors, text);
+        else if (field == QLatin1String("tsf")) {
+            QFile tsf(program + QStringLiteral("/hostile.tsf"));
+            if (!tsf.open(QIODevice::WriteOnly) || tsf.write(value) != value.size())
+                return false;
+            in.tickedUserEntries = {QStringLiteral("Hostile * hostile.tsf")};
+        } else
+            return false;
+        return true;
+    }
+
     bool workFolderExists() const { return QFileInfo(program + QStringLiteral("/New_Wendle")).exists(); }
 };
 
@@ -528,48 +557,48 @@ void TestMakeSkinset::refusals_data()
     QTest::addColumn<QString>("message");
 
     const QString tail = QStringLiteral(".\r\nNothing was written or started.");
-    QTest::newRow("save prefix with a quote") << "sfp" << "sk\"in" << "The Save File Prefix holds the character \"\"\"" + tail;
-    QTest::newRow("save prefix with %") << "sfp" << "%PATH%" << "The Save File Prefix holds the character \"%\"" + tail;
-    QTest::newRow("save prefix with a line break") << "sfp" << "a\r\ndel x" << "The Save File Prefix holds a line break" + tail;
-    QTest::newRow("save prefix with Ctrl-Z") << "sfp" << "a\x1a" << "The Save File Prefix holds the control character 0x1A" + tail;
-    QTest::newRow("save prefix with NUL") << "sfp" << QString(QChar(0)) << "The Save File Prefix holds the control character 0x00" + tail;
-    QTest::newRow("open prefix with !") << "ofp" << "!x!" << "The Open File Prefix holds the character \"!\"" + tail;
-    QTest::newRow("open prefix with a tab") << "ofp" << "a\tb" << "The Open File Prefix holds the control character 0x09" + tail;
-    QTest::newRow("volume with ^") << "vol" << "a^b" << "The New VOL name holds the character \"^\"" + tail;
-    QTest::newRow("volume with *") << "vol" << "*" << "The New VOL name holds the character \"*\"" + tail;
-    QTest::newRow("volume with ?") << "vol" << "a?.vol" << "The New VOL name holds the character \"?\"" + tail;
+    QTest::newRow("save prefix with a quote") << "save" << "sk\"in" << "The Save File Prefix holds the character \"\"\"" + tail;
+    QTest::newRow("save prefix with %") << "save" << "%PATH%" << "The Save File Prefix holds the character \"%\"" + tail;
+    QTest::newRow("save prefix with a line break") << "save" << "a\r\ndel x" << "The Save File Prefix holds a line break" + tail;
+    QTest::newRow("save prefix with Ctrl-Z") << "save" << "a\x1a" << "The Save File Prefix holds the control character 0x1A" + tail;
+    QTest::newRow("save prefix with NUL") << "save" << QString(QChar(0)) << "The Save File Prefix holds the control character 0x00" + tail;
+    QTest::newRow("open prefix with !") << "open" << "!x!" << "The Open File Prefix holds the character \"!\"" + tail;
+    QTest::newRow("open prefix with a tab") << "open" << "a\tb" << "The Open File Prefix holds the control character 0x09" + tail;
+    QTest::newRow("volume with ^") << "volume" << "a^b" << "The New VOL name holds the character \"^\"" + tail;
+    QTest::newRow("volume with *") << "volume" << "*" << "The New VOL name holds the character \"*\"" + tail;
+    QTest::newRow("volume with ?") << "volume" << "a?.vol" << "The New VOL name holds the character \"?\"" + tail;
     QTest::newRow("character outside the code page")
-        << "sfp" << QStringLiteral("skin\u20ac") << "The Save File Prefix holds the character \"\u20ac\", which code page 437 cannot hold" + tail;
+        << "save" << QStringLiteral("skin\u20ac") << "The Save File Prefix holds the character \"\u20ac\", which code page 437 cannot hold" + tail;
     QTest::newRow("source folder with %") << "source" << "D:\\50%" << "The source folder \"D:\\50%\" holds the character \"%\"" + tail;
     QTest::newRow("game folder with !") << "game" << "C:\\Games!" << "The game folder \"C:\\Games!\\base\\Skins\\\" holds the character \"!\"" + tail;
-    QTest::newRow("palette with a command") << "pal" << "pal1 & del *" << "The \"Armors\" palette holds a blank" + tail;
-    QTest::newRow("palette as an option") << "pal" << "-x" << "The \"Armors\" palette starts with the character \"-\"" + tail;
-    QTest::newRow("palette as a switch") << "pal" << "/x" << "The \"Armors\" palette starts with the character \"/\"" + tail;
-    QTest::newRow("empty palette") << "pal" << "" << "The \"Armors\" palette is empty" + tail;
-    QTest::newRow("palette with a redirection") << "pal" << "p>x" << "The \"Armors\" palette holds the character \">\"" + tail;
+    QTest::newRow("palette with a command") << "palette" << "pal1 & del *" << "The \"Armors\" palette holds a blank" + tail;
+    QTest::newRow("palette as an option") << "palette" << "-x" << "The \"Armors\" palette starts with the character \"-\"" + tail;
+    QTest::newRow("palette as a switch") << "palette" << "/x" << "The \"Armors\" palette starts with the character \"/\"" + tail;
+    QTest::newRow("empty palette") << "palette" << "" << "The \"Armors\" palette is empty" + tail;
+    QTest::newRow("palette with a redirection") << "palette" << "p>x" << "The \"Armors\" palette holds the character \">\"" + tail;
 
     // The save prefix names a folder in New_Wendle and the volume a file in it: single names.
     const QString single = QStringLiteral("; a single name leaves out \\ / : * ? \" < > and |");
     QTest::newRow("save prefix leading out of New_Wendle")
-        << "sfp" << "..\\..\\..\\escaped" << "The Save File Prefix holds the character \"\\\"" + single + tail;
+        << "save" << "..\\..\\..\\escaped" << "The Save File Prefix holds the character \"\\\"" + single + tail;
     QTest::newRow("save prefix naming a deeper path")
-        << "sfp" << "a/b" << "The Save File Prefix holds the character \"/\"" + single + tail;
-    QTest::newRow("save prefix of dots") << "sfp" << ".." << "The Save File Prefix is made of dots only, which names a folder, not a file" + tail;
+        << "save" << "a/b" << "The Save File Prefix holds the character \"/\"" + single + tail;
+    QTest::newRow("save prefix of dots") << "save" << ".." << "The Save File Prefix is made of dots only, which names a folder, not a file" + tail;
     QTest::newRow("volume leading out of New_Wendle")
-        << "vol" << "..\\..\\..\\..\\escvol" << "The New VOL name holds the character \"\\\"" + single + tail;
-    QTest::newRow("volume that is a device") << "vol" << "con" << "The New VOL name is a device name" + tail;
-    QTest::newRow("volume with a colon") << "vol" << "c:x" << "The New VOL name holds the character \":\"" + single + tail;
+        << "volume" << "..\\..\\..\\..\\escvol" << "The New VOL name holds the character \"\\\"" + single + tail;
+    QTest::newRow("volume that is a device") << "volume" << "con" << "The New VOL name is a device name" + tail;
+    QTest::newRow("volume with a colon") << "volume" << "c:x" << "The New VOL name holds the character \":\"" + single + tail;
 
     // A line past what the interpreter reads as one line would run its rest as a command.
     const QString limit = QStringLiteral(" bytes long; the command interpreter reads at most 8191 bytes a line");
     QTest::newRow("open prefix past the line limit")
-        << "ofp" << QString(8300, QLatin1Char('A')) + "&echo pwned>pwned&"
+        << "open" << QString(8300, QLatin1Char('A')) + "&echo pwned>pwned&"
         << "The Open File Prefix makes line 1 of Compile.bat 8407" + limit + tail;
     QTest::newRow("palette past the line limit")
-        << "pal" << QString(8180, QLatin1Char('p')) + "del"
+        << "palette" << QString(8180, QLatin1Char('p')) + "del"
         << "The \"Armors\" palette makes line 1 of Compile.bat 8272" + limit + tail;
     QTest::newRow("save prefix past the line limit, in a pack line")
-        << "sfp" << QString(2703, QLatin1Char('s'))
+        << "save" << QString(2703, QLatin1Char('s'))
         << "The Save File Prefix makes line 3 of Compile.bat 8194" + limit + tail;
 }
 
@@ -579,20 +608,7 @@ void TestMakeSkinset::refusals()
     QFETCH(QString, value);
     QFETCH(QString, message);
     Bench b;
-    if (field == QLatin1String("sfp"))
-        b.in.saveFilePrefix = value;
-    else if (field == QLatin1String("ofp"))
-        b.in.openFilePrefix = value;
-    else if (field == QLatin1String("vol"))
-        b.in.volumeName = value;
-    else if (field == QLatin1String("source"))
-        b.dos.mappings[1].dos = value;
-    else if (field == QLatin1String("game")) {
-        b.dos.mappings[2].dos = value;
-        b.store->WriteSetting(schema::GamePath, value);
-    } else if (field == QLatin1String("pal"))
-        b.store->WriteSetting(schema::PalArmors, value);
-
+    QVERIFY(b.setField(field, value.toUtf8()));
     const auto outcome = b.run();
     QCOMPARE(b.boxes.calls.value(0).text, message);
     QCOMPARE(outcome, MakeSkinset::Outcome::Refused);
@@ -790,27 +806,7 @@ void TestMakeSkinset::hostileCorpus()
     QFETCH(QByteArray, value);
     Bench b;
     b.store->WriteSetting(schema::OtherDelNew, QStringLiteral("Yes")); // all four kinds of line
-    const QString text = QString::fromUtf8(value);
-    if (field == QLatin1String("save"))
-        b.in.saveFilePrefix = text;
-    else if (field == QLatin1String("open"))
-        b.in.openFilePrefix = text;
-    else if (field == QLatin1String("volume"))
-        b.in.volumeName = text;
-    else if (field == QLatin1String("source"))
-        b.dos.mappings[1].dos = text;
-    else if (field == QLatin1String("game")) {
-        b.dos.mappings[2].dos = text;
-        b.store->WriteSetting(schema::GamePath, text);
-    } else if (field == QLatin1String("palette"))
-        b.store->WriteSetting(schema::PalArmors, text);
-    else if (field == QLatin1String("tsf")) {
-        QFile tsf(b.program + QStringLiteral("/hostile.tsf"));
-        QVERIFY(tsf.open(QIODevice::WriteOnly));
-        tsf.write(value);
-        b.in.tickedUserEntries = {QStringLiteral("Hostile * hostile.tsf")};
-    } else
-        QFAIL(qPrintable(QStringLiteral("unknown field ") + field));
+    QVERIFY2(b.setField(field, value), qPrintable(field));
 
     const MakeSkinset::Outcome outcome = b.run();
     const QHash<QString, MakeSkinset::Outcome> outcomes{{"refused", MakeSkinset::Outcome::Refused},
