@@ -22,6 +22,7 @@
 #include "TopmostProtocol.h"
 #include "WindowShape.h"
 #include "WinePrefix.h"
+#include "WorkFolders.h"
 #include "frmAddSupp.h"
 
 #include <QAction>
@@ -330,6 +331,7 @@ void FrmMain::CmdAbout_Click()
 {
     m_modal->openAbout([this] {
         FrmAbout about(RandomSource(), this);
+        about.setFolderNote(WorkFolders::detect(m_context.programFolder).description());
         m_about = &about;
         about.exec();
     });
