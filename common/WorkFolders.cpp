@@ -83,7 +83,7 @@ QString WorkFolders::description() const
                              ? QStringLiteral("portable (a file \"portable\" stands beside the programs)")
                              : QStringLiteral("installed (no file \"portable\" beside the programs)");
     return QStringLiteral("Mode: %1\nPrograms: %2\nWork files: %3\nLooks: %4")
-        .arg(mode, m_programFolder, m_workFolder, skins.join(QStringLiteral(", then ")));
+        .arg(mode, m_programFolder, m_workFolder, skins.join(QStringLiteral("\n  then ")));
 }
 
 } // namespace brannock

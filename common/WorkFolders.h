@@ -43,7 +43,8 @@ public:
     /// backslashes); the shipped looks' folder when none does.
     QString lookRootFor(const QString &lookFolder) const;
 
-    /// Some lines telling the mode and the folders in use (--help, About).
+    /// Some lines telling the mode and the folders in use (--help, About); each further
+    /// look folder on a line of its own, "  then <folder>".
     QString description() const;
 
 private:

@@ -113,7 +113,7 @@ void TestWorkFolders::descriptionNamesTheModeAndFolders()
     const QString installed = WorkFolders::detect(tree.path("bin"), tree.path("data")).description();
     QVERIFY2(installed.startsWith("Mode: installed"), qPrintable(installed));
     QVERIFY(installed.contains("Work files: " + tree.path("data")));
-    QVERIFY(installed.contains("Looks: " + tree.path("data/Skins") + ", then " + tree.path("bin/Skins")));
+    QVERIFY(installed.endsWith("Looks: " + tree.path("data/Skins") + "\n  then " + tree.path("bin/Skins")));
 
     tree.makeFile("bin/portable");
     const QString portable = WorkFolders::detect(tree.path("bin"), tree.path("data")).description();

@@ -68,7 +68,7 @@ void FrmAbout::setFolderNote(const QString &note)
     if (!m_folderNote) {
         m_folderNote = new QLabel(this);
         m_folderNote->setObjectName(QStringLiteral("LblFolders"));
-        m_folderNote->setGeometry(24, 262, 306, 56);
+        m_folderNote->setGeometry(24, 254, 306, 64);
         m_folderNote->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
         QFont small = m_folderNote->font();
         small.setPixelSize(10);
