@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Brannock, builds it and runs every test headless:
-# the Qt Test suites through CTest, then a bounded fuzzing run of the .tsf readers.
-# Exits non-zero on any failing test.
+# the Qt Test suites through CTest, the Debian package built, validated and started once
+# installed, then a bounded fuzzing run of the .tsf readers. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")"
 export BRANNOCK_WERROR=ON
@@ -10,6 +10,8 @@ source scripts/setup.sh
 
 export QT_QPA_PLATFORM=offscreen
 (cd "$BUILD_DIR" && ctest --output-on-failure --no-tests=error -j "${BRANNOCK_TEST_JOBS:-2}")
+
+scripts/check_package.sh
 
 if command -v clang++ >/dev/null 2>&1; then
     echo "Fuzzing the .tsf readers for ${BRANNOCK_FUZZ_SECONDS:-20} s"
