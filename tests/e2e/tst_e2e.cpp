@@ -85,10 +85,12 @@ void TestEndToEnd::helpAndVersionPrintWithoutAWindow_data()
                                                     "/nodirs/", "Mode: installed", data, "Settings: "};
     QTest::newRow("Brannock -h among switches") << brannock << QStringList{"/hide/", "-h"}
                                                 << QStringList{"Usage: Brannock"};
-    QTest::newRow("Brannock --version") << brannock << QStringList{"--version"} << QStringList{"Brannock 1."};
+    QTest::newRow("Brannock --version") << brannock << QStringList{"--version"}
+                                        << QStringList{"Brannock " PROJECT_VERSION "\n"};
     QTest::newRow("Primewell --help") << primewell << QStringList{"--help"}
                                       << QStringList{"Usage: Primewell", "Mode: installed", data, "Settings: "};
-    QTest::newRow("Primewell --version") << primewell << QStringList{"--version"} << QStringList{"Primewell 1."};
+    QTest::newRow("Primewell --version") << primewell << QStringList{"--version"}
+                                         << QStringList{"Primewell " PROJECT_VERSION "\n"};
 }
 
 void TestEndToEnd::helpAndVersionPrintWithoutAWindow()
