@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Brannock, builds it and runs every test headless:
-# the Qt Test suites through CTest (one runs Compile.bat through Wine's cmd), then a bounded
-# fuzzing run of the road from a .tsf file into the script.
-# Exits non-zero on any failing test.
+# the Qt Test suites through CTest (one runs Compile.bat through Wine's cmd), the Debian package
+# built, validated and started once installed, then a bounded fuzzing run of the road from a
+# .tsf file into the script. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")"
 export BRANNOCK_WERROR=ON
@@ -11,6 +11,8 @@ source scripts/setup.sh
 
 export QT_QPA_PLATFORM=offscreen
 (cd "$BUILD_DIR" && ctest --output-on-failure --no-tests=error -j "${BRANNOCK_TEST_JOBS:-2}")
+
+scripts/check_package.sh
 
 if command -v clang++ >/dev/null 2>&1; then
     echo "Fuzzing the .tsf readers for ${BRANNOCK_FUZZ_SECONDS:-20} s"

@@ -1,6 +1,8 @@
 #include "CommandLine.h"
+#include "Console.h"
 #include "DosPaths.h"
 #include "FrmMain.h"
+#include "ProgramInfo.h"
 #include "Prompts.h"
 #include "ScriptRunner.h"
 #include "SettingsStore.h"
@@ -33,6 +35,17 @@ protected:
 
 int main(int argc, char *argv[])
 {
+    // --help and --version answer and end before any window exists; every other argument
+    // is the command line that the switches are read from.
+    if (const brannock::InfoRequest request = brannock::infoRequest(argc, argv);
+        request != brannock::InfoRequest::None) {
+        brannock::attachParentConsole();
+        return brannock::printInfo(argc, argv, request, QStringLiteral("Brannock"),
+                                   [](const brannock::WorkFolders &folders) {
+                                       return brannock::helpText(folders, brannock::SettingsStore().location());
+                                   });
+    }
+
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false); // hidden to the tray is not closed
     QApplication::setOrganizationName(QStringLiteral("Brannock"));

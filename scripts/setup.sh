@@ -1,5 +1,6 @@
 # Sourced by run.sh and test.sh: installs what is missing, configures and builds.
-# EXTRA_PACKAGES (an array) names packages the caller needs besides the build's own.
+# EXTRA_PACKAGES (an array) names packages the caller needs besides the build's own;
+# BUILD_DIR, BUILD_TYPE and BUILD_OPTIONS (an array of cmake -D options) choose the build.
 # Leaves BUILD_DIR set to the build folder (the programs are in $BUILD_DIR/bin).
 
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libxcb1-dev libgl-dev
@@ -27,5 +28,5 @@ fi
 
 BUILD_DIR="${BUILD_DIR:-$PWD/build}"
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-Debug}" \
-      -DBRANNOCK_WERROR="${BRANNOCK_WERROR:-OFF}" >/dev/null
+      -DBRANNOCK_WERROR="${BRANNOCK_WERROR:-OFF}" ${BUILD_OPTIONS[@]+"${BUILD_OPTIONS[@]}"} >/dev/null
 cmake --build "$BUILD_DIR" -j "$(nproc)"

@@ -11,12 +11,13 @@
 
 namespace brannock::primewell {
 
-QPixmap goldLogo()
+QPixmap goldLogo(int size)
 {
-    QPixmap logo(32, 32);
+    QPixmap logo(size, size);
     logo.fill(Qt::transparent);
     QPainter p(&logo);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
 
     // A gold coin seen from above: a bright face, a darker milled rim and a raised well.
     QRadialGradient face(QPointF(12, 11), 20);

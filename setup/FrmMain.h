@@ -43,7 +43,7 @@ private:
     QPushButton *m_cmdClose;
 };
 
-/// The 32 x 32 gold logo.
-QPixmap goldLogo();
+/// The gold logo, drawn for 32 x 32 and scaled to `size` x `size` (the program's icons).
+QPixmap goldLogo(int size = 32);
 
 } // namespace brannock::primewell

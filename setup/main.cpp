@@ -1,13 +1,35 @@
+#include "Console.h"
 #include "DosPaths.h"
 #include "FrmMain.h"
+#include "ProgramInfo.h"
 #include "Prompts.h"
 #include "SettingsStore.h"
 
 #include <QApplication>
 #include <QDir>
 
+namespace {
+
+QString helpText(const brannock::WorkFolders &folders)
+{
+    return brannock::versionLine(QStringLiteral("Primewell"))
+         + QStringLiteral(" - writes the default settings of Brannock for the current user.\n\n"
+                          "Usage: Primewell\n\n"
+                          "It asks before it writes anything, then shows what it did.\n")
+         + brannock::helpFooter(folders, brannock::SettingsStore().location());
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    // --help and --version answer and end before any window exists.
+    if (const brannock::InfoRequest request = brannock::infoRequest(argc, argv);
+        request != brannock::InfoRequest::None) {
+        brannock::attachParentConsole();
+        return brannock::printInfo(argc, argv, request, QStringLiteral("Primewell"), helpText);
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Primewell"));
 

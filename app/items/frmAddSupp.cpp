@@ -67,6 +67,11 @@ frmAddSupp::frmAddSupp(Prompts &boxes, QString programFolder, DefinitionCheck ch
     cmdClose = placeControlWithTip<QPushButton>(this, "cmdClose", {160, 113, 60, 26},
                                                 QStringLiteral("Close this form."), QStringLiteral("&Close"));
 
+    lblDesc->setBuddy(txtDesc);
+    lblPal->setBuddy(txtPal);
+    lblFile->setBuddy(txtFile);
+    lblSaveAs->setBuddy(txtTSFFile);
+
     // The labels keep their places beside the boxes; where this platform's font draws a text
     // wider than its label, the label grows away from its box instead of cutting the text.
     for (QLabel *label : {lblDesc, lblPal, lblFile, lblSaveAs}) {

@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "ProgramInfo.h"
+
 namespace brannock {
 
 bool hasSwitch(const QString &commandLine, const char *switchText)
@@ -10,6 +12,28 @@ bool hasSwitch(const QString &commandLine, const char *switchText)
 QString commandLineText(const QStringList &arguments)
 {
     return arguments.mid(1).join(QLatin1Char(' '));
+}
+
+QString helpText(const WorkFolders &folders, const QString &settingsLocation)
+{
+    static const struct {
+        const char *text;
+        const char *effect;
+    } switches[] = {
+        {Switch::NoPaint, "keep the built-in look; the look folder and colours are not applied"},
+        {Switch::Hide, "start hidden in the tray (ignored where the desktop has no tray)"},
+        {Switch::NoExec, "write Compile.bat but do not start it"},
+        {Switch::NoRegion, "keep the window rectangular instead of its drawn outline"},
+        {Switch::NoDirs, "together with /noexec/: create no work folders"},
+    };
+    QString text = versionLine(QStringLiteral("Brannock"))
+                 + QStringLiteral(" - makes a skinset for Kestrow Wendle VI from a folder of painted bitmaps.\n\n"
+                                  "Usage: Brannock [switches]\n\n"
+                                  "Switches count anywhere on the command line, in any letter case, run together\n"
+                                  "or inside other text:\n");
+    for (const auto &s : switches)
+        text += QStringLiteral("  %1 %2\n").arg(QLatin1String(s.text), -12).arg(QLatin1String(s.effect));
+    return text + helpFooter(folders, settingsLocation);
 }
 
 } // namespace brannock

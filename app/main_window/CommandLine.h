@@ -5,6 +5,8 @@
 
 namespace brannock {
 
+class WorkFolders;
+
 /// The main program's command-line switches. A switch is present when its text, both
 /// slashes included, occurs anywhere in the command line, in any letter case.
 namespace Switch {
@@ -21,5 +23,8 @@ bool hasSwitch(const QString &commandLine, const char *switchText);
 /// blanks. The program's path is left out, so that a folder named like a switch
 /// ("/home/me/hide/Brannock") switches nothing.
 QString commandLineText(const QStringList &arguments);
+
+/// What `Brannock --help` prints: the switches, the folders in use and the settings' place.
+QString helpText(const WorkFolders &folders, const QString &settingsLocation);
 
 } // namespace brannock

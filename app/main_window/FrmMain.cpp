@@ -23,6 +23,7 @@
 #include "TopmostProtocol.h"
 #include "WindowShape.h"
 #include "WinePrefix.h"
+#include "WorkFolders.h"
 #include "frmAddSupp.h"
 
 #include <QAction>
@@ -89,6 +90,17 @@ FrmMain::FrmMain(FrmMainContext context, QWidget *parent)
     m_mainMenu = new MainMenu(this);
     m_includeMenu = new IncludeMenu(*m_boxes, m_context.programFolder, [] { return oemCodePage(); }, this);
     m_includePanel = new IncludePanel(*m_includeMenu, m_incModule, m_incModule->pos());
+    // Tab reaches the picture buttons after the command buttons: the include panel, then
+    // the three buttons on the right edge.
+    QWidget *previous = m_cmdAbout;
+    for (QWidget *next : m_includePanel->buttons()) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    for (QWidget *next : {m_bPicMin, m_bPicExit, m_bPicInc}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
 
     m_look = std::make_unique<LookRefresher>(m_context.store, m_context.prompts, m_context.programFolder,
                                              static_cast<LookTargets &>(*this));
@@ -167,6 +179,11 @@ void FrmMain::createControls()
     setTabOrder(m_cmdMake, m_cmdCfg);
     setTabOrder(m_cmdCfg, m_cmdSkins);
     setTabOrder(m_cmdSkins, m_cmdAbout);
+
+    // Assistive technology names each box after its label.
+    m_lblOFP->setBuddy(m_txtOFP);
+    m_lblSFP->setBuddy(m_txtSFP);
+    m_lblVOL->setBuddy(m_txtVOL);
 }
 
 void FrmMain::createChrome()
@@ -179,6 +196,10 @@ void FrmMain::createChrome()
     m_bPicMin = placeControl<PictureButton>(this, "BPicMin", layout::BPicMin);
     m_bPicExit = placeControl<PictureButton>(this, "BPicExit", layout::BPicExit);
     m_bPicInc = placeControl<PictureButton>(this, "BPicInc", layout::BPicInc);
+    // Named after what they do, as the main menu names the same actions.
+    m_bPicMin->setAccessibleName(QStringLiteral("Hide"));
+    m_bPicExit->setAccessibleName(QStringLiteral("Exit"));
+    m_bPicInc->setAccessibleName(QStringLiteral("Include Menu"));
 
     // Until the first refresh (and for good with "/nopaint/") the built-in pictures show.
     const BuiltInPictures &builtIn = builtInPictures();
@@ -339,6 +360,7 @@ void FrmMain::CmdAbout_Click()
 {
     m_modal->openAbout([this] {
         FrmAbout about(RandomSource(), this);
+        about.setFolderNote(WorkFolders::detect(m_context.programFolder).description());
         m_about = &about;
         about.exec();
     });

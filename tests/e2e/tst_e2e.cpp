@@ -1,6 +1,7 @@
-// The real Brannock program, started offscreen with switches, in a folder and settings
-// location of its own.
+// The real programs, started offscreen with switches or asked for --help and --version,
+// in a folder and settings location of their own.
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -11,6 +12,15 @@ class TestEndToEnd : public QObject {
 private slots:
     void startsAndPaintsItsFirstFrame_data();
     void startsAndPaintsItsFirstFrame();
+    void helpAndVersionPrintWithoutAWindow_data();
+    void helpAndVersionPrintWithoutAWindow();
+    void portableCopyKeepsItsWorkFilesBesideIt();
+
+private:
+    /// Runs `program` with `arguments` where no window can open (an unknown window
+    /// system: a program that tried would fail); returns its standard output.
+    static QString runWithoutWindowSystem(const QString &program, const QStringList &arguments,
+                                          const QTemporaryDir &home);
 };
 
 void TestEndToEnd::startsAndPaintsItsFirstFrame_data()
@@ -45,6 +55,78 @@ void TestEndToEnd::startsAndPaintsItsFirstFrame()
     // Starting writes nothing: no settings, no script, no work folder.
     QVERIFY(!QFileInfo::exists(config.filePath(QStringLiteral("Brannock/Brannock.conf"))));
     QVERIFY(QDir(work.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+}
+
+QString TestEndToEnd::runWithoutWindowSystem(const QString &program, const QStringList &arguments,
+                                             const QTemporaryDir &home)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-window-system"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return QStringLiteral("failed: ") + QString::fromLocal8Bit(process.readAllStandardError());
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+void TestEndToEnd::helpAndVersionPrintWithoutAWindow_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("expected");
+    const QString brannock = QStringLiteral(BRANNOCK_EXE);
+    const QString primewell = QStringLiteral(PRIMEWELL_EXE);
+    const QString data = QStringLiteral("Work files: ");
+    QTest::newRow("Brannock --help") << brannock << QStringList{"--help"}
+                                     << QStringList{"Usage: Brannock", "/nopaint/", "/hide/", "/noexec/", "/noregion/",
+                                                    "/nodirs/", "Mode: installed", data, "Settings: "};
+    QTest::newRow("Brannock -h among switches") << brannock << QStringList{"/hide/", "-h"}
+                                                << QStringList{"Usage: Brannock"};
+    QTest::newRow("Brannock --version") << brannock << QStringList{"--version"}
+                                        << QStringList{"Brannock " PROJECT_VERSION "\n"};
+    QTest::newRow("Primewell --help") << primewell << QStringList{"--help"}
+                                      << QStringList{"Usage: Primewell", "Mode: installed", data, "Settings: "};
+    QTest::newRow("Primewell --version") << primewell << QStringList{"--version"}
+                                         << QStringList{"Primewell " PROJECT_VERSION "\n"};
+}
+
+void TestEndToEnd::helpAndVersionPrintWithoutAWindow()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, expected);
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    const QString out = runWithoutWindowSystem(program, arguments, home);
+    for (const QString &text : expected)
+        QVERIFY2(out.contains(text), qPrintable(out));
+    // Asking writes nothing: no settings, no work folder.
+    QVERIFY(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+}
+
+void TestEndToEnd::portableCopyKeepsItsWorkFilesBesideIt()
+{
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    const QString programs = QDir(home.path()).filePath(QStringLiteral("Brannock portable"));
+    QVERIFY(QDir().mkpath(programs));
+    const QString copy = programs + QStringLiteral("/Brannock");
+    QVERIFY(QFile::copy(QStringLiteral(BRANNOCK_EXE), copy));
+
+    // Without the marker the copy counts as installed: work files in the user data folder.
+    QVERIFY(runWithoutWindowSystem(copy, {QStringLiteral("--help")}, home)
+                .contains(QStringLiteral("Work files: ") + QDir::toNativeSeparators(home.filePath("data/Brannock"))));
+
+    QFile marker(programs + QStringLiteral("/portable"));
+    QVERIFY(marker.open(QIODevice::WriteOnly));
+    marker.close();
+    const QString out = runWithoutWindowSystem(copy, {QStringLiteral("--help")}, home);
+    QVERIFY2(out.contains(QStringLiteral("Mode: portable")), qPrintable(out));
+    QVERIFY2(out.contains(QStringLiteral("Work files: ") + QDir::toNativeSeparators(programs) + QLatin1Char('\n')),
+             qPrintable(out));
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)

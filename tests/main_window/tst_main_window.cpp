@@ -13,6 +13,8 @@
 #include "SourceFolderLists.h"
 #include "TopmostProtocol.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -78,6 +80,10 @@ private slots:
     void wineDrivesAndHome();
     void makeSkinsetFromTheWindow();
     void folderListRevealsTheWorkingFolder();
+
+    void controlsAreNamedForAssistiveTechnology_data();
+    void controlsAreNamedForAssistiveTechnology();
+    void keyboardAndAssistiveTechnologyPressPictureButtons();
 };
 
 void TestMainWindow::switches_data()
@@ -397,6 +403,65 @@ void TestMainWindow::folderListRevealsTheWorkingFolder()
     QTreeView *view = lists.DirFP();
     QTRY_VERIFY(view->viewport()->rect().intersects(view->visualRect(view->currentIndex())));
     QVERIFY(!view->visualRect(view->currentIndex()).isEmpty());
+}
+
+void TestMainWindow::controlsAreNamedForAssistiveTechnology_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("name");
+    const int button = QAccessible::Button;
+    QTest::newRow("minimise") << "BPicMin" << button << "Hide";
+    QTest::newRow("exit") << "BPicExit" << button << "Exit";
+    QTest::newRow("include") << "BPicInc" << button << "Include Menu";
+    QTest::newRow("team") << "xmnuTeam" << button << "Team Skins";
+    QTest::newRow("flyers") << "xmnuFlyers" << button << "Flyer Skins";
+    QTest::newRow("turrets") << "xmnuTurrets" << button << "Turret Skins";
+    QTest::newRow("equipment") << "xmnuEquipment" << button << "Equipment Skins";
+    QTest::newRow("stations") << "xmnuStations" << button << "Station Skins";
+    QTest::newRow("toggle built-in") << "xbtnToggleNorm" << button << "Toggle All(Non-User-created)";
+    QTest::newRow("extended") << "xmnuExtended" << button << "User-Created";
+    QTest::newRow("toggle user-created") << "xbtnToggleEx" << button << "Toggle All(User-created)";
+    const int text = QAccessible::EditableText;
+    QTest::newRow("open prefix, by its label") << "TxtOFP" << text << "Open File Prefix";
+    QTest::newRow("save prefix, by its label") << "TxtSFP" << text << "Save File Prefix";
+    QTest::newRow("volume, by its label") << "TxtVOL" << text << "New VOL";
+}
+
+void TestMainWindow::controlsAreNamedForAssistiveTechnology()
+{
+    QFETCH(QString, control);
+    QFETCH(int, role);
+    QFETCH(QString, name);
+    Harness h;
+    h.window->Form_Load();
+    auto *widget = h.window->findChild<QWidget *>(control);
+    QVERIFY(widget);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(accessible);
+    QCOMPARE(int(accessible->role()), role);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
+    QVERIFY(widget->focusPolicy() & Qt::TabFocus);
+}
+
+void TestMainWindow::keyboardAndAssistiveTechnologyPressPictureButtons()
+{
+    Harness h;
+    h.window->Form_Load();
+    auto *exit = h.window->findChild<QAbstractButton *>(QStringLiteral("BPicExit"));
+    QVERIFY(exit);
+    QTest::keyClick(exit, Qt::Key_Space);
+    QTest::keyClick(exit, Qt::Key_Return);
+    QAccessibleActionInterface *actions = QAccessible::queryAccessibleInterface(exit)->actionInterface();
+    QVERIFY(actions);
+    actions->doAction(QAccessibleActionInterface::pressAction()); // an animated click: it comes a moment later
+    QTRY_COMPARE(h.prompts.titles(), QStringList(3, QStringLiteral("Are you sure?")));
+
+    auto *toggle = h.window->findChild<QAbstractButton *>(QStringLiteral("xbtnToggleNorm"));
+    QVERIFY(toggle);
+    QTest::keyClick(toggle, Qt::Key_Enter);
+    QVERIFY(!h.window->includeMenu().action(QStringLiteral("mnularmor"))->isChecked());
+    QVERIFY(h.window->includeMenu().action(QStringLiteral("mnuScout"))->isChecked());
 }
 
 QTEST_MAIN(TestMainWindow)

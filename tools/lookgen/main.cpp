@@ -1,5 +1,8 @@
-// Writes the shipped look folders into the folder named on the command line.
+// Writes the shipped look folders into the folder named on the command line, or with
+// --icons the programs' desktop icons into a hicolor icon theme folder.
+#include "FrmMain.h"
 #include "LookArt.h"
+#include "LookPictures.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -37,13 +40,35 @@ bool writeLook(const QString &skinsFolder, const LookScheme &scheme)
         && writeImage(drawTrayIcon(scheme), base + "sysicon.ico", "ico");
 }
 
+/// The desktop icons of both programs in every size of the hicolor theme that the
+/// desktops ask for: Brannock's from its built-in tray picture (16 x 16 pixel art, enlarged
+/// by whole pixels so it stays crisp), Primewell's from its logo (drawn for each size).
+bool writeIcons(const QString &hicolorFolder)
+{
+    const QImage tray = brannock::builtInPictures().sysbck.toImage();
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        const QString apps = QStringLiteral("%1/%2x%2/apps/").arg(hicolorFolder).arg(size);
+        if (!QDir().mkpath(apps))
+            return false;
+        const QImage brannock = tray.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        const QImage primewell = brannock::primewell::goldLogo(size).toImage();
+        if (!writeImage(brannock, apps + "org.brannock.Brannock.png", "png")
+            || !writeImage(primewell, apps + "org.brannock.Primewell.png", "png"))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--icons")
+        return writeIcons(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     if (argc != 2) {
-        QTextStream(stderr) << "usage: brannock_lookgen <Skins folder>\n";
+        QTextStream(stderr) << "usage: brannock_lookgen <Skins folder>\n"
+                               "       brannock_lookgen --icons <hicolor icon folder>\n";
         return 2;
     }
     const QString target = QString::fromLocal8Bit(argv[1]);

@@ -1,5 +1,7 @@
 #include "AboutPictures.h"
 
+#include "BuildInfo.h"
+
 #include <QDateTime>
 #include <QFont>
 #include <QLinearGradient>
@@ -138,7 +140,7 @@ QImage drawAboutBackground()
     // Left column: what it does.
     p.setFont(artFont(QStringLiteral("DejaVu Sans"), 12, true));
     p.setPen(QColor(240, 200, 110));
-    p.drawText(QRect(24, 160, 196, 18), Qt::AlignLeft, QStringLiteral("Version 1.0"));
+    p.drawText(QRect(24, 160, 196, 18), Qt::AlignLeft, QStringLiteral("Version ") + QLatin1String(Version));
     p.setFont(artFont(QStringLiteral("DejaVu Sans"), 12, false));
     p.setPen(QColor(200, 196, 226));
     p.drawText(QRect(24, 184, 196, 100), Qt::AlignLeft | Qt::TextWordWrap,

@@ -2,6 +2,7 @@
 
 #include "FrmThanks.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -61,6 +62,30 @@ FrmAbout::FrmAbout(RandomSource random, QWidget *parent)
 }
 
 FrmAbout::~FrmAbout() = default;
+
+void FrmAbout::setFolderNote(const QString &note)
+{
+    if (!m_folderNote) {
+        m_folderNote = new QLabel(this);
+        m_folderNote->setObjectName(QStringLiteral("LblFolders"));
+        m_folderNote->setGeometry(24, 254, 306, 64);
+        m_folderNote->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+        QFont small = m_folderNote->font();
+        small.setPixelSize(10);
+        m_folderNote->setFont(small);
+        QPalette palette = m_folderNote->palette();
+        palette.setColor(QPalette::WindowText, QColor(200, 196, 226));
+        m_folderNote->setPalette(palette);
+        // Presses go through to the drag surface below.
+        m_folderNote->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_folderNote->show();
+    }
+    QStringList lines = note.split(QLatin1Char('\n'));
+    const QFontMetrics metrics(m_folderNote->font());
+    for (QString &line : lines)
+        line = metrics.elidedText(line, Qt::ElideMiddle, m_folderNote->width());
+    m_folderNote->setText(lines.join(QLatin1Char('\n')));
+}
 
 void FrmAbout::UnloadAll()
 {

@@ -28,6 +28,10 @@ public:
     /// Closes the Thanks dialog if it is open, then this dialog.
     void UnloadAll();
 
+    /// Shows `note` (some lines: where the player's files and the looks are) small at the
+    /// bottom left; each line is shortened in the middle to fit.
+    void setFolderNote(const QString &note);
+
     /// The Thanks dialog while it is open, else null.
     FrmThanks *thanksDialog() const { return m_thanks; }
 
@@ -42,6 +46,7 @@ private:
     QImage m_background;
     QLabel *m_cover = nullptr;
     QLabel *m_pC = nullptr;
+    QLabel *m_folderNote = nullptr;
     ThanksPulse m_pulse;
     QPointer<FrmThanks> m_thanks;
     bool m_coverDragging = false;

@@ -92,6 +92,7 @@ FrmCfg::FrmCfg(SettingsStore &store, Prompts &prompts, std::function<void()> ref
     m_txtPath = new QLineEdit(this);
     m_txtPath->setObjectName(QStringLiteral("TxtPath"));
     m_txtPath->setToolTip(QStringLiteral("Path to KESTROW(normally C:\\Halvern\\Kestrow)"));
+    lblPath->setBuddy(m_txtPath);
 
     m_chkDelNew = new QCheckBox(QStringLiteral("De&lete MakeSkin-created bitmaps(.BMPs) after compiling VOL"), this);
     m_chkDelNew->setObjectName(QStringLiteral("ChkDelNew"));
@@ -114,6 +115,7 @@ FrmCfg::FrmCfg(SettingsStore &store, Prompts &prompts, std::function<void()> ref
         field->setFixedWidth(60);
         auto *label = new QLabel(text(control.caption), this);
         label->setObjectName(text(control.label));
+        label->setBuddy(field);
         const auto at = std::find_if(kScreenOrder.begin(), kScreenOrder.end(), [&](const char *name) {
             return qstrcmp(name, control.field) == 0;
         });

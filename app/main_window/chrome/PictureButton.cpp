@@ -5,9 +5,11 @@
 
 namespace brannock {
 
-PictureButton::PictureButton(QWidget *parent) : QWidget(parent)
+PictureButton::PictureButton(QWidget *parent) : KeyButton(parent)
 {
     setMouseTracking(true); // moves arrive without a mouse button held
+    // The mouse is handled below; the keyboard and assistive technology click().
+    connect(this, &QAbstractButton::clicked, this, &PictureButton::runClick);
 }
 
 void PictureButton::showPicture(const QPixmap &picture)
@@ -27,6 +29,7 @@ void PictureButton::paintEvent(QPaintEvent *)
     // Natural size from the top-left corner; a larger picture is clipped by the button.
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_shown);
+    paintFocusFrame(painter);
 }
 
 void PictureButton::enterHover()
@@ -78,9 +81,12 @@ void PictureButton::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     enterHover();
-    if (!clicked)
-        return;
+    if (clicked)
+        runClick();
+}
 
+void PictureButton::runClick()
+{
     // The action may open a menu or a box, or hide the window: give the pointer back first.
     m_hovering = false;
     releaseCapture();
@@ -97,14 +103,14 @@ void PictureButton::leaveEvent(QEvent *event)
     // Only reached without the capture (a platform that refuses grabs): leave at once.
     if (m_hovering && mouseGrabber() != this)
         leaveHover();
-    QWidget::leaveEvent(event);
+    KeyButton::leaveEvent(event);
 }
 
 void PictureButton::hideEvent(QHideEvent *event)
 {
     if (m_hovering)
         leaveHover();
-    QWidget::hideEvent(event);
+    KeyButton::hideEvent(event);
 }
 
 } // namespace brannock

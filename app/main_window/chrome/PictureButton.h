@@ -1,7 +1,8 @@
 #pragma once
 
+#include "KeyButton.h"
+
 #include <QPixmap>
-#include <QWidget>
 
 #include <functional>
 
@@ -10,8 +11,9 @@ namespace brannock {
 /// One of the main window's small picture buttons (BPicMin, BPicExit, BPicInc). It shows
 /// its normal picture, or its pointer-over picture from the first pointer move over it
 /// until a move lands outside; it holds the pointer capture meanwhile, so the move that
-/// leaves is seen however fast it is.
-class PictureButton final : public QWidget {
+/// leaves is seen however fast it is. Space, Enter and an assistive technology's press
+/// click it as the mouse does.
+class PictureButton final : public KeyButton {
     Q_OBJECT
     Q_DISABLE_COPY(PictureButton)
 public:
@@ -42,6 +44,7 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    void runClick();
     void enterHover();
     void leaveHover();
     void releaseCapture();

@@ -13,10 +13,9 @@ constexpr int kPopUpX = 7; ///< the x of the panel's left frame line
 }
 
 IncludeButton::IncludeButton(IncludePicture picture, QSize size, QWidget *parent)
-    : QAbstractButton(parent), m_picture(drawIncludePicture(picture, size))
+    : KeyButton(parent), m_picture(drawIncludePicture(picture, size))
 {
     setFixedSize(size);
-    setFocusPolicy(Qt::NoFocus);
 }
 
 void IncludeButton::paintEvent(QPaintEvent *)
@@ -28,6 +27,7 @@ void IncludeButton::paintEvent(QPaintEvent *)
     } else {
         p.drawPixmap(0, 0, m_picture);
     }
+    paintFocusFrame(p);
 }
 
 IncludePanel::IncludePanel(IncludeMenu &menu, QWidget *host, QPoint hostOrigin)
@@ -74,6 +74,7 @@ IncludeButton *IncludePanel::addButton(const char *name, IncludePicture picture,
     auto *b = new IncludeButton(picture, QSize(width, kButtonHeight), m_host);
     b->setObjectName(QLatin1String(name));
     b->setToolTip(tip);
+    b->setAccessibleName(tip);
     b->move(mainWindowPos - m_hostOrigin);
     b->show();
     m_buttons.append(b);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "IncludePictures.h"
+#include "KeyButton.h"
 
-#include <QAbstractButton>
 #include <QList>
 #include <QObject>
 #include <QPixmap>
@@ -17,7 +17,8 @@ namespace brannock {
 class IncludeMenu;
 
 /// A picture button of the include panel: shows its built-in picture, pressed one pixel in.
-class IncludeButton final : public QAbstractButton {
+/// Its tooltip is its name to assistive technology.
+class IncludeButton final : public KeyButton {
     Q_OBJECT
 public:
     IncludeButton(IncludePicture picture, QSize size, QWidget *parent);

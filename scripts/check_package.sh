@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the Release build (build-release/, shared with run.sh),
+# unpacks it into a scratch root, checks what it installs with the desktop's validators,
+# and starts the installed Brannock offscreen to its first frame, in installed mode.
+# Run by test.sh; leaves the package in build-release/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+EXTRA_PACKAGES=(desktop-file-utils appstream dpkg-dev file)
+source scripts/release_build.sh
+
+fail() { echo "check_package: $*" >&2; exit 1; }
+
+(cd "$BUILD_DIR" && rm -f brannock_*.deb && cpack -G DEB >/dev/null) || fail "cpack -G DEB failed"
+debs=("$BUILD_DIR"/brannock_*_*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "no single brannock_<version>_<arch>.deb in $BUILD_DIR"
+deb=${debs[0]}
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+root=$scratch/root
+dpkg -x "$deb" "$root"
+
+# What the package says about itself: the version of the project and the dependencies
+# that dpkg-shlibdeps found in the programs.
+version=$(sed -n 's/^project(Brannock VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version is not $version"
+dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "Depends lacks the Qt libraries"
+
+for file in usr/bin/Brannock usr/bin/Primewell \
+            "usr/share/brannock/Skins/6.0 GOLD/back.bmp" usr/share/brannock/Skins/Steel/sysicon.ico \
+            usr/share/man/man1/Brannock.1 usr/share/man/man1/Primewell.1 usr/share/doc/brannock/copyright; do
+    [ -f "$root/$file" ] || fail "the package lacks /$file"
+done
+for size in 16 32 48 64 128 256; do
+    for id in org.brannock.Brannock org.brannock.Primewell; do
+        [ -f "$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" ] || fail "no ${size}px icon $id"
+    done
+done
+desktop-file-validate "$root"/usr/share/applications/*.desktop
+appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >/dev/null \
+    || appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >&2 || fail "metainfo is not valid"
+for page in "$root"/usr/share/man/man1/*.1; do
+    warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "$page: $warnings"
+done
+
+# The installed programs, as a player starts them: no settings, an empty home.
+home=$scratch/home
+mkdir -p "$home"
+run_installed() {
+    (cd "$home" && env QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
+        WINEPREFIX="$home/no-prefix" timeout 60 "$root/usr/bin/$@")
+}
+help=$(run_installed Brannock --help) || fail "installed Brannock --help failed"
+grep -qx "Mode: installed.*" <<<"$help" || fail "installed Brannock is not in installed mode: $help"
+grep -qxF "Work files: $home/data/Brannock" <<<"$help" || fail "installed work folder is wrong: $help"
+grep -A1 -xF "Looks: $home/data/Brannock/Skins" <<<"$help" | grep -qxF "  then $root/usr/share/brannock/Skins" \
+    || fail "installed looks are not searched in the user folder, then the shipped one: $help"
+[ "$(run_installed Primewell --version)" = "Primewell $version" ] || fail "installed Primewell --version is wrong"
+BRANNOCK_QUIT_AT_FIRST_FRAME=1 run_installed Brannock || fail "installed Brannock did not paint its first frame"
+
+echo "Package $(basename "$deb"): $(du -k "$deb" | cut -f1) KiB, $(dpkg-deb -c "$deb" | grep -vc '/$') files; installed and started"
