@@ -172,7 +172,9 @@ MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::functi
     if (in.runScript || !noDirs)
         makeWorkFolders(v.saveFolder);
 
-    const QByteArray bytes = writeCompileScript(v).encoded(m_page);
+    const CompileScript compileScript = writeCompileScript(v);
+    const QByteArray bytes = compileScript.encoded(m_page);
+    const QStringList lines = compileScript.lines();
     QFile file(script);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -183,7 +185,10 @@ MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::functi
 
     if (!in.runScript)
         return Outcome::Written;
-    m_runner.start(script);
+    auto judge = std::make_unique<CompileJudge>(compileSteps(lines), m_dos, in.workingFolder);
+    m_started.run = m_runner.start(script, in.workingFolder);
+    m_started.judge = std::move(judge);
+    m_started.page = m_page;
     return Outcome::Started;
 }
 
