@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -21,6 +22,7 @@ QLabel *makeLabel(QWidget *parent, const char *name)
     auto *label = new QLabel(parent);
     label->setObjectName(QLatin1StringView(name));
     label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText); // tool output may hold "<" and "&"
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // Long paths must not widen the window: the label wraps at its blanks within it.
     label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -33,7 +35,7 @@ FrmCompile::FrmCompile(QWidget *parent) : QWidget(parent, Qt::Dialog)
 {
     setObjectName(QStringLiteral("FrmCompile"));
     setWindowTitle(QStringLiteral("Compile"));
-    resize(640, 400);
+    resize(460, 400);
 
     m_lblStatus = makeLabel(this, "lblStatus");
     m_lblStatus->setWordWrap(false);
@@ -77,12 +79,13 @@ FrmCompile::~FrmCompile() = default;
 
 QPoint FrmCompile::placeBeside(const QRect &anchor, const QSize &size, const QRect &screen)
 {
-    // Right of the anchor, else left of it, else over it; then pulled wholly on screen.
-    QPoint at(anchor.right() + 1 + kGap, anchor.top());
-    if (at.x() + size.width() - 1 > screen.right())
-        at.setX(anchor.left() - kGap - size.width());
-    if (at.x() < screen.left())
-        at.setX(anchor.left() + (anchor.width() - size.width()) / 2);
+    // Right of the anchor, else left of it, else on the side with more room, overlapping
+    // the anchor as little as the screen allows; then pulled wholly on screen.
+    const int right = anchor.right() + 1 + kGap;
+    const int left = anchor.left() - kGap - size.width();
+    QPoint at(right, anchor.top());
+    if (right + size.width() - 1 > screen.right())
+        at.setX(left >= screen.left() || anchor.left() - screen.left() > screen.right() - anchor.right() ? left : right);
     at.setX(std::clamp(at.x(), screen.left(), std::max(screen.left(), screen.right() + 1 - size.width())));
     at.setY(std::clamp(at.y(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - size.height())));
     return at;
@@ -100,10 +103,11 @@ void FrmCompile::follow(StartedScript started)
     m_lblOutcome->hide();
     setNotes({});
     m_lblStatus->setWordWrap(false);
+    m_lblStatus->setTextFormat(Qt::PlainText);
+    m_lblStatus->setPalette(palette());
     m_lblStatus->setText(QStringLiteral("Starting the command interpreter..."));
     m_progress->setRange(0, 0); // busy until the first line shows
     m_cmdStop->setEnabled(true);
-    m_cmdStop->setDefault(true);
     connect(m_started.run.get(), &ScriptRun::output, this, &FrmCompile::onOutput);
     connect(m_started.run.get(), &ScriptRun::finished, this, &FrmCompile::onFinished);
 }
@@ -132,10 +136,13 @@ void FrmCompile::onOutput(const QByteArray &bytes)
 {
     const QString text = m_started.page ? m_started.page->decode(bytes) : QString::fromLocal8Bit(bytes);
     m_started.judge->feed(text);
+    // Appended through a cursor of its own, so the view neither jumps sideways nor leaves
+    // the place the player scrolled back to; at the bottom it follows the output.
     QScrollBar *bar = m_txtOutput->verticalScrollBar();
     const bool atEnd = bar->value() == bar->maximum();
-    m_txtOutput->moveCursor(QTextCursor::End);
-    m_txtOutput->insertPlainText(QString(text).remove(QLatin1Char('\r')));
+    QTextCursor end(m_txtOutput->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(QString(text).remove(QLatin1Char('\r')));
     if (atEnd)
         bar->setValue(bar->maximum());
     if (!m_stopRequested)
@@ -157,17 +164,29 @@ void FrmCompile::showProgress()
 
 void FrmCompile::onFinished(int exitCode, bool crashed)
 {
+    QScrollBar *bar = m_txtOutput->verticalScrollBar();
+    const bool atEnd = bar->value() == bar->maximum();
     CompileVerdict verdict = m_started.judge->finish(exitCode, crashed, m_stopRequested);
     const CompileJudge &judge = *m_started.judge;
     m_progress->setRange(0, std::max(1, judge.lineCount()));
-    m_progress->setValue(verdict.kind == CompileVerdict::Kind::Failure ? verdict.failedLine - 1 : judge.linesDone());
-    m_lblStatus->setText(verdict.summary);
+    m_progress->setValue(judge.linesDone());
+    m_lblStatus->setTextFormat(Qt::RichText);
+    m_lblStatus->setText(QStringLiteral("<b>%1</b>").arg(verdict.summary.toHtmlEscaped()));
     m_lblStatus->setToolTip(verdict.summary);
     m_lblStatus->setWordWrap(true);
+    QPalette palette = this->palette();
+    if (verdict.kind == CompileVerdict::Kind::Success)
+        palette.setColor(QPalette::WindowText, QColor(0, 110, 0));
+    else if (verdict.kind != CompileVerdict::Kind::Stopped)
+        palette.setColor(QPalette::WindowText, QColor(170, 0, 0));
+    m_lblStatus->setPalette(palette);
     m_lblOutcome->setText(verdict.details);
     m_lblOutcome->setVisible(!verdict.details.isEmpty());
     m_cmdStop->setEnabled(false);
-    m_cmdClose->setDefault(true);
+    // The outcome takes room from the output; its last lines stay in view.
+    layout()->activate();
+    if (atEnd)
+        bar->setValue(bar->maximum());
     m_verdict = verdict;
     emit ended(verdict);
 }

@@ -92,7 +92,7 @@ void TestCompileWindow::followsProgressOutputAndOutcome()
     QVERIFY(w.window.verdict());
     QCOMPARE(w.window.verdict()->kind, CompileVerdict::Kind::Success);
     QCOMPARE(bar->value(), 3);
-    QCOMPARE(w.status(), w.window.verdict()->summary);
+    QVERIFY(w.status().contains(w.window.verdict()->summary));
     QVERIFY(!w.child<QPushButton>("cmdStop")->isEnabled());
     QVERIFY(!w.window.isRunning());
     QVERIFY(w.child<QLabel>("lblNotes")->text().contains(QStringLiteral("tag.tsf")));
@@ -128,7 +128,7 @@ void TestCompileWindow::placement_data()
     const QRect screen(0, 0, 1280, 800); // the window is 600 x 400 with its frame
     QTest::newRow("room on the right") << QRect(100, 100, 315, 288) << QPoint(100 + 315 + 8, 100);
     QTest::newRow("room on the left only") << QRect(900, 100, 315, 288) << QPoint(900 - 8 - 600, 100);
-    QTest::newRow("no room beside: over it, on screen") << QRect(400, 600, 480, 288) << QPoint(340, 400);
+    QTest::newRow("no room beside: the roomier side, on screen") << QRect(400, 600, 480, 288) << QPoint(680, 400);
     QTest::newRow("anchor partly off screen") << QRect(-200, -50, 315, 288) << QPoint(123, 0);
 }
 
