@@ -10,7 +10,8 @@ namespace brannock::test {
 
 /// Wine for the tests that run a real Compile.bat: the prefix that CTest makes once per
 /// test run (BRANNOCK_TEST_WINEPREFIX), or else one of the suite's own under `scratch`,
-/// which it ends with "wineserver -k". Sets WINEPREFIX and WINEDEBUG for this process.
+/// which it ends with "wineserver -k". Sets WINEPREFIX and WINEDEBUG for this process and
+/// hides DISPLAY from it, so that Wine opens no window on anybody's screen.
 class TestWine final {
 public:
     explicit TestWine(const QString &scratch)
@@ -23,8 +24,10 @@ public:
             m_prefix = scratch + QStringLiteral("/wineprefix");
         QDir().mkpath(m_prefix);
         m_oldPrefix = qgetenv("WINEPREFIX");
+        m_oldDisplay = qgetenv("DISPLAY");
         qputenv("WINEPREFIX", m_prefix.toLocal8Bit());
         qputenv("WINEDEBUG", "-all");
+        qunsetenv("DISPLAY");
     }
     ~TestWine()
     {
@@ -33,6 +36,8 @@ public:
         if (m_own)
             QProcess::execute(QStringLiteral("wineserver"), {QStringLiteral("-k")});
         qputenv("WINEPREFIX", m_oldPrefix);
+        if (!m_oldDisplay.isEmpty())
+            qputenv("DISPLAY", m_oldDisplay);
     }
     Q_DISABLE_COPY(TestWine)
 
@@ -55,7 +60,7 @@ public:
 
 private:
     QString m_prefix;
-    QByteArray m_oldPrefix;
+    QByteArray m_oldPrefix, m_oldDisplay;
     bool m_own = false;
 };
 
