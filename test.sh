@@ -6,7 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 export BRANNOCK_WERROR=ON
-EXTRA_PACKAGES=(clang libclang-rt-14-dev wine)
+# wine and the mingw-w64 C compiler: the suites that run a real Compile.bat with the stand-in tools.
+EXTRA_PACKAGES=(clang libclang-rt-14-dev wine gcc-mingw-w64-x86-64-posix)
 source scripts/setup.sh
 
 export QT_QPA_PLATFORM=offscreen

@@ -1,21 +1,44 @@
 #pragma once
 
+#include <QByteArray>
+#include <QObject>
 #include <QString>
 
 #include <memory>
 
 namespace brannock {
 
-/// Starts a batch file detached, in a console window of its own, and never waits for it.
+/// One run of a batch file by the command interpreter, followed to its end. Its output
+/// arrives through the event loop, so a caller that connects right after the start misses
+/// nothing.
+class ScriptRun : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    /// Ends the interpreter and every program it started; `finished` follows.
+    virtual void stop() = 0;
+    virtual bool isRunning() const = 0;
+
+signals:
+    /// What the interpreter echoes and what it and the tools print (both channels, in the
+    /// order written), in the console's code page, as it comes.
+    void output(const QByteArray &bytes);
+    /// The interpreter has ended: its exit code, or `crashed` when it was killed or crashed.
+    void finished(int exitCode, bool crashed);
+};
+
+/// Starts a batch file with the platform's command interpreter, without a console window.
 class ScriptRunner {
 public:
     virtual ~ScriptRunner() = default;
 
-    /// Starts the batch file at `nativePath`; throws AppError when it cannot be started.
-    virtual void start(const QString &nativePath) = 0;
+    /// Runs the batch file at `nativePath` in `workingFolder`. Throws AppError when the
+    /// interpreter cannot be started (naming the missing command where there is one).
+    virtual std::unique_ptr<ScriptRun> start(const QString &nativePath, const QString &workingFolder) = 0;
 };
 
-/// cmd.exe on Windows; "wine start /unix" elsewhere.
+/// cmd.exe on Windows; Wine's cmd elsewhere.
 std::unique_ptr<ScriptRunner> makeNativeScriptRunner();
 
 } // namespace brannock

@@ -51,6 +51,11 @@ bool QtTray::hostIsStatusNotifier()
 #endif
 }
 
+void QtTray::showMessage(const QString &title, const QString &text, bool warning)
+{
+    m_icon.showMessage(title, text, warning ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information, 15000);
+}
+
 void QtTray::onActivated(QSystemTrayIcon::ActivationReason reason)
 {
     // Asked at each activation: the desktop's tray host may change while the program runs.

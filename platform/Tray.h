@@ -22,6 +22,8 @@ public:
     virtual void show() = 0;
     virtual void hide() = 0;
     virtual bool isVisible() const = 0;
+    /// A balloon message from the icon; `warning` marks a failure.
+    virtual void showMessage(const QString &title, const QString &text, bool warning) = 0;
 
 signals:
     /// Right-click on the icon: pop the main menu up at `globalPos`.
@@ -50,6 +52,7 @@ public:
     void show() override { m_icon.show(); }
     void hide() override { m_icon.hide(); }
     bool isVisible() const override { return m_icon.isVisible(); }
+    void showMessage(const QString &title, const QString &text, bool warning) override;
 
     /// The icon is shown by a StatusNotifierItem host (no double-clicks there).
     static bool hostIsStatusNotifier();

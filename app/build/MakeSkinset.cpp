@@ -179,8 +179,11 @@ MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::functi
     QString problem = refusalOf(v, in);
     v.userItems = readUserItems(in.tickedUserEntries, v.openPrefix, leftOut);
     CompileScript::Encoded encoded;
+    QStringList lines;
     if (problem.isEmpty()) {
-        encoded = writeCompileScript(v).encode(m_page);
+        const CompileScript compileScript = writeCompileScript(v);
+        encoded = compileScript.encode(m_page);
+        lines = compileScript.lines();
         problem = encoded.refusal;
     }
     if (!problem.isEmpty()) {
@@ -194,12 +197,18 @@ MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::functi
         makeWorkFolders(v.saveFolder);
     writeWholeFile(script, encoded.bytes);
 
-    if (!leftOut.isEmpty())
-        exclaim(InvalidDataTitle,
-                QStringLiteral("These ticked items were left out of the build:\r\n") + leftOut.join(QStringLiteral("\r\n")));
-    if (!in.runScript)
+    // Ticked items that could not be built are named: in the Compile window when the script
+    // runs, in a box of their own when nothing runs.
+    if (!in.runScript) {
+        if (!leftOut.isEmpty())
+            exclaim(InvalidDataTitle, QStringLiteral("These ticked items were left out of the build:\r\n")
+                                          + leftOut.join(QStringLiteral("\r\n")));
         return Outcome::Written;
-    m_runner.start(script);
+    }
+    auto judge = std::make_unique<CompileJudge>(compileSteps(lines), m_dos, in.workingFolder);
+    m_started.run = m_runner.start(script, in.workingFolder);
+    m_started.judge = std::move(judge);
+    m_started.page = m_page;
     return Outcome::Started;
 }
 

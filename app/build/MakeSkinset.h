@@ -1,19 +1,22 @@
 #pragma once
 
 #include "CodePage.h"
+#include "CompileJudge.h"
 #include "CompileScript.h"
+#include "ScriptRunner.h"
 #include "WinePrefix.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <memory>
+#include <optional>
 
 namespace brannock {
 
 class DosPaths;
 class Prompts;
-class ScriptRunner;
 class SettingsStore;
 struct SkinItem;
 
@@ -25,10 +28,19 @@ struct BuildInputs {
     QStringList tickedUserEntries; ///< texts of the ticked user-created entries, menu order
     QString commandLine;           ///< the program's command line, for "/nodirs/"
     bool runScript = true;         ///< false with "/noexec/"
+    QString workingFolder;         ///< the program's working folder (native): the script runs there
+};
+
+/// A script that was started, with what it takes to follow it to its end.
+struct StartedScript {
+    std::unique_ptr<ScriptRun> run;
+    std::unique_ptr<CompileJudge> judge; ///< took the before-state of the products just before the start
+    std::optional<CodePage> page;        ///< the console's code page, in which the output comes
 };
 
 /// The "&Make Skinset" operation: reads the settings, checks the inputs, prepares the work
-/// folders, writes Compile.bat in the program folder and starts it without waiting.
+/// folders, writes Compile.bat in the program folder and starts it in the working folder;
+/// the caller follows the started script (takeStarted).
 class MakeSkinset final {
 public:
     enum class Outcome {
@@ -62,6 +74,9 @@ public:
     /// whichever way it ends.
     Result run(const BuildInputs &in, const std::function<void(bool)> &setMakeEnabled);
 
+    /// The script started by the last run that returned Started, handed over once.
+    StartedScript takeStarted() { return std::move(m_started); }
+
     /// The native path of the script in the program folder.
     QString scriptPath() const;
 
@@ -89,6 +104,7 @@ private:
     ScriptRunner &m_runner;
     QString m_programFolder;
     CodePage m_page;
+    StartedScript m_started;
 };
 
 } // namespace brannock

@@ -1,5 +1,6 @@
 #include "FrmMain.h"
 
+#include "AppError.h"
 #include "BatchText.h"
 #include "ChromeLayout.h"
 #include "Controls.h"
@@ -31,6 +32,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
+#include <QDir>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
@@ -118,10 +120,19 @@ FrmMain::FrmMain(FrmMainContext context, QWidget *parent)
             m_cfg->UnloadAll();
         m_modal->clearCfgOpen();
     };
-    window.hideWindow = [this] { hide(); };
+    window.hideWindow = [this] {
+        hide();
+        // The Compile window goes to the tray with the main window and comes back with it.
+        m_compileHiddenWithMain = m_compile && m_compile->isVisible();
+        if (m_compileHiddenWithMain)
+            m_compile->hide();
+    };
     window.showWindow = [this] {
         setAttribute(Qt::WA_ShowWithoutActivating, false);
         show();
+        if (m_compileHiddenWithMain && m_compile)
+            m_compile->show();
+        m_compileHiddenWithMain = false;
     };
     window.caption = [this] { return m_mainMenu->mnuHS()->text(); };
     window.setCaption = [this](const QString &caption) { m_mainMenu->mnuHS()->setText(caption); };
@@ -328,6 +339,16 @@ CurrentLook FrmMain::currentLook() const
 
 void FrmMain::CmdMake_Click()
 {
+    if (m_compile && m_compile->isRunning()) {
+        // A new build would rewrite Compile.bat under the interpreter that is reading it.
+        m_compile->show();
+        m_compile->raise();
+        m_boxes->message(QStringLiteral("Make Skinset"),
+                         QStringLiteral("Compile.bat is still running. Wait for it to end, or stop it in the "
+                                        "Compile window, then make the skinset again."),
+                         PromptButtons::Ok, PromptIcon::Exclamation);
+        return;
+    }
     BuildInputs inputs;
     inputs.saveFilePrefix = m_txtSFP->text();
     inputs.openFilePrefix = m_txtOFP->text();
@@ -337,9 +358,52 @@ void FrmMain::CmdMake_Click()
     inputs.tickedUserEntries = m_includeMenu->tickedUserEntries();
     inputs.commandLine = m_context.commandLine;
     inputs.runScript = m_runScript;
+    inputs.workingFolder = QDir::currentPath();
     MakeSkinset build(m_context.store, *m_boxes, m_context.dos, m_context.runner, m_context.programFolder,
                       oemCodePage());
-    build.run(inputs, [this](bool enabled) { m_cmdMake->setEnabled(enabled); });
+    const MakeSkinset::Result result = build.run(inputs, [this](bool enabled) { m_cmdMake->setEnabled(enabled); });
+    if (result.outcome == MakeSkinset::Outcome::Started) {
+        followScript(build.takeStarted());
+        m_compile->setNotes(result.leftOut);
+    }
+}
+
+void FrmMain::followScript(StartedScript started)
+{
+    if (!m_compile) {
+        m_compile = new FrmCompile(this);
+        connect(m_compile, &FrmCompile::ended, this, &FrmMain::compileEnded);
+    }
+    m_compile->follow(std::move(started));
+    if (IsHidden()) {
+        m_compileHiddenWithMain = true;
+        return;
+    }
+    if (!m_compile->isVisible()) {
+        // Decorations are not known before the first show; allow for a title bar.
+        const QSize frame = m_compile->testAttribute(Qt::WA_WState_Created)
+            ? m_compile->frameGeometry().size()
+            : m_compile->size() + QSize(8, 32);
+        if (const QScreen *screen = this->screen())
+            m_compile->move(FrmCompile::placeBeside(frameGeometry(), frame, screen->availableGeometry()));
+        m_compile->setAttribute(Qt::WA_ShowWithoutActivating);
+        m_compile->show();
+    }
+    m_compile->raise();
+}
+
+void FrmMain::compileEnded(const CompileVerdict &verdict)
+{
+    if (verdict.kind == CompileVerdict::Kind::NotStarted) {
+        m_compile->close();
+        m_compileHiddenWithMain = false;
+        m_boxes->reportFailure(QStringLiteral("Make"),
+                               AppError(ErrorNumber::CannotStart, verdict.summary + QLatin1Char(' ') + verdict.details));
+        return;
+    }
+    if (IsHidden() && verdict.kind != CompileVerdict::Kind::Stopped)
+        m_sysTray->ShowTrayMessage(QStringLiteral("Make Skinset"), verdict.summary,
+                                   verdict.kind != CompileVerdict::Kind::Success);
 }
 
 void FrmMain::mnuUCAdd_Click()

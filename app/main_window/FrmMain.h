@@ -2,6 +2,7 @@
 
 #include "FrmAbout.h"
 #include "FrmCfg.h"
+#include "FrmCompile.h"
 #include "FrmSkins.h"
 #include "LookPictures.h"
 #include "LookRefresher.h"
@@ -84,7 +85,8 @@ public:
     /// Hides the window to the tray or shows it again, closing an open About or
     /// Configuration dialog first.
     void mnuHS_Click();
-    /// "&Make Skinset": writes Compile.bat for the ticked items and starts it.
+    /// "&Make Skinset": writes Compile.bat for the ticked items, starts it and follows it in
+    /// the Compile window. Refused while the last build's script still runs.
     void CmdMake_Click();
     /// "&Add Support...": shows the Add Support dialog, or brings it forward.
     void mnuUCAdd_Click();
@@ -106,6 +108,7 @@ public:
     FrmAbout *aboutDialog() const { return m_about; }
     FrmCfg *cfgDialog() const { return m_cfg; }
     FrmSkins *skinsDialog() const { return m_skins; }
+    FrmCompile *compileWindow() const { return m_compile; }
     bool hasEnded() const { return m_ended; }
 
 signals:
@@ -130,6 +133,8 @@ private:
     void createChrome();
     void connectMenus();
     void popUpIncludeMenu(bool userCreatedOnly);
+    void followScript(StartedScript started);
+    void compileEnded(const CompileVerdict &verdict);
     void endProgram();
 
     FrmMainContext m_context;
@@ -146,6 +151,8 @@ private:
     QPointer<FrmAbout> m_about;
     QPointer<FrmCfg> m_cfg;
     QPointer<FrmSkins> m_skins;
+    QPointer<FrmCompile> m_compile;
+    bool m_compileHiddenWithMain = false;
 
     bool m_paintLook = true;
     bool m_startHidden = false;

@@ -39,6 +39,12 @@ void SysTray::RemoveTrayIcon()
     m_added = false;
 }
 
+void SysTray::ShowTrayMessage(const QString &title, const QString &text, bool warning)
+{
+    if (m_added)
+        m_tray.showMessage(title, text, warning);
+}
+
 void SysTray::RemoveTrayIconAndEnd()
 {
     RemoveTrayIcon();

@@ -25,6 +25,8 @@ public:
     /// Gives the icon a new tip and picture; no effect before AddTrayIcon.
     void ModifyTrayIcon(const QString &tip, const QPixmap &picture);
     void RemoveTrayIcon();
+    /// A balloon message from the icon (while the window is hidden); nothing without the icon.
+    void ShowTrayMessage(const QString &title, const QString &text, bool warning);
     /// RemoveTrayIcon, then ends the program.
     void RemoveTrayIconAndEnd();
 

@@ -58,6 +58,7 @@ struct Bench {
         in.volumeName = QStringLiteral("newvol");
         in.sourceFolder = paint;
         in.isTicked = [this](const SkinItem &item) { return ticked.contains(item.menuItem); };
+        in.workingFolder = root.filePath(QStringLiteral("start"));
     }
 
     QStringList leftOut; ///< of the last run
@@ -202,6 +203,9 @@ void TestMakeSkinset::workedExampleByteForByte()
         "del \"C:\\Skinner\\New_Wendle\\skin1\\skin1.flag.bmp\"\r\n";
     QCOMPARE(b.scriptBytes(), expected);
     QCOMPARE(b.runner.started, QStringList{b.scriptPath()});
+    QCOMPARE(b.runner.workingFolders, QStringList{b.in.workingFolder});
+    MakeSkinset make(*b.store, b.boxes, b.dos, b.runner, b.program, *CodePage::byNumber(437));
+    QVERIFY(!make.takeStarted().run); // a build that did not start hands over nothing
     QVERIFY(QFileInfo(b.program + QStringLiteral("/New_Wendle/skin1")).isDir());
     QVERIFY(b.boxes.calls.isEmpty());
     QCOMPARE(b.enabledCalls, (QList<bool>{false, true}));

@@ -3,23 +3,54 @@
 #include "AppError.h"
 #include "ScriptRunner.h"
 
+#include <QPointer>
 #include <QStringList>
 
 #include <optional>
 
 namespace brannock::test {
 
-/// A ScriptRunner that records the paths it was asked to start; `failWith` makes it throw.
+/// A run that tests drive: `print` sends output, `end` finishes it; `stop` ends it as a
+/// killed interpreter would.
+class FakeScriptRun final : public ScriptRun {
+public:
+    bool running = true;
+    int stopCalls = 0;
+
+    void stop() override
+    {
+        ++stopCalls;
+        end(1, true);
+    }
+    bool isRunning() const override { return running; }
+
+    void print(const QByteArray &bytes) { emit output(bytes); }
+    void end(int exitCode = 0, bool crashed = false)
+    {
+        if (!running)
+            return;
+        running = false;
+        emit finished(exitCode, crashed);
+    }
+};
+
+/// A ScriptRunner that records what it was asked to start; `failWith` makes it throw.
 class FakeScriptRunner final : public ScriptRunner {
 public:
-    QStringList started;
+    QStringList started;        ///< script paths
+    QStringList workingFolders; ///< one per start
+    QPointer<FakeScriptRun> lastRun;
     std::optional<AppError> failWith;
 
-    void start(const QString &nativePath) override
+    std::unique_ptr<ScriptRun> start(const QString &nativePath, const QString &workingFolder) override
     {
         if (failWith)
             throw *failWith;
         started.append(nativePath);
+        workingFolders.append(workingFolder);
+        auto run = std::make_unique<FakeScriptRun>();
+        lastRun = run.get();
+        return run;
     }
 };
 

@@ -37,6 +37,15 @@ public:
         calls << QStringLiteral("hide");
     }
     bool isVisible() const override { return visible; }
+    struct Message {
+        QString title, text;
+        bool warning;
+    };
+    QList<Message> messages;
+    void showMessage(const QString &title, const QString &text, bool warning) override
+    {
+        messages.append({title, text, warning});
+    }
 
     void rightClick(const QPoint &at = QPoint(10, 10)) { emit contextRequested(at); }
     void doubleClick() { emit toggleRequested(); }

@@ -79,6 +79,7 @@ private slots:
     void unusableDriveIsReportedAndKept();
     void wineDrivesAndHome();
     void makeSkinsetFromTheWindow();
+    void watchedRunFromTheWindow();
     void folderListRevealsTheWorkingFolder();
 
     void controlsAreNamedForAssistiveTechnology_data();
@@ -374,6 +375,7 @@ void TestMainWindow::makeSkinsetFromTheWindow()
     QCOMPARE(h.prompts.titles(), QStringList{QStringLiteral("Invalid Data!")});
     QCOMPARE(bandDuringBox, QList<bool>{false});
     QVERIFY(h.runner.started.isEmpty());
+    QVERIFY(!h.window->compileWindow());
     QVERIFY(h.window->findChild<QPushButton *>(QStringLiteral("CmdMake"))->isEnabled());
     QFile script(program + QStringLiteral("/Compile.bat"));
     QVERIFY(script.open(QIODevice::ReadOnly));
@@ -383,6 +385,54 @@ void TestMainWindow::makeSkinsetFromTheWindow()
                         "VT.exe -sp \"C:\\Skinner\\New_Wendle\\skin1\\newvol.vol\" \"C:\\Skinner\\New_Wendle\\skin1\\skin1.larmor.bmp\"\r\n"
                         "VT.exe -sp \"C:\\Skinner\\New_Wendle\\skin1\\newvol.vol\" \"C:\\Skinner\\New_Wendle\\skin1\\skin1.flag.bmp\"\r\n"));
     QVERIFY(QFileInfo(program + QStringLiteral("/New_Wendle/skin1")).isDir());
+}
+
+void TestMainWindow::watchedRunFromTheWindow()
+{
+    Harness h;
+    const QString program = h.folder.path();
+    const QString paint = program + QStringLiteral("/paint");
+    QVERIFY(QDir().mkpath(paint) && QDir().mkpath(program + QStringLiteral("/game/base/Skins")));
+    h.dos.mappings = {{paint, QStringLiteral("D:\\Paint")}, {program, QStringLiteral("C:\\Skinner")}};
+    h.store.WriteSetting(schema::GamePath, program + QStringLiteral("/game"));
+    h.window->Form_Load();
+    h.window->findChild<QLineEdit *>(QStringLiteral("TxtSFP"))->setText(QStringLiteral("skin1"));
+    h.window->sourceFolders().setCurrentPath(paint);
+    auto *make = h.window->findChild<QPushButton *>(QStringLiteral("CmdMake"));
+
+    make->click();
+    QCOMPARE(h.runner.workingFolders, QStringList{QDir::currentPath()});
+    FrmCompile *compile = h.window->compileWindow();
+    QVERIFY(compile && compile->isVisible() && compile->isRunning());
+    QCOMPARE(compile->parentWidget(), h.window.get()); // kept in front of the main window
+    QVERIFY(h.prompts.calls.isEmpty());
+
+    // A second build would rewrite Compile.bat under the running interpreter: refused.
+    make->click();
+    QCOMPARE(h.prompts.titles(), QStringList{QStringLiteral("Make Skinset")});
+    QCOMPARE(h.runner.started.size(), 1);
+    QVERIFY(make->isEnabled());
+
+    // Hidden to the tray, the Compile window goes too and the outcome comes as a tray message.
+    h.window->mnuHS_Click();
+    QVERIFY(!compile->isVisible());
+    h.runner.lastRun->end(0);
+    QCOMPARE(h.tray.messages.size(), 1);
+    QCOMPARE(h.tray.messages[0].text, compile->verdict()->summary);
+    h.window->mnuHS_Click();
+    QVERIFY(compile->isVisible());
+
+    // An interpreter that never ran the script is a "Make Error!", never silence.
+    h.prompts.calls.clear();
+    make->click();
+    h.runner.lastRun->print("wine: could not load kernel32.dll\n");
+    h.runner.lastRun->end(1);
+    QCOMPARE(h.prompts.titles(), QStringList{QStringLiteral("Make Error!")});
+    QVERIFY2(h.prompts.calls[0].text.startsWith(QStringLiteral("Error 423:\r\n"))
+                 && h.prompts.calls[0].text.contains(QStringLiteral("kernel32.dll")),
+             qPrintable(h.prompts.calls[0].text));
+    QVERIFY(!compile->isVisible());
+    QCOMPARE(h.tray.messages.size(), 1);
 }
 
 void TestMainWindow::folderListRevealsTheWorkingFolder()

@@ -1,5 +1,6 @@
 #include "AppError.h"
 #include "ScriptRunner.h"
+#include "TestWine.h"
 #include "WineDosPaths.h"
 #include "WinePrefix.h"
 
@@ -36,7 +37,9 @@ private slots:
     void oemCodePage_data();
     void oemCodePage();
     void runnerWithoutWine();
-    void runnerStartsWine();
+    void runnerFollowsAStandInWine();
+    void runnerRunsInTheWorkingFolder();
+    void stopEndsTheRunAndItsTools();
 
 private:
     QTemporaryDir m_dir;
@@ -170,13 +173,45 @@ void TestPlatform::oemCodePage()
         QVERIFY(!read.canHold(u"\u00e9"));
 }
 
+namespace {
+
+/// Output and end of one run, gathered as they come.
+struct RunRecord {
+    QByteArray output;
+    int exitCode = -1;
+    bool ended = false;
+
+    explicit RunRecord(ScriptRun &run)
+    {
+        QObject::connect(&run, &ScriptRun::output, &run, [this](const QByteArray &bytes) { output += bytes; });
+        QObject::connect(&run, &ScriptRun::finished, &run, [this](int code, bool) {
+            exitCode = code;
+            ended = true;
+        });
+    }
+};
+
+/// Whether a process whose command line holds `token` is still running.
+bool processWith(const QByteArray &token)
+{
+    const QStringList pids = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &pid : pids) {
+        QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(pid));
+        if (cmdline.open(QIODevice::ReadOnly) && cmdline.readAll().contains(token))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 void TestPlatform::runnerWithoutWine()
 {
     const QByteArray oldPath = qgetenv("PATH");
     qputenv("PATH", m_dir.filePath(QStringLiteral("empty-bin")).toLocal8Bit());
     bool thrown = false;
     try {
-        makeNativeScriptRunner()->start(QStringLiteral("/x/Compile.bat"));
+        makeNativeScriptRunner()->start(QStringLiteral("/x/Compile.bat"), m_dir.path());
     } catch (const AppError &error) {
         thrown = true;
         QCOMPARE(error.number(), ErrorNumber::CannotStart);
@@ -186,26 +221,74 @@ void TestPlatform::runnerWithoutWine()
     QVERIFY(thrown);
 }
 
-void TestPlatform::runnerStartsWine()
+void TestPlatform::runnerFollowsAStandInWine()
 {
-    // A stand-in "wine" that records its arguments, one a line.
+    // A stand-in "wine" that prints where it runs and what it would run, then fails.
     const QString bin = m_dir.filePath(QStringLiteral("bin"));
-    const QString record = m_dir.filePath(QStringLiteral("args.txt"));
-    QVERIFY(QDir().mkpath(bin));
+    const QString start = m_dir.filePath(QStringLiteral("start here"));
+    QVERIFY(QDir().mkpath(bin) && QDir().mkpath(start));
     QVERIFY(writeFile(bin + QStringLiteral("/wine"),
-                      "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"" + record.toLocal8Bit()
-                          + ".part\"\nmv \"" + record.toLocal8Bit() + ".part\" \"" + record.toLocal8Bit() + "\"\n"));
+                      "#!/bin/sh\necho \"in $(pwd)\"\necho \"script $BRANNOCK_SCRIPT\" >&2\nexit 3\n"));
     QVERIFY(QFile::setPermissions(bin + QStringLiteral("/wine"),
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     const QByteArray oldPath = qgetenv("PATH");
+    const QByteArray oldPrefix = qgetenv("WINEPREFIX");
     qputenv("PATH", bin.toLocal8Bit() + ":/usr/bin:/bin");
-    const QString script = QStringLiteral("/some where/Compile.bat");
-    makeNativeScriptRunner()->start(script);
+    qputenv("WINEPREFIX", m_prefix.toLocal8Bit());
+    const auto run = makeNativeScriptRunner()->start(m_prefix + QStringLiteral("/drive_c/Skinner/Compile.bat"), start);
     qputenv("PATH", oldPath);
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(record), 10000);
-    QFile file(record);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("start\n/unix\n/some where/Compile.bat\n"));
+    qputenv("WINEPREFIX", oldPrefix);
+    RunRecord record(*run);
+    QTRY_VERIFY_WITH_TIMEOUT(record.ended, 10000);
+    QCOMPARE(record.exitCode, 3);
+    QCOMPARE(record.output, "in " + start.toLocal8Bit() + "\nscript \"C:\\Skinner\\Compile.bat\"\n");
+}
+
+void TestPlatform::runnerRunsInTheWorkingFolder()
+{
+    test::TestWine wine(m_dir.path());
+    if (!wine.available())
+        QSKIP("wine is not installed: the real command interpreter cannot be tried");
+    // Folder names that cmd would split if the script's path reached it unquoted.
+    const QString root = QFileInfo(m_dir.path()).canonicalFilePath();
+    const QString start = root + QStringLiteral("/start (here) & now");
+    const QString program = root + QStringLiteral("/prog (x) & y");
+    QVERIFY(QDir().mkpath(start) && QDir().mkpath(program));
+    QVERIFY(writeFile(program + QStringLiteral("/Compile.bat"), "echo \"CD=%CD%\"\r\n"));
+
+    const auto run = makeNativeScriptRunner()->start(program + QStringLiteral("/Compile.bat"), start);
+    RunRecord record(*run);
+    QTRY_VERIFY_WITH_TIMEOUT(record.ended, test::TestWine::FirstRunMs);
+    const QString dosStart = WineDosPaths(wine.prefix()).toDos(start);
+    QVERIFY2(record.output.contains("\r\n\"CD=" + dosStart.toLatin1() + "\"\r\n"), record.output.constData());
+    QCOMPARE(record.exitCode, 0);
+}
+
+void TestPlatform::stopEndsTheRunAndItsTools()
+{
+    test::TestWine wine(m_dir.path());
+    if (!wine.available())
+        QSKIP("wine is not installed: the real command interpreter cannot be tried");
+    const QString tools = test::TestWine::standInFolder();
+    if (tools.isEmpty())
+        QSKIP("the stand-in tools were not built (no mingw-w64 C compiler)");
+    const QString start = m_dir.filePath(QStringLiteral("stop"));
+    QVERIFY(QDir().mkpath(start));
+    QVERIFY(QFile::copy(tools + QStringLiteral("/MakeSkin.exe"), start + QStringLiteral("/MakeSkin.exe")));
+    // The token marks the tool's process; it sleeps for a minute unless it is ended.
+    const QByteArray token = "pal" + QByteArray::number(QCoreApplication::applicationPid());
+    QVERIFY(writeFile(start + QStringLiteral("/Compile.bat"), "MakeSkin.exe " + token + " a.bmp b.bmp\r\necho after\r\n"));
+    qputenv("STANDIN_DELAY_MS", "60000");
+    const auto run = makeNativeScriptRunner()->start(start + QStringLiteral("/Compile.bat"), start);
+    qunsetenv("STANDIN_DELAY_MS");
+    RunRecord record(*run);
+    QTRY_VERIFY_WITH_TIMEOUT(processWith(token), test::TestWine::FirstRunMs);
+
+    run->stop();
+    QTRY_VERIFY_WITH_TIMEOUT(record.ended, 5000);
+    QVERIFY(!run->isRunning());
+    QTRY_VERIFY_WITH_TIMEOUT(!processWith(token), 5000);
+    QVERIFY(!record.output.contains("after"));
 }
 
 QTEST_GUILESS_MAIN(TestPlatform)

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "CompileJudge.h"
+#include "MakeSkinset.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <optional>
+
+class QLabel;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+
+namespace brannock {
+
+/// The Compile window: follows a started Compile.bat with a progress bar (lines done of
+/// the total), the live output of the interpreter and the tools and a Stop button, then
+/// shows the outcome. Non-modal; one window serves every build.
+class FrmCompile final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY(FrmCompile)
+public:
+    /// `parent` is the main window: the Compile window stays in front of it.
+    explicit FrmCompile(QWidget *parent = nullptr);
+    ~FrmCompile() override;
+
+    /// Follows a newly started script from its first output to its end; clears what the
+    /// window showed before, notes included.
+    void follow(StartedScript started);
+    /// Notes shown with the outcome, one a line (ticked items the build left out, and why).
+    void setNotes(const QStringList &notes);
+
+    bool isRunning() const;
+    /// The outcome of the last run once it has ended.
+    const std::optional<CompileVerdict> &verdict() const { return m_verdict; }
+
+    /// "&Stop": ends the interpreter and the tools it started.
+    void CmdStop_Click();
+
+    /// Where the window goes: beside `anchor` (the main window's frame), else over it,
+    /// always wholly inside `screen`.
+    static QPoint placeBeside(const QRect &anchor, const QSize &size, const QRect &screen);
+
+signals:
+    /// The run has ended; `verdict()` holds the same outcome.
+    void ended(const brannock::CompileVerdict &verdict);
+
+protected:
+    /// Closing the window while the script runs stops it, as closing its console would.
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void onOutput(const QByteArray &bytes);
+    void onFinished(int exitCode, bool crashed);
+    void showProgress();
+
+    StartedScript m_started;
+    bool m_stopRequested = false;
+    std::optional<CompileVerdict> m_verdict;
+
+    QLabel *m_lblStatus = nullptr;
+    QProgressBar *m_progress = nullptr;
+    QPlainTextEdit *m_txtOutput = nullptr;
+    QLabel *m_lblOutcome = nullptr;
+    QLabel *m_lblNotes = nullptr;
+    QPushButton *m_cmdStop = nullptr;
+    QPushButton *m_cmdClose = nullptr;
+};
+
+} // namespace brannock

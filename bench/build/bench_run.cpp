@@ -1,0 +1,154 @@
+// Click to volume: a watched run of a 41-file Compile.bat (Make Skinset, the real command
+// interpreter with the stand-in tools, the Compile window following it to its verdict)
+// beside the same Compile.bat run directly by the same interpreter ("wine cmd /c"), in
+// turns within one process. The ratio counter is watched / direct.
+
+#include "FakePrompts.h"
+#include "FrmCompile.h"
+#include "MakeSkinset.h"
+#include "SettingsStore.h"
+#include "SkinCatalogue.h"
+#include "TestWine.h"
+#include "WineDosPaths.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "QtBenchmarkMain.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace brannock;
+
+namespace {
+
+struct Setup {
+    QTemporaryDir root;
+    QString start, program, game, volume;
+    std::unique_ptr<test::TestWine> wine;
+    std::unique_ptr<SettingsStore> store;
+    BuildInputs in;
+    QString problem;
+
+    Setup()
+    {
+        wine = std::make_unique<test::TestWine>(root.path());
+        const QString tools = test::TestWine::standInFolder();
+        if (!wine->available() || tools.isEmpty()) {
+            problem = QStringLiteral("needs wine and the stand-in tools (mingw-w64)");
+            return;
+        }
+        start = root.filePath(QStringLiteral("start"));
+        program = root.filePath(QStringLiteral("prog"));
+        game = root.filePath(QStringLiteral("game"));
+        volume = program + QStringLiteral("/New_Wendle/skin1/newvol.vol");
+        for (const QString &folder : {start, program, game + QStringLiteral("/base/Skins")})
+            QDir().mkpath(folder);
+        for (const char *tool : {"MakeSkin.exe", "VT.exe"})
+            QFile::copy(tools + QLatin1Char('/') + QLatin1String(tool), start + QLatin1Char('/') + QLatin1String(tool));
+        for (const SkinItem &item : SkinCatalogue::items())
+            for (const QString &file : item.files) {
+                QFile bitmap(start + QLatin1Char('/') + file);
+                if (bitmap.open(QIODevice::WriteOnly))
+                    bitmap.write(QByteArray("BM") + QByteArray(4000, 'x'));
+            }
+        store = std::make_unique<SettingsStore>(root.filePath(QStringLiteral("settings.ini")));
+        store->WriteSetting(schema::GamePath, game);
+        in.saveFilePrefix = QStringLiteral("skin1");
+        in.volumeName = QStringLiteral("newvol");
+        in.sourceFolder = start;
+        in.workingFolder = start;
+        in.isTicked = [](const SkinItem &) { return true; };
+        // Wine's server stays up between the runs, as it does for a player's session.
+        QProcess::execute(QStringLiteral("wineserver"), {QStringLiteral("-p")});
+    }
+};
+
+/// Seconds of one run of Compile.bat straight through "wine cmd /c", output discarded.
+double directRun(const Setup &s)
+{
+    QFile::remove(s.volume);
+    QProcess cmd;
+    cmd.setWorkingDirectory(s.start);
+    cmd.setStandardOutputFile(QProcess::nullDevice());
+    cmd.setStandardErrorFile(QProcess::nullDevice());
+    const QString script = WineDosPaths(s.wine->prefix()).toDos(s.program + QStringLiteral("/Compile.bat"));
+    QElapsedTimer timer;
+    timer.start();
+    cmd.start(QStringLiteral("wine"), {QStringLiteral("cmd"), QStringLiteral("/c"), script});
+    cmd.waitForFinished(-1);
+    return double(timer.nsecsElapsed()) / 1e9;
+}
+
+/// Seconds from the click to the Compile window's verdict; empty verdict text on success.
+double watchedRun(Setup &s, FrmCompile &window, QString *failure)
+{
+    QFile::remove(s.volume);
+    WineDosPaths dos(s.wine->prefix());
+    test::FakePrompts boxes;
+    const auto runner = makeNativeScriptRunner();
+    QEventLoop loop;
+    QObject::connect(&window, &FrmCompile::ended, &loop, &QEventLoop::quit);
+    QElapsedTimer timer;
+    timer.start();
+    MakeSkinset make(*s.store, boxes, dos, *runner, s.program, *CodePage::byNumber(437));
+    if (make.run(s.in, {}) != MakeSkinset::Outcome::Started) {
+        *failure = QStringLiteral("the build did not start");
+        return 0;
+    }
+    window.follow(make.takeStarted());
+    loop.exec();
+    const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    if (window.verdict()->kind != CompileVerdict::Kind::Success)
+        *failure = window.verdict()->summary;
+    return seconds;
+}
+
+void BM_ClickToVolume(benchmark::State &state)
+{
+    Setup s;
+    if (!s.problem.isEmpty()) {
+        state.SkipWithError(qPrintable(s.problem));
+        return;
+    }
+    FrmCompile window;
+    window.show();
+    QString failure;
+    watchedRun(s, window, &failure); // Wine's first start and a written Compile.bat
+    directRun(s);
+    double direct = 0, watched = 0;
+    int turn = 0;
+    for (auto _ : state) {
+        double d = 0, w = 0;
+        if (turn++ % 2 == 0) {
+            d = directRun(s);
+            w = watchedRun(s, window, &failure);
+        } else {
+            w = watchedRun(s, window, &failure);
+            d = directRun(s);
+        }
+        if (!failure.isEmpty()) {
+            state.SkipWithError(qPrintable(failure));
+            break;
+        }
+        direct += d;
+        watched += w;
+        state.SetIterationTime(w);
+    }
+    state.counters["lines"] = 41 * 2 + 1; // compile and pack lines of the 41 files, the copy line
+    state.counters["direct_s"] = direct / std::max(1, turn);
+    state.counters["watched_s"] = watched / std::max(1, turn);
+    state.counters["ratio"] = direct > 0 ? watched / direct : 0;
+}
+BENCHMARK(BM_ClickToVolume)->Iterations(6)->UseManualTime()->Unit(benchmark::kSecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    return runQtBenchmarks(argc, argv);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ScriptRunner.h"
+
+#include <QProcess>
+
+#include <functional>
+#include <memory>
+
+namespace brannock {
+
+/// A ScriptRun over a QProcess that both platforms share; only the start of the
+/// interpreter and the way its whole process tree is ended differ.
+class ProcessScriptRun final : public ScriptRun {
+    Q_OBJECT
+    Q_DISABLE_COPY(ProcessScriptRun)
+public:
+    /// Ends the started process and everything it started.
+    using EndTree = std::function<void(QProcess &)>;
+
+    /// Starts `process` (program, arguments, folder and environment already set) with both
+    /// output channels merged and no input. Throws AppError naming `what` when it cannot
+    /// start. `afterStart` runs once the process exists and may return the tree's end.
+    static std::unique_ptr<ProcessScriptRun> start(std::unique_ptr<QProcess> process, const QString &what,
+                                                   const std::function<EndTree(QProcess &)> &afterStart);
+    ~ProcessScriptRun() override;
+
+    void stop() override;
+    bool isRunning() const override;
+
+private:
+    ProcessScriptRun(std::unique_ptr<QProcess> process, EndTree endTree);
+
+    std::unique_ptr<QProcess> m_process;
+    EndTree m_endTree;
+};
+
+} // namespace brannock

@@ -1,0 +1,64 @@
+#include "ScriptRunner.h"
+
+#include "ProcessScriptRun.h"
+
+#include <QDir>
+#include <QProcess>
+
+#include <memory>
+
+#include <windows.h>
+
+namespace brannock {
+
+namespace {
+
+/// A job object that holds the interpreter and, through it, every program it starts.
+std::shared_ptr<void> jobFor(QProcess &process)
+{
+    HANDLE job = CreateJobObjectW(nullptr, nullptr);
+    if (!job)
+        return {};
+    std::shared_ptr<void> owned(job, [](void *handle) { CloseHandle(handle); });
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    HANDLE child = OpenProcess(PROCESS_SET_QUOTA | PROCESS_TERMINATE, FALSE, DWORD(process.processId()));
+    const bool assigned = child && AssignProcessToJobObject(job, child);
+    if (child)
+        CloseHandle(child);
+    return assigned ? owned : std::shared_ptr<void>();
+}
+
+/// cmd.exe in Brannock's working folder, with no console window and its output through
+/// pipes. "/d" skips AutoRun commands; "/s" with the doubled quotes makes cmd strip exactly
+/// the outer pair, whatever the path holds. Stop ends the job, and so the tools too.
+class CmdScriptRunner final : public ScriptRunner {
+public:
+    std::unique_ptr<ScriptRun> start(const QString &nativePath, const QString &workingFolder) override
+    {
+        const QString path = QDir::toNativeSeparators(nativePath);
+        auto process = std::make_unique<QProcess>();
+        process->setProgram(QStringLiteral("cmd.exe"));
+        process->setNativeArguments(QStringLiteral("/d /s /c \"\"%1\"\"").arg(path));
+        process->setWorkingDirectory(workingFolder);
+        process->setCreateProcessArgumentsModifier(
+            [](QProcess::CreateProcessArguments *args) { args->flags |= CREATE_NO_WINDOW; });
+        return ProcessScriptRun::start(std::move(process), QStringLiteral("\"%1\" with cmd.exe").arg(path),
+                                       [](QProcess &started) -> ProcessScriptRun::EndTree {
+                                           std::shared_ptr<void> job = jobFor(started);
+                                           if (!job)
+                                               return {}; // the interpreter alone can be ended
+                                           return [job](QProcess &) { TerminateJobObject(job.get(), 1); };
+                                       });
+    }
+};
+
+} // namespace
+
+std::unique_ptr<ScriptRunner> makeNativeScriptRunner()
+{
+    return std::make_unique<CmdScriptRunner>();
+}
+
+} // namespace brannock

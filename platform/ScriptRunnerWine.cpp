@@ -1,0 +1,69 @@
+#include "ScriptRunner.h"
+
+#include "AppError.h"
+#include "ProcessScriptRun.h"
+#include "WineDosPaths.h"
+#include "WinePrefix.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStandardPaths>
+
+#include <signal.h>
+#include <unistd.h>
+
+namespace brannock {
+
+namespace {
+
+/// Wine's cmd in Brannock's working folder: `wine cmd /d /c %BRANNOCK_SCRIPT%`, the
+/// variable holding the script's DOS path in quotes. Wine quotes an argument with blanks
+/// for cmd, and cmd strips those quotes again when the path holds "&" or brackets; a
+/// variable expanded by cmd itself keeps the quotes whatever the path holds.
+/// The interpreter starts in a process group of its own, so that Stop ends the tools too.
+class WineScriptRunner final : public ScriptRunner {
+public:
+    std::unique_ptr<ScriptRun> start(const QString &nativePath, const QString &workingFolder) override
+    {
+        const QString wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
+        if (wine.isEmpty())
+            throw AppError(ErrorNumber::CannotStart,
+                           QStringLiteral("Cannot start \"%1\": the \"wine\" command was not found. "
+                                          "Install Wine to run the game's tools.")
+                               .arg(nativePath));
+        const QString dosPath = WineDosPaths(winePrefixFolder()).toDos(nativePath);
+        if (dosPath.isEmpty())
+            throw AppError(ErrorNumber::PathNotFound,
+                           QStringLiteral("Cannot start \"%1\": it lies on no drive of the Wine prefix \"%2\".")
+                               .arg(nativePath, winePrefixFolder()));
+
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("BRANNOCK_SCRIPT"), QLatin1Char('"') + dosPath + QLatin1Char('"'));
+        if (!env.contains(QStringLiteral("WINEDEBUG")))
+            env.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all")); // no fixme lines in the output
+
+        auto process = std::make_unique<QProcess>();
+        process->setProgram(wine);
+        process->setArguments({QStringLiteral("cmd"), QStringLiteral("/d"), QStringLiteral("/c"),
+                               QStringLiteral("%BRANNOCK_SCRIPT%")});
+        process->setWorkingDirectory(workingFolder);
+        process->setProcessEnvironment(env);
+        process->setChildProcessModifier([] { ::setpgid(0, 0); });
+        return ProcessScriptRun::start(std::move(process),
+                                       QStringLiteral("\"%1\" with \"%2\"").arg(QDir::toNativeSeparators(nativePath), wine),
+                                       [](QProcess &started) -> ProcessScriptRun::EndTree {
+                                           const pid_t group = pid_t(started.processId());
+                                           return [group](QProcess &) { ::kill(-group, SIGKILL); };
+                                       });
+    }
+};
+
+} // namespace
+
+std::unique_ptr<ScriptRunner> makeNativeScriptRunner()
+{
+    return std::make_unique<WineScriptRunner>();
+}
+
+} // namespace brannock

@@ -1,0 +1,197 @@
+#include "FakeDosPaths.h"
+#include "FakePrompts.h"
+#include "FakeScriptRunner.h"
+#include "FrmCompile.h"
+#include "MakeSkinset.h"
+#include "SettingsStore.h"
+#include "SkinCatalogue.h"
+#include "TestWine.h"
+#include "WineDosPaths.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace brannock;
+
+namespace {
+
+const QStringList Lines = {QStringLiteral("echo one"), QStringLiteral("echo two"), QStringLiteral("echo three")};
+
+/// A Compile window following a run that the test drives.
+struct Window {
+    QTemporaryDir folder;
+    test::FakeDosPaths dos;
+    test::FakeScriptRunner runner;
+    FrmCompile window;
+    test::FakeScriptRun *run = nullptr;
+
+    Window()
+    {
+        StartedScript started;
+        started.judge = std::make_unique<CompileJudge>(compileSteps(Lines), dos, folder.path());
+        started.run = runner.start(folder.filePath(QStringLiteral("Compile.bat")), folder.path());
+        started.page = CodePage::byNumber(437);
+        run = runner.lastRun;
+        window.follow(std::move(started));
+    }
+
+    template <typename T>
+    T *child(const char *name) const
+    {
+        return window.findChild<T *>(QLatin1StringView(name));
+    }
+    QString status() const { return child<QLabel>("lblStatus")->text(); }
+};
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class TestCompileWindow final : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void followsProgressOutputAndOutcome();
+    void stopEndsTheRun_data();
+    void stopEndsTheRun();
+    void placement_data();
+    void placement();
+    void realRunWithTheStandInTools();
+};
+
+void TestCompileWindow::followsProgressOutputAndOutcome()
+{
+    Window w;
+    QSignalSpy ended(&w.window, &FrmCompile::ended);
+    auto *bar = w.child<QProgressBar>("prgLines");
+    QCOMPARE(bar->maximum(), 0); // busy until the interpreter echoes the first line
+    QVERIFY(w.child<QPushButton>("cmdStop")->isEnabled());
+
+    w.run->print("\r\nZ:\\start>echo one \r\none\r\n\r\nZ:\\start>echo t");
+    w.run->print("wo \r\ntwo\r\n");
+    QCOMPARE(bar->maximum(), 3);
+    QCOMPARE(bar->value(), 1);
+    const QString status = w.child<QLabel>("lblStatus")->toolTip(); // the label may show it shortened
+    QCOMPARE(status, QStringLiteral("Line 2 of 3: echo two"));
+    QVERIFY(w.child<QPlainTextEdit>("txtOutput")->toPlainText().endsWith(QStringLiteral("echo two \ntwo\n")));
+    QVERIFY(w.window.isRunning());
+
+    w.window.setNotes({QStringLiteral("Tag: the definition file tag.tsf cannot be read.")});
+    w.run->print("\r\nZ:\\start>echo three \r\nthree\r\n");
+    w.run->end(0);
+    QCOMPARE(ended.size(), 1);
+    QVERIFY(w.window.verdict());
+    QCOMPARE(w.window.verdict()->kind, CompileVerdict::Kind::Success);
+    QCOMPARE(bar->value(), 3);
+    QVERIFY(w.status().contains(w.window.verdict()->summary));
+    QVERIFY(!w.child<QPushButton>("cmdStop")->isEnabled());
+    QVERIFY(!w.window.isRunning());
+    QVERIFY(w.child<QLabel>("lblNotes")->text().contains(QStringLiteral("tag.tsf")));
+}
+
+void TestCompileWindow::stopEndsTheRun_data()
+{
+    QTest::addColumn<bool>("byClosing");
+    QTest::newRow("Stop button") << false;
+    QTest::newRow("closing the window") << true;
+}
+
+void TestCompileWindow::stopEndsTheRun()
+{
+    QFETCH(bool, byClosing);
+    Window w;
+    w.window.show();
+    w.run->print("\r\nZ:\\start>echo one \r\n");
+    if (byClosing)
+        w.window.close();
+    else
+        w.child<QPushButton>("cmdStop")->click();
+    QCOMPARE(w.run->stopCalls, 1);
+    QVERIFY(w.window.verdict());
+    QCOMPARE(w.window.verdict()->kind, CompileVerdict::Kind::Stopped);
+    QCOMPARE(w.window.verdict()->summary, QStringLiteral("Stopped at line 1 of 3."));
+}
+
+void TestCompileWindow::placement_data()
+{
+    QTest::addColumn<QRect>("anchor");
+    QTest::addColumn<QPoint>("expected");
+    const QRect screen(0, 0, 1280, 800); // the window is 600 x 400 with its frame
+    QTest::newRow("room on the right") << QRect(100, 100, 315, 288) << QPoint(100 + 315 + 8, 100);
+    QTest::newRow("room on the left only") << QRect(900, 100, 315, 288) << QPoint(900 - 8 - 600, 100);
+    QTest::newRow("no room beside: the roomier side, on screen") << QRect(400, 600, 480, 288) << QPoint(680, 400);
+    QTest::newRow("anchor partly off screen") << QRect(-200, -50, 315, 288) << QPoint(123, 0);
+}
+
+void TestCompileWindow::placement()
+{
+    QFETCH(QRect, anchor);
+    QFETCH(QPoint, expected);
+    QCOMPARE(FrmCompile::placeBeside(anchor, QSize(600, 400), QRect(0, 0, 1280, 800)), expected);
+}
+
+void TestCompileWindow::realRunWithTheStandInTools()
+{
+    QTemporaryDir root;
+    test::TestWine wine(root.path());
+    if (!wine.available())
+        QSKIP("wine is not installed: the real command interpreter cannot be tried");
+    const QString tools = test::TestWine::standInFolder();
+    if (tools.isEmpty())
+        QSKIP("the stand-in tools were not built (no mingw-w64 C compiler)");
+
+    const QString start = root.filePath(QStringLiteral("start")), program = root.filePath(QStringLiteral("prog"));
+    const QString paint = root.filePath(QStringLiteral("paint")), game = root.filePath(QStringLiteral("game"));
+    for (const QString &folder : {start, program, paint, game + QStringLiteral("/base/Skins")})
+        QVERIFY(QDir().mkpath(folder));
+    for (const char *tool : {"MakeSkin.exe", "VT.exe"})
+        QVERIFY(QFile::copy(tools + QLatin1Char('/') + QLatin1String(tool), start + QLatin1Char('/') + QLatin1String(tool)));
+    for (const char *bitmap : {"larmor.bmp", "flag.bmp"})
+        QVERIFY(writeFile(paint + QLatin1Char('/') + QLatin1String(bitmap), "BM painted"));
+    SettingsStore store(root.filePath(QStringLiteral("settings.ini")));
+    store.WriteSetting(schema::GamePath, game);
+
+    WineDosPaths dos(wine.prefix());
+    test::FakePrompts boxes;
+    const auto runner = makeNativeScriptRunner();
+    BuildInputs in;
+    in.saveFilePrefix = QStringLiteral("skin1");
+    in.volumeName = QStringLiteral("newvol");
+    in.sourceFolder = paint;
+    in.workingFolder = start;
+    in.isTicked = [](const SkinItem &item) {
+        return item.menuItem == QLatin1String("mnularmor") || item.menuItem == QLatin1String("mnuFlag");
+    };
+    FrmCompile window;
+    const auto build = [&] {
+        MakeSkinset make(store, boxes, dos, *runner, program, *CodePage::byNumber(437));
+        QCOMPARE(make.run(in, {}), MakeSkinset::Outcome::Started);
+        window.follow(make.takeStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(window.verdict().has_value(), test::TestWine::FirstRunMs);
+    };
+
+    build();
+    QCOMPARE(window.verdict()->summary, QStringLiteral("Done: newvol.vol is in the game."));
+    QFile volume(game + QStringLiteral("/base/Skins/newvol.vol"));
+    QVERIFY(volume.open(QIODevice::ReadOnly));
+    QVERIFY(volume.readAll().contains("skin1.flag.bmp"));
+    QCOMPARE(window.findChild<QProgressBar *>(QStringLiteral("prgLines"))->value(), 5);
+
+    QVERIFY(QFile::remove(start + QStringLiteral("/MakeSkin.exe")));
+    build();
+    QCOMPARE(window.verdict()->kind, CompileVerdict::Kind::Failure);
+    QCOMPARE(window.verdict()->summary, QStringLiteral("Line 1 of 5 failed: MakeSkin.exe was not found."));
+    QVERIFY2(window.verdict()->details.contains(QStringLiteral("MakeSkin.exe pal3")), qPrintable(window.verdict()->details));
+}
+
+QTEST_MAIN(TestCompileWindow)
+#include "tst_compile.moc"

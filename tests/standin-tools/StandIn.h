@@ -1,0 +1,35 @@
+/* Shared by the two stand-ins for the game's tools: reading a whole file and an optional
+   delay (STANDIN_DELAY_MS) that lets tests stop a run while a tool is busy. */
+#ifndef STANDIN_H
+#define STANDIN_H
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <windows.h>
+
+static void standInDelay(void)
+{
+    const char *delay = getenv("STANDIN_DELAY_MS");
+    if (delay && *delay)
+        Sleep((DWORD)strtoul(delay, NULL, 10));
+}
+
+/* The bytes of `path` in a new buffer (size in *size), or NULL when it cannot be read. */
+static unsigned char *readWholeFile(const char *path, long *size)
+{
+    FILE *file = fopen(path, "rb");
+    unsigned char *bytes = NULL;
+    if (!file)
+        return NULL;
+    if (fseek(file, 0, SEEK_END) == 0 && (*size = ftell(file)) >= 0 && fseek(file, 0, SEEK_SET) == 0) {
+        bytes = malloc((size_t)*size + 1);
+        if (bytes && fread(bytes, 1, (size_t)*size, file) != (size_t)*size) {
+            free(bytes);
+            bytes = NULL;
+        }
+    }
+    fclose(file);
+    return bytes;
+}
+
+#endif
