@@ -13,7 +13,7 @@ AppError::AppError(int number, QString description)
 
 QString AppError::report() const
 {
-    return QStringLiteral("Error %1:\r\n%2").arg(m_number).arg(m_description);
+    return QStringLiteral("Error %1:\r\n%2").arg(QString::number(m_number), m_description);
 }
 
 AppError fileError(const QString &action, const QString &path, int errnoValue)

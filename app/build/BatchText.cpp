@@ -27,11 +27,9 @@ QString codePageProblem(QStringView text, const CodePage &page)
         return {};
     if (page.asciiOnly())
         return QStringLiteral("holds %1; in the console's code page %2 only plain ASCII text can be written")
-            .arg(describeCharacter(codePointAt(text, bad)))
-            .arg(page.number());
+            .arg(describeCharacter(codePointAt(text, bad)), QString::number(page.number()));
     return QStringLiteral("holds %1, which code page %2 cannot hold")
-        .arg(describeCharacter(codePointAt(text, bad)))
-        .arg(page.number());
+        .arg(describeCharacter(codePointAt(text, bad)), QString::number(page.number()));
 }
 
 QString describeCharacter(char32_t c)

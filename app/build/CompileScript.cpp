@@ -75,10 +75,8 @@ CompileScript::Encoded CompileScript::encode(const CodePage &page) const
             result.bytes.clear();
             result.refusal = QStringLiteral("%1 makes line %2 of Compile.bat %3 bytes long; the command "
                                             "interpreter reads at most %4 bytes a line")
-                                 .arg(blamed ? blamed->name : QStringLiteral("The text"))
-                                 .arg(n + 1)
-                                 .arg(length)
-                                 .arg(batch::kMaxLineBytes);
+                                 .arg(blamed ? blamed->name : QStringLiteral("The text"), QString::number(n + 1),
+                                      QString::number(length), QString::number(batch::kMaxLineBytes));
             return result;
         }
         const QString problem = enc.ok() ? batch::encodedLineProblem(enc.bytes, line.quotedPieces)
@@ -86,8 +84,7 @@ CompileScript::Encoded CompileScript::encode(const CodePage &page) const
         if (!problem.isEmpty())
             throw AppError(ErrorNumber::BadArgument,
                            QStringLiteral("Line %1 of Compile.bat cannot be written safely: it %2.")
-                               .arg(n + 1)
-                               .arg(problem));
+                               .arg(QString::number(n + 1), problem));
         result.bytes += enc.bytes;
         result.bytes += "\r\n";
     }

@@ -148,8 +148,8 @@ void WriteTSF(const QString &programFolder, const QString &fileName, const QStri
         throw AppError(ErrorNumber::BadArgument,
                        QStringLiteral("Cannot write \"%1\": the character \"%2\" cannot be stored in "
                                       "code page %3.")
-                           .arg(shown(path), QString(line.at(encoded.badIndex)))
-                           .arg(page.number()));
+                           .arg(shown(path), QString(line.at(encoded.badIndex)),
+                                QString::number(page.number())));
 
     // A failed write never loses the old definition.
     writeWholeFile(path, encoded.bytes + QByteArrayLiteral("\r\n"));

@@ -213,6 +213,17 @@ void TestTsfFile::writeRefusesCharactersTheCodePageCannotHold()
                                                 QString::fromUtf8("日本"), QStringLiteral("p"),
                                                 QStringLiteral("f")));
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("y.tsf"))));
+
+    // A name holding "%1" is shown as typed, and the code page still gets its place.
+    try {
+        WriteTSF(dir.path(), QStringLiteral("a%1b.tsf"), QString::fromUtf8("Ω%2"), QStringLiteral("p"),
+                 QStringLiteral("f"));
+        QFAIL("a character outside the code page was written");
+    } catch (const AppError &error) {
+        QCOMPARE(error.description(),
+                 QStringLiteral("Cannot write \"") + QDir::toNativeSeparators(dir.filePath(QStringLiteral("a%1b.tsf")))
+                     + QString::fromUtf8("\": the character \"Ω\" cannot be stored in code page 1252."));
+    }
 }
 
 void TestTsfFile::writeIntoAFileInsteadOfAFolderFails()

@@ -150,8 +150,7 @@ void IncludeMenu::addUserEntry(const QString &fileName, const CodePage &scriptPa
         throw AppError(ErrorNumber::BadArgument,
                        QStringLiteral("The User-Created menu holds at most %1 entries; \"%2\" and the "
                                       "files listed after it get none.")
-                           .arg(kMaxUserEntries)
-                           .arg(fileName));
+                           .arg(QString::number(kMaxUserEntries), fileName));
 
     const QString path = QDir(m_programFolder).filePath(fileName);
     const QString line = tsf::readFirstLine(path);
