@@ -109,8 +109,12 @@ QString SetupReg::detectGameFolder(const QString &root) const
 
 void SetupReg::writeGamePath(SetupView &view)
 {
-    const QString root = driveRoot();
-    const QString found = detectGameFolder(root);
+    QString found = detectGameFolder(driveRoot());
+    // Under Wine a folder outside the prefix is seen through Z:, while Windows programs
+    // install on the prefix's C: drive.
+    const QString programs = m_dosPaths.programsDriveFor(m_programFolder);
+    if (found.isEmpty() && !programs.isEmpty())
+        found = detectGameFolder(programs);
     if (!found.isEmpty()) {
         const PromptAnswer use = m_prompts.message(
             QStringLiteral("Kestrow installation found."),

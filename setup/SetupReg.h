@@ -23,7 +23,8 @@ public:
 bool confirmSetup(Prompts &prompts);
 
 /// Writes every default setting: the colours, the game folder (detected under the drive
-/// that holds the program folder, or asked for), the palettes, the look and the build
+/// that holds the program folder, under Wine also on the prefix's C: drive for a program
+/// folder outside the prefix, or asked for), the palettes, the look and the build
 /// options, logging each step on the view. A store that cannot be written ends the
 /// writing with a failure box; the view is still left ready to close.
 class SetupReg final {

@@ -39,6 +39,11 @@ public:
             return QStringLiteral("/nonexistent-drive/") + dosPath.mid(3);
         return *root + u'/' + QString(dosPath.mid(3)).replace(u'\\', u'/');
     }
+    /// A program seen through Z: lies outside the prefix, whose programs are on C:.
+    QString programsDriveFor(const QString &) const override
+    {
+        return programDos.startsWith(QStringLiteral("Z:")) ? QStringLiteral("C:\\") : QString();
+    }
 };
 
 QStringList logOf(const primewell::FrmMain &window)
@@ -155,6 +160,10 @@ void TestPrimewell::gameFolder_data()
                                                 << "C:\\Halvern\\Kestrow"
                                                 << QVariant(QStringLiteral("C:\\Halvern\\Kestrow"))
                                                 << "C:\\Halvern\\Kestrow";
+    QTest::newRow("outside the prefix, game on its C:") << "Z:\\home\\me\\Brannock" << "C" << true << true << false
+                                                       << "" << cancel << "C:\\Halvern\\Kestrow";
+    QTest::newRow("outside the prefix, no game on C:") << "Z:\\home\\me\\Brannock" << "" << true << false << true
+                                                      << "C:\\Halvern\\Kestrow" << cancel << "<earlier>";
     QTest::newRow("trailing backslash kept") << "C:\\Brannock" << "" << true << false << true
                                              << "C:\\Halvern\\Kestrow"
                                              << QVariant(QStringLiteral("D:\\Games\\Kestrow\\"))
@@ -200,7 +209,7 @@ void TestPrimewell::gameFolder()
     if (expectFoundBox) {
         const auto &found = m_prompts.calls.at(1);
         QCOMPARE(found.text, QStringLiteral("A KESTROW installation has been detected under ")
-                                 + programDos.left(3) + QStringLiteral("Halvern\\Kestrow.\r\nUse this path?"));
+                                 + gameDrive + QStringLiteral(":\\Halvern\\Kestrow.\r\nUse this path?"));
         QCOMPARE(found.buttons, PromptButtons::YesNo);
         QCOMPARE(found.icon, PromptIcon::None);
     }
