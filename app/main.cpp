@@ -60,6 +60,7 @@ int main(int argc, char *argv[])
     brannock::FrmMain window({store, prompts, band, *dos, *runner, tray,
                               QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
                               brannock::commandLineText(QCoreApplication::arguments())});
+    prompts.setOwner(&window); // boxes open in front of the main window
     QuitAtFirstFrame quitAtFirstFrame;
     if (!qEnvironmentVariableIsEmpty("BRANNOCK_QUIT_AT_FIRST_FRAME"))
         window.installEventFilter(&quitAtFirstFrame);

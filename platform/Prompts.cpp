@@ -1,15 +1,26 @@
 #include "Prompts.h"
 
+#include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
 namespace brannock {
 
+QWidget *QtPrompts::boxParent() const
+{
+    if (QWidget *modal = QApplication::activeModalWidget(); modal && modal->isVisible())
+        return modal;
+    if (QWidget *active = QApplication::activeWindow(); active && active->isVisible())
+        return active;
+    return m_owner;
+}
+
 PromptAnswer QtPrompts::message(const QString &title, const QString &text, PromptButtons buttons,
                                 PromptIcon icon)
 {
-    QMessageBox box(m_parent);
+    QMessageBox box(boxParent());
     box.setWindowTitle(title);
+    box.setTextFormat(Qt::PlainText); // texts name files and folders, never markup
     box.setText(text);
     switch (icon) {
     case PromptIcon::None: box.setIcon(QMessageBox::NoIcon); break;
@@ -33,7 +44,7 @@ PromptAnswer QtPrompts::message(const QString &title, const QString &text, Promp
 std::optional<QString> QtPrompts::input(const QString &prompt, const QString &title,
                                         const QString &defaultText)
 {
-    QInputDialog dialog(m_parent);
+    QInputDialog dialog(boxParent());
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);

@@ -27,10 +27,15 @@ public:
                                          const QString &defaultText) = 0;
 };
 
-/// The real boxes: QMessageBox and QInputDialog, parented to `parent` (may be null).
+/// The real boxes: QMessageBox and QInputDialog. Each box belongs to the window the user
+/// is working in (a modal dialog, else the active window, else `owner`), so it opens
+/// over that window and in front of it; without any of them it opens centred on the screen.
 class QtPrompts final : public Prompts {
 public:
-    explicit QtPrompts(QWidget *parent = nullptr) : m_parent(parent) {}
+    explicit QtPrompts(QWidget *owner = nullptr) : m_owner(owner) {}
+
+    /// The program's main window, once it exists.
+    void setOwner(QWidget *owner) { m_owner = owner; }
 
     PromptAnswer message(const QString &title, const QString &text, PromptButtons buttons,
                          PromptIcon icon) override;
@@ -38,7 +43,9 @@ public:
                                  const QString &defaultText) override;
 
 private:
-    QWidget *m_parent;
+    QWidget *boxParent() const;
+
+    QWidget *m_owner;
 };
 
 } // namespace brannock

@@ -22,6 +22,7 @@
 #include "TitleBar.h"
 #include "TopmostBand.h"
 #include "TopmostProtocol.h"
+#include "WindowPlacement.h"
 #include "WindowShape.h"
 #include "WinePrefix.h"
 #include "WorkFolders.h"
@@ -408,13 +409,15 @@ void FrmMain::compileEnded(const CompileVerdict &verdict)
 
 void FrmMain::mnuUCAdd_Click()
 {
-    if (!m_addSupport)
+    if (!m_addSupport) {
         m_addSupport = new frmAddSupp(
             *m_boxes, m_context.programFolder,
             [](const QString &palette, const QString &skinFile, const QString &definition) {
                 return batch::definitionProblem(palette, skinFile, definition, oemCodePage());
             },
             this);
+        placeInFrontOf(*m_addSupport, *this);
+    }
     m_addSupport->show();
     m_addSupport->raise();
     m_addSupport->activateWindow();
@@ -444,11 +447,13 @@ void FrmMain::CmdCfg_Click()
 void FrmMain::CmdSkins_Click()
 {
     if (!m_skins) {
-        // No parent: the dialog stays usable while the main window is hidden.
+        // No parent widget: the dialog stays usable while the main window is hidden. It is
+        // still a window of the main window, placed beside it and kept in front of it.
         m_skins = new FrmSkins(
             m_context.store, m_context.prompts, m_context.programFolder, [this] { return currentLook(); },
             [this] { RefreshForm(); }, [this](bool topmost) { m_context.band.setTopmost(this, topmost); });
         m_skins->setAttribute(Qt::WA_DeleteOnClose);
+        placeInFrontOf(*m_skins, *this);
     }
     m_skins->show();
     m_skins->raise();

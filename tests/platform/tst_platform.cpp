@@ -3,6 +3,7 @@
 #include "TestWine.h"
 #include "WineDosPaths.h"
 #include "WinePrefix.h"
+#include "WindowPlacement.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,6 +37,8 @@ private slots:
     void noPrefix();
     void programsDrive_data();
     void programsDrive();
+    void placementBeside_data();
+    void placementBeside();
     void oemCodePage_data();
     void oemCodePage();
     void runnerWithoutWine();
@@ -158,6 +161,44 @@ void TestPlatform::programsDrive()
     QFETCH(QString, drive);
     const QString root = QFileInfo(m_dir.path()).canonicalFilePath() + QLatin1Char('/');
     QCOMPARE(WineDosPaths(root + prefix).programsDriveFor(root + folder), drive);
+}
+
+void TestPlatform::placementBeside_data()
+{
+    QTest::addColumn<QRect>("owner");
+    QTest::addColumn<QSize>("frame");
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QList<QRect>>("taken");
+    QTest::addColumn<QPoint>("expected");
+    const QRect screen(0, 0, 1280, 800);
+    const QRect centred(483, 256, 315, 288);
+    QTest::newRow("right of it") << centred << QSize(333, 308) << screen << QList<QRect>{} << QPoint(798, 256);
+    QTest::newRow("left of it at the right edge") << QRect(965, 256, 315, 288) << QSize(333, 308) << screen
+                                                  << QList<QRect>{} << QPoint(632, 256);
+    QTest::newRow("above it, pulled onto the screen") << QRect(965, 500, 315, 288) << QSize(1000, 300) << screen
+                                                      << QList<QRect>{} << QPoint(280, 200);
+    QTest::newRow("below it at the top") << QRect(400, 0, 315, 288) << QSize(1000, 300) << screen
+                                         << QList<QRect>{} << QPoint(280, 288);
+    QTest::newRow("no room beside it: over it") << centred << QSize(1000, 700) << screen << QList<QRect>{} << QPoint(141, 50);
+    QTest::newRow("larger than the screen") << centred << QSize(1400, 900) << screen << QList<QRect>{} << QPoint(0, 0);
+    QTest::newRow("second screen below a panel") << QRect(2400, 30, 315, 288) << QSize(333, 308)
+                                                 << QRect(1280, 30, 1440, 870) << QList<QRect>{} << QPoint(2067, 30);
+    QTest::newRow("clear of another window beside it") << centred << QSize(333, 308) << screen
+                                                       << QList<QRect>{{798, 256, 333, 308}} << QPoint(150, 256);
+    QTest::newRow("no free place: beside it all the same") << centred << QSize(333, 308) << screen
+                                                           << QList<QRect>{screen} << QPoint(798, 256);
+}
+
+void TestPlatform::placementBeside()
+{
+    QFETCH(QRect, owner);
+    QFETCH(QSize, frame);
+    QFETCH(QRect, screen);
+    QFETCH(QList<QRect>, taken);
+    QFETCH(QPoint, expected);
+    const QRect place = brannock::placementBeside(owner, frame, screen, taken);
+    QCOMPARE(place.topLeft(), expected);
+    QCOMPARE(place.size(), frame);
 }
 
 void TestPlatform::oemCodePage_data()
