@@ -178,7 +178,7 @@ void FrmMain::createControls()
     m_incModule->setObjectName(QStringLiteral("IncModule"));
     m_incModule->setGeometry(layout::IncModule);
 
-    m_sourceFolders = new SourceFolderLists(this, *m_boxes, listDrives());
+    m_sourceFolders = new SourceFolderLists(this, *m_boxes, &listDrives);
 
     for (QLineEdit *box : {m_txtOFP, m_txtSFP, m_txtVOL})
         box->setMaxLength(MakeSkinset::kMaxTypedLength);

@@ -15,6 +15,8 @@
 #include <QStyle>
 #include <QTreeView>
 
+#include <algorithm>
+
 namespace brannock {
 
 FolderIcons::FolderIcons() : m_folder(QApplication::style()->standardIcon(QStyle::SP_DirIcon)) {}
@@ -29,15 +31,36 @@ QIcon FolderIcons::icon(const QFileInfo &) const
     return icon(Folder);
 }
 
-SourceFolderLists::SourceFolderLists(QWidget *window, TopmostProtocol &boxes, QList<DriveEntry> drives)
-    : QObject(window), m_window(window), m_boxes(boxes), m_drives(std::move(drives)),
-      m_drvList(new QComboBox(window)), m_dirFP(new QTreeView(window)), m_model(new QFileSystemModel(this))
+namespace {
+
+/// A combo box that runs `beforeOpening` each time its list is about to open.
+class RereadingComboBox final : public QComboBox {
+public:
+    RereadingComboBox(QWidget *parent, std::function<void()> beforeOpening)
+        : QComboBox(parent), m_beforeOpening(std::move(beforeOpening))
+    {
+    }
+    void showPopup() override
+    {
+        m_beforeOpening();
+        QComboBox::showPopup();
+    }
+
+private:
+    std::function<void()> m_beforeOpening;
+};
+
+} // namespace
+
+SourceFolderLists::SourceFolderLists(QWidget *window, TopmostProtocol &boxes, DriveLister listDrives)
+    : QObject(window), m_window(window), m_boxes(boxes), m_listDrives(std::move(listDrives)),
+      m_drvList(new RereadingComboBox(window, [this] { readDrives(); })), m_dirFP(new QTreeView(window)),
+      m_model(new QFileSystemModel(this))
 {
     m_drvList->setObjectName(QStringLiteral("drvList"));
     m_drvList->setGeometry(layout::DrvList);
     m_drvList->setToolTip(QStringLiteral("Select the drive your new skins are on."));
-    for (const DriveEntry &drive : m_drives)
-        m_drvList->addItem(drive.label, drive.rootPath);
+    readDrives();
 
     m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     m_model->setReadOnly(true);
@@ -75,6 +98,28 @@ SourceFolderLists::SourceFolderLists(QWidget *window, TopmostProtocol &boxes, QL
 SourceFolderLists::~SourceFolderLists()
 {
     delete m_model; // before the icon provider it uses
+}
+
+void SourceFolderLists::readDrives()
+{
+    QList<DriveEntry> drives = m_listDrives();
+    const auto sameRoot = [](const QString &root) {
+        return [root](const DriveEntry &drive) { return drive.rootPath == root; };
+    };
+    int current = -1;
+    if (m_drive >= 0) {
+        const DriveEntry shown = m_drives[m_drive];
+        if (std::none_of(drives.cbegin(), drives.cend(), sameRoot(shown.rootPath)))
+            drives.append(shown); // gone meanwhile, but the folder list still shows it
+        current = int(std::find_if(drives.cbegin(), drives.cend(), sameRoot(shown.rootPath)) - drives.cbegin());
+    }
+    m_drives = std::move(drives);
+    m_drive = current;
+    const QSignalBlocker blocker(m_drvList);
+    m_drvList->clear();
+    for (const DriveEntry &drive : std::as_const(m_drives))
+        m_drvList->addItem(drive.label, drive.rootPath);
+    m_drvList->setCurrentIndex(m_drive);
 }
 
 void SourceFolderLists::fillFolderList()
@@ -125,10 +170,10 @@ void SourceFolderLists::drvList_Change(int index)
         return;
     }
     if (m_drive >= 0)
-        m_driveFolder.insert(m_drive, currentPath());
+        m_driveFolder.insert(m_drives[m_drive].rootPath, currentPath());
     m_pending.clear();
     m_drive = index;
-    showFolder(m_driveFolder.value(index, drive.rootPath));
+    showFolder(m_driveFolder.value(drive.rootPath, drive.rootPath));
 }
 
 void SourceFolderLists::showFolder(const QString &path)

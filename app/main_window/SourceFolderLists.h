@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QObject>
 
+#include <functional>
+
 class QComboBox;
 class QFileSystemModel;
 class QTreeView;
@@ -28,11 +30,15 @@ private:
 
 /// The drive list `drvList` and the folder list `DirFP` of the main window: the player
 /// picks the folder that holds the new bitmaps. The folder list starts at the process's
-/// working folder and the drive list at the drive that holds it.
+/// working folder and the drive list at the drive that holds it. The drives are read
+/// again each time the drive list opens, so a drive added meanwhile (a Wine prefix made
+/// by the first build) shows without a restart.
 class SourceFolderLists final : public QObject {
     Q_OBJECT
 public:
-    SourceFolderLists(QWidget *window, TopmostProtocol &boxes, QList<DriveEntry> drives);
+    using DriveLister = std::function<QList<DriveEntry>()>;
+
+    SourceFolderLists(QWidget *window, TopmostProtocol &boxes, DriveLister listDrives);
     ~SourceFolderLists() override;
 
     QComboBox *drvList() const { return m_drvList; }
@@ -51,12 +57,15 @@ public:
     void drvList_Change(int index);
 
 private:
+    /// Lists the drives afresh; the drive shown now stays listed and chosen.
+    void readDrives();
     void showFolder(const QString &path);
     /// Selects and reveals the pending folder once the model has read its parents.
     void revealPending();
 
     QWidget *m_window;
     TopmostProtocol &m_boxes;
+    DriveLister m_listDrives;
     QList<DriveEntry> m_drives;
     QComboBox *m_drvList;
     QTreeView *m_dirFP;
@@ -65,7 +74,7 @@ private:
     int m_drive = -1;
     bool m_listed = false; ///< the folder list has been filled
     QString m_pending; ///< folder to select when the background reading reaches it
-    QHash<int, QString> m_driveFolder; ///< each drive's current folder
+    QHash<QString, QString> m_driveFolder; ///< each drive's current folder, by its root
 };
 
 } // namespace brannock

@@ -85,6 +85,7 @@ private slots:
     void controlsAreNamedForAssistiveTechnology_data();
     void controlsAreNamedForAssistiveTechnology();
     void keyboardAndAssistiveTechnologyPressPictureButtons();
+    void drivesAreReadAgainWhenTheListOpens();
 };
 
 void TestMainWindow::switches_data()
@@ -308,7 +309,7 @@ void TestMainWindow::unusableDriveIsReportedAndKept()
     FakeTopmostBand band;
     TopmostProtocol boxes(prompts, [] {}, [] {});
     QWidget window;
-    SourceFolderLists lists(&window, boxes, drives);
+    SourceFolderLists lists(&window, boxes, [drives] { return drives; });
     lists.setCurrentPath(good);
     QCOMPARE(lists.drvList()->currentIndex(), 0);
     lists.drvList()->setCurrentIndex(1);
@@ -446,7 +447,8 @@ void TestMainWindow::folderListRevealsTheWorkingFolder()
     TopmostProtocol boxes(prompts, [] {}, [] {});
     QWidget window;
     window.resize(315, 288);
-    SourceFolderLists lists(&window, boxes, {{QStringLiteral("/"), QStringLiteral("/")}});
+    SourceFolderLists lists(&window, boxes,
+                            [] { return QList<DriveEntry>{{QStringLiteral("/"), QStringLiteral("/")}}; });
     lists.setCurrentPath(deep);
     window.show();
     QCOMPARE(QDir::fromNativeSeparators(lists.currentPath()), QFileInfo(deep).absoluteFilePath());
@@ -512,6 +514,43 @@ void TestMainWindow::keyboardAndAssistiveTechnologyPressPictureButtons()
     QTest::keyClick(toggle, Qt::Key_Enter);
     QVERIFY(!h.window->includeMenu().action(QStringLiteral("mnularmor"))->isChecked());
     QVERIFY(h.window->includeMenu().action(QStringLiteral("mnuScout"))->isChecked());
+}
+
+void TestMainWindow::drivesAreReadAgainWhenTheListOpens()
+{
+    QTemporaryDir dir;
+    const QString driveC = QFileInfo(dir.path()).canonicalFilePath();
+    QList<DriveEntry> present{{QStringLiteral("/"), QStringLiteral("/")}}; // no Wine prefix yet
+    FakePrompts prompts;
+    TopmostProtocol boxes(prompts, [] {}, [] {});
+    QWidget window;
+    SourceFolderLists lists(&window, boxes, [&] { return present; });
+    lists.setCurrentPath(QStringLiteral("/"));
+    window.show();
+    const auto labels = [&] {
+        QStringList shown;
+        for (int i = 0; i < lists.drvList()->count(); ++i)
+            shown << lists.drvList()->itemText(i);
+        return shown;
+    };
+
+    // The first build made the prefix: its drives show when the list is opened next.
+    present = {{QStringLiteral("c: ") + driveC, driveC}, {QStringLiteral("z: /"), QStringLiteral("/")}};
+    lists.drvList()->showPopup();
+    lists.drvList()->hidePopup();
+    QCOMPARE(labels(), (QStringList{QStringLiteral("c: ") + driveC, QStringLiteral("z: /")}));
+    QCOMPARE(lists.drvList()->currentIndex(), 1); // still the drive the folder list shows
+
+    // A drive that went away stays listed while the folder list shows it.
+    present = {{QStringLiteral("c: ") + driveC, driveC}};
+    lists.drvList()->showPopup();
+    lists.drvList()->hidePopup();
+    QCOMPARE(labels(), (QStringList{QStringLiteral("c: ") + driveC, QStringLiteral("z: /")}));
+    QCOMPARE(lists.drvList()->currentIndex(), 1);
+
+    lists.drvList()->setCurrentIndex(0);
+    QVERIFY(prompts.calls.isEmpty());
+    QCOMPARE(QDir::fromNativeSeparators(lists.currentPath()), driveC);
 }
 
 QTEST_MAIN(TestMainWindow)
