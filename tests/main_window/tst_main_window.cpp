@@ -12,10 +12,12 @@
 #include "SettingsStore.h"
 #include "SourceFolderLists.h"
 #include "TopmostProtocol.h"
+#include "Tray.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -25,6 +27,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
 using namespace brannock;
@@ -44,12 +47,36 @@ struct Harness {
     test::FakeTray tray;
     std::unique_ptr<FrmMain> window;
 
-    explicit Harness(const QString &commandLine = {})
+    /// `realTray`: the desktop's tray instead of the fake one.
+    explicit Harness(const QString &commandLine = {}, Tray *realTray = nullptr)
     {
-        window = std::make_unique<FrmMain>(
-            FrmMainContext{store, prompts, band, dos, runner, tray, QDir::toNativeSeparators(folder.path()), commandLine});
+        window = std::make_unique<FrmMain>(FrmMainContext{store, prompts, band, dos, runner,
+                                                          realTray ? *realTray : static_cast<Tray &>(tray),
+                                                          QDir::toNativeSeparators(folder.path()), commandLine});
     }
 };
+
+/// Where clicks on the tray icon arrive: on X11 the icon is a top-level window of the
+/// program's own, apart from the main window. This one passes a double-click on to a tray.
+class TrayIconWindow final : public QWidget {
+public:
+    explicit TrayIconWindow(test::FakeTray &tray) : m_tray(tray) { resize(22, 22); }
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent *) override { m_tray.doubleClick(); }
+
+private:
+    test::FakeTray &m_tray;
+};
+
+/// Qt's own tray icon window, when a tray host shows the icon (X11).
+QWindow *desktopTrayIconWindow()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget->inherits("QSystemTrayIconSys") && widget->isVisible())
+            return widget->windowHandle();
+    return nullptr;
+}
 
 } // namespace
 
@@ -57,6 +84,13 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    /// A test that ends the program leaves Qt's quit mark set, which would end every later
+    /// event loop (a dialog's exec) at once; one short run of the main loop clears it.
+    void cleanup()
+    {
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QCoreApplication::exec();
+    }
 
     void switches_data();
     void switches();
@@ -86,6 +120,8 @@ private slots:
     void controlsAreNamedForAssistiveTechnology();
     void keyboardAndAssistiveTechnologyPressPictureButtons();
     void drivesAreReadAgainWhenTheListOpens();
+    void trayWorksWhileADialogIsOpen_data();
+    void trayWorksWhileADialogIsOpen();
 };
 
 void TestMainWindow::switches_data()
@@ -551,6 +587,65 @@ void TestMainWindow::drivesAreReadAgainWhenTheListOpens()
     lists.drvList()->setCurrentIndex(0);
     QVERIFY(prompts.calls.isEmpty());
     QCOMPARE(QDir::fromNativeSeparators(lists.currentPath()), driveC);
+}
+
+// Each row: the buttons pressed one after another, each opening a modal dialog over the last.
+void TestMainWindow::trayWorksWhileADialogIsOpen_data()
+{
+    QTest::addColumn<QStringList>("buttons");
+    QTest::newRow("About") << QStringList{QStringLiteral("CmdAbout")};
+    QTest::newRow("Thanks over About") << QStringList{QStringLiteral("CmdAbout"), QStringLiteral("CmdThanks")};
+    QTest::newRow("Configuration") << QStringList{QStringLiteral("CmdCfg")};
+    QTest::newRow("colour dialog over Configuration") << QStringList{QStringLiteral("CmdCfg"), QStringLiteral("CmdClr1")};
+}
+
+void TestMainWindow::trayWorksWhileADialogIsOpen()
+{
+    QFETCH(QStringList, buttons);
+    // Under a desktop with a tray host (run with QT_QPA_PLATFORM=xcb) the real tray icon
+    // is double-clicked; elsewhere a window of its own stands in for it.
+    QtTray desktopTray;
+    const bool realTray = QGuiApplication::platformName() == QLatin1String("xcb") && desktopTray.isAvailable();
+    Harness h({}, realTray ? &desktopTray : nullptr);
+    h.window->Form_Load();
+    QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+    TrayIconWindow standIn(h.tray);
+    QWindow *trayIcon = nullptr;
+    if (realTray) {
+        QTRY_VERIFY((trayIcon = desktopTrayIconWindow()) != nullptr);
+    } else {
+        standIn.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&standIn));
+        trayIcon = standIn.windowHandle();
+    }
+
+    bool dialogsClosed = false;
+    bool windowHidden = false;
+    std::function<void(int)> whileOpen = [&](int step) {
+        QTimer::singleShot(0, h.window.get(), [&, step] {
+            if (step < buttons.size()) {
+                QWidget *dialog = QApplication::activeModalWidget();
+                QVERIFY(dialog);
+                whileOpen(step + 1);
+                dialog->findChild<QPushButton *>(buttons.at(step))->click();
+                return;
+            }
+            QTest::mouseDClick(trayIcon, Qt::LeftButton, {}, QPoint(5, 5));
+            dialogsClosed = QApplication::activeModalWidget() == nullptr;
+            windowHidden = h.window->IsHidden();
+            if (!dialogsClosed)
+                h.window->mnuHS_Click(); // what the tray should have done, so that the test ends
+        });
+    };
+    whileOpen(1);
+    h.window->findChild<QPushButton *>(buttons.first())->click();
+
+    QVERIFY(dialogsClosed);
+    QVERIFY(windowHidden);
+    QVERIFY(!h.window->isVisible());
+    QVERIFY(!h.window->AboutOpen());
+    QVERIFY(!h.window->CfgOpen());
+    QCOMPARE(h.window->mainMenu().mnuHS()->text(), QStringLiteral("&Show"));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -27,7 +27,8 @@ FrmAbout::FrmAbout(RandomSource random, QWidget *parent)
 {
     setObjectName(QStringLiteral("FrmAbout"));
     setWindowTitle(QStringLiteral("About Kestrow Wendle"));
-    setModal(true);
+    // Modal to the windows it belongs to only: the tray icon stays alive while it is open.
+    setWindowModality(Qt::WindowModal);
     setFixedSize(ClientWidth, ClientHeight);
     if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
         move(screen->geometry().center() - QPoint(ClientWidth / 2, ClientHeight / 2));

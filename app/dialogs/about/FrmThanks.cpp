@@ -40,7 +40,8 @@ FrmThanks::FrmThanks(ThanksPulse &pulse, QWidget *parent)
 {
     setObjectName(QStringLiteral("FrmThanks"));
     setWindowTitle(QStringLiteral("The Thanks Dialog. (\"Dun-DuN-DUN!!!\")"));
-    setModal(true);
+    // Modal to the windows it belongs to only: the tray icon stays alive while it is open.
+    setWindowModality(Qt::WindowModal);
     setFixedSize(ClientWidth, ClientHeight);
     if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
         move(screen->geometry().center() - QPoint(ClientWidth / 2, ClientHeight / 2));

@@ -50,6 +50,8 @@ ColourDialog::ColourDialog(SettingsStore &store, Prompts &prompts, ColourTarget 
     setObjectName(QString::fromLatin1(m_kind.objectName));
     setWindowTitle(QString::fromLatin1(m_kind.caption));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // Modal to the windows it belongs to only: the tray icon stays alive while it is open.
+    setWindowModality(Qt::WindowModal);
 
     auto *frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("FramColor"));

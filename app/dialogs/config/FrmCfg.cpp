@@ -86,6 +86,8 @@ FrmCfg::FrmCfg(SettingsStore &store, Prompts &prompts, std::function<void()> ref
     setObjectName(QStringLiteral("FrmCfg"));
     setWindowTitle(QStringLiteral("Wendle Config"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // Modal to the windows it belongs to only: the tray icon stays alive while it is open.
+    setWindowModality(Qt::WindowModal);
 
     auto *lblPath = new QLabel(QStringLiteral("KESTROW Path:"), this);
     lblPath->setObjectName(QStringLiteral("LblPath"));
