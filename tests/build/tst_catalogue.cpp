@@ -1,4 +1,5 @@
 #include "BatchText.h"
+#include "CompileScript.h"
 #include "PaletteSet.h"
 #include "SettingsStore.h"
 #include "SkinCatalogue.h"
@@ -24,6 +25,7 @@ private slots:
     void paletteWord();
     void encodedLine_data();
     void encodedLine();
+    void longLineNamesItsDefinitionAsTyped();
 };
 
 void TestCatalogue::tableShape()
@@ -210,4 +212,19 @@ void TestCatalogue::encodedLine()
 }
 
 QTEST_GUILESS_MAIN(TestCatalogue)
+void TestCatalogue::longLineNamesItsDefinitionAsTyped()
+{
+    ScriptValues v;
+    v.workFolder = QStringLiteral("C:\\Skinner");
+    v.sourceFolder = QStringLiteral("D:\\Paint");
+    v.saveFolder = QStringLiteral("skin1");
+    v.volumeName = QStringLiteral("newvol");
+    v.userItems = {{QStringLiteral("pal1"), QString(4200, QLatin1Char('f')), QStringLiteral("a%2b.tsf")}};
+    const QString refusal = writeCompileScript(v).encode(*CodePage::byNumber(437)).refusal;
+    QVERIFY2(refusal.startsWith(QStringLiteral("The skin file name in \"a%2b.tsf\" makes line 1 of Compile.bat ")),
+             qPrintable(refusal));
+    QVERIFY2(refusal.endsWith(QStringLiteral(" bytes long; the command interpreter reads at most 8191 bytes a line")),
+             qPrintable(refusal));
+}
+
 #include "tst_catalogue.moc"
