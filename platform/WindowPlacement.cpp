@@ -28,17 +28,23 @@ QRect clampedInto(QRect rect, const QRect &screen)
     return rect;
 }
 
-/// The frame a window manager will put around `window`: known once it is on screen,
+bool frameKnown(const QWidget &window)
+{
+    return window.frameGeometry() != window.geometry();
+}
+
+/// The frame a window manager puts around `window`: known once it has been on screen,
 /// otherwise a generous guess, so that the window rather ends up a little off its owner
 /// than partly off the screen.
 QMargins frameMarginsOf(const QWidget &window)
 {
     if (window.windowFlags().testFlag(Qt::FramelessWindowHint))
         return {};
-    if (window.isVisible() && window.windowHandle()) {
-        const QMargins known = window.windowHandle()->frameMargins();
-        if (!known.isNull())
-            return known;
+    if (frameKnown(window)) {
+        const QRect frame = window.frameGeometry();
+        const QRect client = window.geometry();
+        return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                frame.bottom() - client.bottom()};
     }
     return {8, 32, 8, 8};
 }
@@ -51,8 +57,10 @@ class TransientParentOnShow final : public QObject {
 public:
     TransientParentOnShow(QWidget &window, QWidget &owner) : QObject(&window), m_owner(&owner)
     {
+        setObjectName(name());
         window.installEventFilter(this);
     }
+    static QString name() { return QStringLiteral("TransientParentOnShow"); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -114,12 +122,13 @@ void placeInFrontOf(QWidget &window, QWidget &owner)
             && other->windowType() != Qt::ToolTip)
             taken.append(other->frameGeometry());
     QPoint at = placementBeside(ownerWindow->frameGeometry(), window.size().grownBy(margins), area, taken).topLeft();
-    // Before the window exists a move places its frame; a created, unshown window places its
-    // client area there, so the frame is allowed for.
-    if (created && !window.isVisible())
+    // A move places the frame, except on a window that exists but has never been on screen:
+    // that one's client area goes there, so its frame is allowed for.
+    if (created && !frameKnown(window))
         at += QPoint(margins.left(), margins.top());
     window.move(at);
-    new TransientParentOnShow(window, *ownerWindow);
+    if (!window.findChild<QObject *>(TransientParentOnShow::name(), Qt::FindDirectChildrenOnly))
+        new TransientParentOnShow(window, *ownerWindow);
 }
 
 } // namespace brannock

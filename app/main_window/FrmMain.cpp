@@ -381,12 +381,7 @@ void FrmMain::followScript(StartedScript started)
         return;
     }
     if (!m_compile->isVisible()) {
-        // Decorations are not known before the first show; allow for a title bar.
-        const QSize frame = m_compile->testAttribute(Qt::WA_WState_Created)
-            ? m_compile->frameGeometry().size()
-            : m_compile->size() + QSize(8, 32);
-        if (const QScreen *screen = this->screen())
-            m_compile->move(FrmCompile::placeBeside(frameGeometry(), frame, screen->availableGeometry()));
+        placeInFrontOf(*m_compile, *this);
         m_compile->setAttribute(Qt::WA_ShowWithoutActivating);
         m_compile->show();
     }

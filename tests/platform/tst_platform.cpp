@@ -183,6 +183,8 @@ void TestPlatform::placementBeside_data()
     QTest::newRow("larger than the screen") << centred << QSize(1400, 900) << screen << QList<QRect>{} << QPoint(0, 0);
     QTest::newRow("second screen below a panel") << QRect(2400, 30, 315, 288) << QSize(333, 308)
                                                  << QRect(1280, 30, 1440, 870) << QList<QRect>{} << QPoint(2067, 30);
+    QTest::newRow("owner partly off the screen") << QRect(-200, -50, 315, 288) << QSize(600, 400) << screen
+                                                 << QList<QRect>{} << QPoint(115, 0);
     QTest::newRow("clear of another window beside it") << centred << QSize(333, 308) << screen
                                                        << QList<QRect>{{798, 256, 333, 308}} << QPoint(150, 256);
     QTest::newRow("no free place: beside it all the same") << centred << QSize(333, 308) << screen

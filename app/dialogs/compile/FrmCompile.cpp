@@ -15,8 +15,6 @@ namespace brannock {
 
 namespace {
 
-constexpr int kGap = 8; ///< between the main window and the Compile window
-
 QLabel *makeLabel(QWidget *parent, const char *name)
 {
     auto *label = new QLabel(parent);
@@ -76,20 +74,6 @@ FrmCompile::FrmCompile(QWidget *parent) : QWidget(parent, Qt::Dialog)
 }
 
 FrmCompile::~FrmCompile() = default;
-
-QPoint FrmCompile::placeBeside(const QRect &anchor, const QSize &size, const QRect &screen)
-{
-    // Right of the anchor, else left of it, else on the side with more room, overlapping
-    // the anchor as little as the screen allows; then pulled wholly on screen.
-    const int right = anchor.right() + 1 + kGap;
-    const int left = anchor.left() - kGap - size.width();
-    QPoint at(right, anchor.top());
-    if (right + size.width() - 1 > screen.right())
-        at.setX(left >= screen.left() || anchor.left() - screen.left() > screen.right() - anchor.right() ? left : right);
-    at.setX(std::clamp(at.x(), screen.left(), std::max(screen.left(), screen.right() + 1 - size.width())));
-    at.setY(std::clamp(at.y(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - size.height())));
-    return at;
-}
 
 void FrmCompile::follow(StartedScript started)
 {

@@ -39,10 +39,6 @@ public:
     /// "&Stop": ends the interpreter and the tools it started.
     void CmdStop_Click();
 
-    /// Where the window goes: beside `anchor` (the main window's frame), else over it,
-    /// always wholly inside `screen`.
-    static QPoint placeBeside(const QRect &anchor, const QSize &size, const QRect &screen);
-
 signals:
     /// The run has ended; `verdict()` holds the same outcome.
     void ended(const brannock::CompileVerdict &verdict);

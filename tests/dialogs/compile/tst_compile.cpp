@@ -63,8 +63,6 @@ private slots:
     void followsProgressOutputAndOutcome();
     void stopEndsTheRun_data();
     void stopEndsTheRun();
-    void placement_data();
-    void placement();
     void realRunWithTheStandInTools();
 };
 
@@ -119,24 +117,6 @@ void TestCompileWindow::stopEndsTheRun()
     QVERIFY(w.window.verdict());
     QCOMPARE(w.window.verdict()->kind, CompileVerdict::Kind::Stopped);
     QCOMPARE(w.window.verdict()->summary, QStringLiteral("Stopped at line 1 of 3."));
-}
-
-void TestCompileWindow::placement_data()
-{
-    QTest::addColumn<QRect>("anchor");
-    QTest::addColumn<QPoint>("expected");
-    const QRect screen(0, 0, 1280, 800); // the window is 600 x 400 with its frame
-    QTest::newRow("room on the right") << QRect(100, 100, 315, 288) << QPoint(100 + 315 + 8, 100);
-    QTest::newRow("room on the left only") << QRect(900, 100, 315, 288) << QPoint(900 - 8 - 600, 100);
-    QTest::newRow("no room beside: the roomier side, on screen") << QRect(400, 600, 480, 288) << QPoint(680, 400);
-    QTest::newRow("anchor partly off screen") << QRect(-200, -50, 315, 288) << QPoint(123, 0);
-}
-
-void TestCompileWindow::placement()
-{
-    QFETCH(QRect, anchor);
-    QFETCH(QPoint, expected);
-    QCOMPARE(FrmCompile::placeBeside(anchor, QSize(600, 400), QRect(0, 0, 1280, 800)), expected);
 }
 
 void TestCompileWindow::realRunWithTheStandInTools()
