@@ -96,7 +96,7 @@ double watchedRun(Setup &s, FrmCompile &window, QString *failure)
     QElapsedTimer timer;
     timer.start();
     MakeSkinset make(*s.store, boxes, dos, *runner, s.program, *CodePage::byNumber(437));
-    if (make.run(s.in, {}) != MakeSkinset::Outcome::Started) {
+    if (make.run(s.in, {}).outcome != MakeSkinset::Outcome::Started) {
         *failure = QStringLiteral("the build did not start");
         return 0;
     }

@@ -154,7 +154,7 @@ void TestCompileWindow::realRunWithTheStandInTools()
     FrmCompile window;
     const auto build = [&] {
         MakeSkinset make(store, boxes, dos, *runner, program, *CodePage::byNumber(437));
-        QCOMPARE(make.run(in, {}), MakeSkinset::Outcome::Started);
+        QCOMPARE(make.run(in, {}).outcome, MakeSkinset::Outcome::Started);
         window.follow(make.takeStarted());
         QTRY_VERIFY_WITH_TIMEOUT(window.verdict().has_value(), test::TestWine::FirstRunMs);
     };
