@@ -3,6 +3,7 @@
 #include "ChromeLayout.h"
 #include "Controls.h"
 #include "CommandLine.h"
+#include "FontFit.h"
 #include "FrmAbout.h"
 #include "FrmCfg.h"
 #include "FrmSkins.h"
@@ -29,7 +30,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
-#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,11 +59,8 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
 {
     auto *button = placeControlWithTip<QPushButton>(parent, name, geometry, toolTip, caption);
     // A substitute face wider than the one the layout was made for must not cut the caption.
-    QFont font = button->font();
     const QString shown = QString(caption).remove(QLatin1Char('&'));
-    while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(shown) > geometry.width() - 6)
-        font.setPixelSize(font.pixelSize() - 1);
-    button->setFont(font);
+    button->setFont(shrinkToFit(button->font(), shown, geometry.width() - 6, 8));
     return button;
 }
 
