@@ -38,7 +38,7 @@ void makeFolder(const QString &path)
                            .arg(QDir::toNativeSeparators(path)));
     errno = 0;
     if (!QDir().mkdir(path))
-        throw fileError(QStringLiteral("create the folder"), path, errno ? errno : ENOENT);
+        throw fileError(QStringLiteral("create the folder"), path, errnoOr(ENOENT));
 }
 
 /// The first refusal among `checks` (field name, problem), as the box text; empty when none.
@@ -115,7 +115,7 @@ MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::functi
         QFile old(script);
         errno = 0;
         if (!old.remove())
-            throw fileError(QStringLiteral("delete"), script, errno ? errno : EACCES);
+            throw fileError(QStringLiteral("delete"), script, errnoOr(EACCES));
     }
 
     v.workFolder = dosFolder(m_programFolder, QStringLiteral("program folder"));
@@ -176,9 +176,9 @@ MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::functi
     QFile file(script);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw fileError(QStringLiteral("create"), script, errno ? errno : EACCES);
+        throw fileError(QStringLiteral("create"), script, errnoOr(EACCES));
     if (file.write(bytes) != bytes.size() || !file.flush())
-        throw fileError(QStringLiteral("write"), script, errno ? errno : EIO);
+        throw fileError(QStringLiteral("write"), script, errnoOr(EIO));
     file.close();
 
     if (!in.runScript)

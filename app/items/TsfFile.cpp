@@ -80,7 +80,7 @@ QString readFirstLine(const QString &path)
         const QByteArray chunk = file.read(kChunk);
         if (chunk.isEmpty()) {
             if (file.error() != QFileDevice::NoError)
-                throw fileError(QStringLiteral("read"), path, errno != 0 ? errno : EIO);
+                throw fileError(QStringLiteral("read"), path, errnoOr(EIO));
             break;
         }
         const qsizetype from = bytes.size();
@@ -153,22 +153,18 @@ void WriteTSF(const QString &programFolder, const QString &fileName, const QStri
     // that fails in a buffer flush at commit() would not stop the commit in every Qt version.
     QSaveFile file(path);
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        const int error = errno;
-        throw fileError(QStringLiteral("create"), path, error != 0 ? error : EIO);
-    }
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw fileError(QStringLiteral("create"), path, errnoOr(EIO));
     const QByteArray bytes = encoded.bytes + QByteArrayLiteral("\r\n");
     errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const int error = errno;
+        const int error = errnoOr(EIO);
         file.cancelWriting();
-        throw fileError(QStringLiteral("write"), path, error != 0 ? error : EIO);
+        throw fileError(QStringLiteral("write"), path, error);
     }
     errno = 0;
-    if (!file.commit()) {
-        const int error = errno;
-        throw fileError(QStringLiteral("write"), path, error != 0 ? error : EIO);
-    }
+    if (!file.commit())
+        throw fileError(QStringLiteral("write"), path, errnoOr(EIO));
 }
 
 } // namespace brannock
