@@ -1,11 +1,13 @@
 #include "CommandLine.h"
 #include "DosPaths.h"
+#include "Drives.h"
 #include "FrmMain.h"
 #include "Prompts.h"
 #include "ScriptRunner.h"
 #include "SettingsStore.h"
 #include "TopmostBand.h"
 #include "Tray.h"
+#include "WinePrefix.h"
 
 #include <QApplication>
 #include <QDir>
@@ -46,7 +48,8 @@ int main(int argc, char *argv[])
     brannock::QtPrompts prompts(nullptr);
     brannock::FrmMain window({store, prompts, band, *dos, *runner, tray,
                               QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
-                              brannock::commandLineText(QCoreApplication::arguments())});
+                              brannock::commandLineText(QCoreApplication::arguments()),
+                              &brannock::oemCodePage, &brannock::listDrives});
     QuitAtFirstFrame quitAtFirstFrame;
     if (!qEnvironmentVariableIsEmpty("BRANNOCK_QUIT_AT_FIRST_FRAME"))
         window.installEventFilter(&quitAtFirstFrame);

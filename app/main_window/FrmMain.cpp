@@ -22,7 +22,6 @@
 #include "TopmostBand.h"
 #include "TopmostProtocol.h"
 #include "WindowShape.h"
-#include "WinePrefix.h"
 #include "frmAddSupp.h"
 
 #include <QAction>
@@ -83,8 +82,8 @@ FrmMain::FrmMain(FrmMainContext context, QWidget *parent)
     createControls();
     createChrome();
     m_mainMenu = new MainMenu(this);
-    m_includeMenu = new IncludeMenu(*m_boxes, m_context.programFolder, [] { return oemCodePage(); }, this);
-    m_includePanel = new IncludePanel(*m_includeMenu, m_incModule, m_incModule->pos());
+    m_includeMenu = new IncludeMenu(*m_boxes, m_context.programFolder, m_context.consoleCodePage, this);
+    new IncludePanel(*m_includeMenu, m_incModule, m_incModule->pos()); // owned by the include module
 
     m_look = std::make_unique<LookRefresher>(m_context.store, m_context.prompts, m_context.programFolder,
                                              static_cast<LookTargets &>(*this));
@@ -150,7 +149,7 @@ void FrmMain::createControls()
     m_incModule->setObjectName(QStringLiteral("IncModule"));
     m_incModule->setGeometry(layout::IncModule);
 
-    m_sourceFolders = new SourceFolderLists(this, *m_boxes, listDrives());
+    m_sourceFolders = new SourceFolderLists(this, *m_boxes, m_context.drives());
 
     setTabOrder(m_sourceFolders->drvList(), m_sourceFolders->DirFP());
     setTabOrder(m_sourceFolders->DirFP(), m_txtOFP);
@@ -241,16 +240,6 @@ bool FrmMain::IsHidden() const
     return m_hideShow->isHidden();
 }
 
-bool FrmMain::AboutOpen() const
-{
-    return m_modal->aboutOpen();
-}
-
-bool FrmMain::CfgOpen() const
-{
-    return m_modal->cfgOpen();
-}
-
 void FrmMain::SetAoT()
 {
     if (IsHidden())
@@ -310,7 +299,7 @@ void FrmMain::CmdMake_Click()
     inputs.commandLine = m_context.commandLine;
     inputs.runScript = m_runScript;
     MakeSkinset build(m_context.store, *m_boxes, m_context.dos, m_context.runner, m_context.programFolder,
-                      oemCodePage());
+                      m_context.consoleCodePage());
     build.run(inputs, [this](bool enabled) { m_cmdMake->setEnabled(enabled); });
 }
 
