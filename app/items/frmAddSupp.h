@@ -3,9 +3,11 @@
 #include <QDialog>
 #include <QString>
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
+#include <memory>
+
+namespace Ui {
+class frmAddSupp;
+}
 
 namespace brannock {
 
@@ -23,6 +25,7 @@ public:
     /// `boxes` shows every box of the dialog; the main window passes its boxes wrapped in
     /// the topmost protocol, so each box leaves the topmost band while it shows.
     frmAddSupp(Prompts &boxes, QString programFolder, QWidget *parent = nullptr);
+    ~frmAddSupp() override;
     Q_DISABLE_COPY(frmAddSupp)
 
     void cmdSave_Click();
@@ -31,20 +34,9 @@ public:
 private:
     bool confirmReplace(const QString &name);
 
+    std::unique_ptr<Ui::frmAddSupp> m_ui;
     Prompts &m_boxes;
     QString m_programFolder;
-
-    QLabel *lblDesc;
-    QLineEdit *txtDesc;
-    QLabel *lblPal;
-    QLineEdit *txtPal;
-    QLabel *lblFile;
-    QLineEdit *txtFile;
-    QLabel *lblSaveAs;
-    QLineEdit *txtTSFFile;
-    QLabel *lblTSF;
-    QPushButton *cmdSave;
-    QPushButton *cmdClose;
 };
 
 } // namespace brannock
