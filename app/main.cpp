@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "Console.h"
 #include "DosPaths.h"
+#include "Drives.h"
 #include "FrmMain.h"
 #include "ProgramInfo.h"
 #include "Prompts.h"
@@ -8,6 +9,7 @@
 #include "SettingsStore.h"
 #include "TopmostBand.h"
 #include "Tray.h"
+#include "WinePrefix.h"
 
 #include <QApplication>
 #include <QDir>
@@ -59,7 +61,8 @@ int main(int argc, char *argv[])
     brannock::QtPrompts prompts(nullptr);
     brannock::FrmMain window({store, prompts, band, *dos, *runner, tray,
                               QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
-                              brannock::commandLineText(QCoreApplication::arguments())});
+                              brannock::commandLineText(QCoreApplication::arguments()),
+                              &brannock::oemCodePage, &brannock::listDrives});
     prompts.setOwner(&window); // boxes open in front of the main window
     QuitAtFirstFrame quitAtFirstFrame;
     if (!qEnvironmentVariableIsEmpty("BRANNOCK_QUIT_AT_FIRST_FRAME"))

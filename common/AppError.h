@@ -43,4 +43,12 @@ private:
 /// `action` says what was being done ("create", "read", "write", "delete", ...).
 AppError fileError(const QString &action, const QString &path, int errnoValue = errno);
 
+/// The errno that a failed call left, or `fallback` when it left none (Qt refuses some
+/// operations before the system is asked). Clear errno before the call.
+inline int errnoOr(int fallback)
+{
+    const int error = errno;
+    return error != 0 ? error : fallback;
+}
+
 } // namespace brannock

@@ -1,12 +1,10 @@
 #include "FrmMain.h"
 
+#include "ui_FrmMain.h"
+
 #include <QCloseEvent>
-#include <QGridLayout>
-#include <QLabel>
-#include <QListWidget>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPushButton>
 #include <QRadialGradient>
 
 namespace brannock::primewell {
@@ -60,37 +58,21 @@ QPixmap goldLogo(int size)
 FrmMain::FrmMain(SettingsStore &store, Prompts &prompts, const DosPaths &dosPaths, QString programFolder,
                  QWidget *parent)
     : QDialog(parent),
+      m_ui(std::make_unique<Ui::FrmMain>()),
       m_prompts(prompts),
-      m_setup(store, prompts, dosPaths, std::move(programFolder)),
-      m_lstDebug(new QListWidget(this)),
-      m_imgGoldLogo(new QLabel(this)),
-      m_cmdClose(new QPushButton(QStringLiteral("Close"), this))
+      m_setup(store, prompts, dosPaths, std::move(programFolder))
 {
-    setObjectName(QStringLiteral("FrmMain"));
-    setWindowTitle(QStringLiteral("Prime Well"));
+    m_ui->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     const QPixmap logo = goldLogo();
     setWindowIcon(logo);
-    m_imgGoldLogo->setObjectName(QStringLiteral("imgGoldLogo"));
-    m_imgGoldLogo->setPixmap(logo);
-    m_imgGoldLogo->setFixedSize(32, 32);
-
-    m_lstDebug->setObjectName(QStringLiteral("LstDebug"));
-    m_lstDebug->setMinimumSize(240, 130);
-
-    m_cmdClose->setObjectName(QStringLiteral("CmdClose"));
-    m_cmdClose->setEnabled(false);
-    m_cmdClose->setDefault(true);
-    m_cmdClose->setAutoDefault(true);
-    connect(m_cmdClose, &QPushButton::clicked, this, &FrmMain::CmdClose_Click);
-
-    auto *grid = new QGridLayout(this);
-    grid->addWidget(m_imgGoldLogo, 0, 0, Qt::AlignTop);
-    grid->addWidget(m_lstDebug, 0, 1);
-    grid->addWidget(m_cmdClose, 1, 1, Qt::AlignRight);
+    m_ui->imgGoldLogo->setPixmap(logo);
+    connect(m_ui->CmdClose, &QPushButton::clicked, this, &FrmMain::CmdClose_Click);
     setFixedSize(sizeHint());
 }
+
+FrmMain::~FrmMain() = default;
 
 bool FrmMain::Form_Load()
 {
@@ -102,13 +84,13 @@ bool FrmMain::Form_Load()
 
 void FrmMain::addLog(const QString &line)
 {
-    m_lstDebug->addItem(line);
+    m_ui->LstDebug->addItem(line);
 }
 
 void FrmMain::enableClose()
 {
-    m_cmdClose->setEnabled(true);
-    m_cmdClose->setFocus();
+    m_ui->CmdClose->setEnabled(true);
+    m_ui->CmdClose->setFocus();
 }
 
 void FrmMain::setCaption(const QString &caption)
@@ -118,8 +100,8 @@ void FrmMain::setCaption(const QString &caption)
 
 void FrmMain::reject()
 {
-    if (m_cmdClose->isEnabled())
-        m_cmdClose->click();
+    if (m_ui->CmdClose->isEnabled())
+        m_ui->CmdClose->click();
 }
 
 void FrmMain::closeEvent(QCloseEvent *event)

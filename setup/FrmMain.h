@@ -4,9 +4,11 @@
 
 #include <QDialog>
 
-class QLabel;
-class QListWidget;
-class QPushButton;
+#include <memory>
+
+namespace Ui {
+class FrmMain;
+}
 
 namespace brannock::primewell {
 
@@ -18,6 +20,7 @@ class FrmMain final : public QDialog, public SetupView {
 public:
     FrmMain(SettingsStore &store, Prompts &prompts, const DosPaths &dosPaths, QString programFolder,
             QWidget *parent = nullptr);
+    ~FrmMain() override;
 
     /// Asks "You Sure?" and, on Yes, writes the settings. False when declined: nothing
     /// was written and the window must not be shown.
@@ -36,11 +39,9 @@ protected:
 private:
     void CmdClose_Click();
 
+    std::unique_ptr<Ui::FrmMain> m_ui;
     Prompts &m_prompts;
     SetupReg m_setup;
-    QListWidget *m_lstDebug;
-    QLabel *m_imgGoldLogo;
-    QPushButton *m_cmdClose;
 };
 
 /// The gold logo, drawn for 32 x 32 and scaled to `size` x `size` (the program's icons).

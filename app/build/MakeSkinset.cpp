@@ -40,7 +40,7 @@ void makeFolder(const QString &path)
                            .arg(QDir::toNativeSeparators(path)));
     errno = 0;
     if (!QDir().mkdir(path))
-        throw fileError(QStringLiteral("create the folder"), path, errno ? errno : ENOENT);
+        throw fileError(QStringLiteral("create the folder"), path, errnoOr(ENOENT));
 }
 
 /// One text of the build and why it cannot go into the script (empty when it can).
@@ -129,7 +129,7 @@ MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::functi
         QFile old(script);
         errno = 0;
         if (!old.remove())
-            throw fileError(QStringLiteral("delete"), script, errno ? errno : EACCES);
+            throw fileError(QStringLiteral("delete"), script, errnoOr(EACCES));
     }
 
     v.workFolder = dosFolder(m_programFolder, QStringLiteral("program folder"));

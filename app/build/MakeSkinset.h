@@ -4,7 +4,6 @@
 #include "CompileJudge.h"
 #include "CompileScript.h"
 #include "ScriptRunner.h"
-#include "WinePrefix.h"
 
 #include <QString>
 #include <QStringList>
@@ -66,9 +65,9 @@ public:
     static constexpr int kMaxTypedLength = 64;
 
     /// `boxes` already follows the main window's topmost protocol; `scriptPage` is the code
-    /// page the command interpreter reads the script in (the console's, read at construction).
+    /// page the command interpreter reads the script in (the console's).
     MakeSkinset(SettingsStore &store, Prompts &boxes, DosPaths &dos, ScriptRunner &runner, QString programFolder,
-                CodePage scriptPage = oemCodePage());
+                CodePage scriptPage);
 
     /// One build. `setMakeEnabled(false)` while it runs, `setMakeEnabled(true)` when it ends,
     /// whichever way it ends.

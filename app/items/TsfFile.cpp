@@ -85,7 +85,7 @@ QString readFirstLine(const QString &path)
         const QByteArray chunk = file.read(kMaxLineBytes + 1 - bytes.size());
         if (chunk.isEmpty()) {
             if (file.error() != QFileDevice::NoError)
-                throw fileError(QStringLiteral("read"), path, errno != 0 ? errno : EIO);
+                throw fileError(QStringLiteral("read"), path, errnoOr(EIO));
             break;
         }
         const qsizetype from = bytes.size();

@@ -4,13 +4,11 @@
 #include "Prompts.h"
 #include "SingleName.h"
 #include "TsfFile.h"
-#include "Controls.h"
+
+#include "ui_frmAddSupp.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 
 #include <tuple>
 
@@ -38,44 +36,19 @@ QString tsfNameProblem(const QString &name)
 }
 
 frmAddSupp::frmAddSupp(Prompts &boxes, QString programFolder, DefinitionCheck check, QWidget *parent)
-    : QDialog(parent), m_boxes(boxes), m_programFolder(std::move(programFolder)), m_check(std::move(check))
+    : QDialog(parent), m_ui(std::make_unique<Ui::frmAddSupp>()), m_boxes(boxes),
+      m_programFolder(std::move(programFolder)), m_check(std::move(check))
 {
-    setObjectName(QStringLiteral("frmAddSupp"));
+    m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    setWindowTitle(QStringLiteral("Add Support..."));
-    setFixedSize(220, 139);
     QFont small = font();
     small.setPixelSize(11);
     setFont(small);
 
-    lblDesc = placeControl<QLabel>(this, "lblDesc", {19, 7, 53, 13}, QStringLiteral("Description"));
-    txtDesc = placeControlWithTip<QLineEdit>(this, "txtDesc", {78, 5, 142, 20}, QStringLiteral("Skin description"));
-    lblPal = placeControl<QLabel>(this, "lblPal", {39, 27, 33, 13}, QStringLiteral("Palette"));
-    txtPal = placeControlWithTip<QLineEdit>(this, "txtPal", {78, 25, 142, 20},
-                                            QStringLiteral("The palette used for that skin"));
-    lblFile = placeControl<QLabel>(this, "lblFile", {4, 47, 68, 13}, QStringLiteral("Skin FileName"));
-    txtFile = placeControlWithTip<QLineEdit>(this, "txtFile", {78, 45, 142, 20},
-                                             QStringLiteral("The filename used by that skin"));
-    lblSaveAs = placeControl<QLabel>(this, "lblSaveAs", {32, 81, 40, 13}, QStringLiteral("Save As"));
-    txtTSFFile = placeControlWithTip<QLineEdit>(this, "txtTSFFile", {78, 79, 95, 20},
-                                                QStringLiteral("The new TSF file's name, without the .tsf extension. "
-                                                               "Brannock automatically adds the extension."));
-    lblTSF = placeControl<QLabel>(this, "lblTSF", {174, 82, 14, 13}, QStringLiteral(".tsf"));
-    cmdSave = placeControlWithTip<QPushButton>(this, "cmdSave", {99, 113, 60, 26}, QStringLiteral("Write the new TSF."),
-                                               QStringLiteral("&Save"));
-    cmdClose = placeControlWithTip<QPushButton>(this, "cmdClose", {160, 113, 60, 26},
-                                                QStringLiteral("Close this form."), QStringLiteral("&Close"));
-
-    lblDesc->setBuddy(txtDesc);
-    lblPal->setBuddy(txtPal);
-    lblFile->setBuddy(txtFile);
-    lblSaveAs->setBuddy(txtTSFFile);
-
     // The labels keep their places beside the boxes; where this platform's font draws a text
     // wider than its label, the label grows away from its box instead of cutting the text.
-    for (QLabel *label : {lblDesc, lblPal, lblFile, lblSaveAs}) {
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (QLabel *label : {m_ui->lblDesc, m_ui->lblPal, m_ui->lblFile, m_ui->lblSaveAs}) {
         const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
         if (needed > label->width()) {
             constexpr int kBoxesLeft = 78;
@@ -84,36 +57,30 @@ frmAddSupp::frmAddSupp(Prompts &boxes, QString programFolder, DefinitionCheck ch
             label->setGeometry(left, label->y(), right + 1 - left, label->height());
         }
     }
-    lblTSF->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QLabel *lblTSF = m_ui->lblTSF;
     lblTSF->resize(qMax(lblTSF->width(), lblTSF->fontMetrics().horizontalAdvance(lblTSF->text()) + 2),
                    lblTSF->height());
 
     // A longer field would make the definition unreadable.
-    for (QLineEdit *box : {txtDesc, txtPal, txtFile})
+    for (QLineEdit *box : {m_ui->txtDesc, m_ui->txtPal, m_ui->txtFile})
         box->setMaxLength(int(tsf::kMaxFieldLength));
 
-    // Enter saves; Escape closes (QDialog's own Escape handling rejects, which closes).
-    cmdSave->setDefault(true);
-    cmdSave->setAutoDefault(true);
-    cmdClose->setAutoDefault(false);
+    // Enter saves, as cmdSave is the default button; Escape closes (QDialog's own Escape
+    // handling rejects, which closes).
+    m_ui->txtDesc->setFocus();
 
-    setTabOrder(txtDesc, txtPal);
-    setTabOrder(txtPal, txtFile);
-    setTabOrder(txtFile, txtTSFFile);
-    setTabOrder(txtTSFFile, cmdSave);
-    setTabOrder(cmdSave, cmdClose);
-    txtDesc->setFocus();
-
-    connect(cmdSave, &QPushButton::clicked, this, &frmAddSupp::cmdSave_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &frmAddSupp::cmdClose_Click);
+    connect(m_ui->cmdSave, &QPushButton::clicked, this, &frmAddSupp::cmdSave_Click);
+    connect(m_ui->cmdClose, &QPushButton::clicked, this, &frmAddSupp::cmdClose_Click);
 }
+
+frmAddSupp::~frmAddSupp() = default;
 
 void frmAddSupp::cmdSave_Click()
 {
-    const QString description = txtDesc->text();
-    const QString palette = txtPal->text();
-    const QString skinFile = txtFile->text();
-    const QString name = txtTSFFile->text();
+    const QString description = m_ui->txtDesc->text();
+    const QString palette = m_ui->txtPal->text();
+    const QString skinFile = m_ui->txtFile->text();
+    const QString name = m_ui->txtTSFFile->text();
 
     if (description.isEmpty() || palette.isEmpty() || skinFile.isEmpty() || name.isEmpty()) {
         m_boxes.message(QStringLiteral("Hey!"), QStringLiteral("You must fill all fields."),
@@ -123,9 +90,9 @@ void frmAddSupp::cmdSave_Click()
     // Only the skin file name may hold "*" (everything after the second one belongs to it),
     // and a line break would end the definition early.
     for (const auto &[label, text, starAllowed, box] :
-         {std::tuple{QStringLiteral("Description"), description, false, txtDesc},
-          std::tuple{QStringLiteral("Palette"), palette, false, txtPal},
-          std::tuple{QStringLiteral("Skin FileName"), skinFile, true, txtFile}}) {
+         {std::tuple{QStringLiteral("Description"), description, false, m_ui->txtDesc},
+          std::tuple{QStringLiteral("Palette"), palette, false, m_ui->txtPal},
+          std::tuple{QStringLiteral("Skin FileName"), skinFile, true, m_ui->txtFile}}) {
         if (const QString problem = fieldProblem(label, text, starAllowed); !problem.isEmpty()) {
             m_boxes.message(QStringLiteral("Invalid Data!"), problem, PromptButtons::Ok, PromptIcon::Exclamation);
             box->setFocus();
@@ -134,7 +101,7 @@ void frmAddSupp::cmdSave_Click()
     }
     if (const QString problem = tsfNameProblem(name); !problem.isEmpty()) {
         m_boxes.message(QStringLiteral("Invalid Data!"), problem, PromptButtons::Ok, PromptIcon::Exclamation);
-        txtTSFFile->setFocus();
+        m_ui->txtTSFFile->setFocus();
         return;
     }
 
@@ -144,7 +111,7 @@ void frmAddSupp::cmdSave_Click()
         if (const QString problem = m_check(palette, skinFile, QDir::toNativeSeparators(path)); !problem.isEmpty()) {
             m_boxes.message(QStringLiteral("Invalid Data!"), problem, PromptButtons::Ok, PromptIcon::Exclamation);
             const bool paletteAtFault = !m_check(palette, QString(), QString()).isEmpty();
-            (paletteAtFault ? txtPal : txtFile)->setFocus();
+            (paletteAtFault ? m_ui->txtPal : m_ui->txtFile)->setFocus();
             return;
         }
     }
@@ -158,11 +125,11 @@ void frmAddSupp::cmdSave_Click()
                         PromptIcon::Exclamation);
         return;
     }
-    txtDesc->clear();
-    txtPal->clear();
-    txtFile->clear();
-    txtTSFFile->clear();
-    txtDesc->setFocus();
+    m_ui->txtDesc->clear();
+    m_ui->txtPal->clear();
+    m_ui->txtFile->clear();
+    m_ui->txtTSFFile->clear();
+    m_ui->txtDesc->setFocus();
 }
 
 bool frmAddSupp::confirmReplace(const QString &name)

@@ -8,6 +8,11 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+#include <memory>
+
+namespace Ui {
+class frmAddSupp;
+}
 
 namespace brannock {
 
@@ -31,6 +36,7 @@ public:
     /// the topmost protocol, so each box leaves the topmost band while it shows. `check`
     /// refuses at Save what the menu and the build would refuse later.
     frmAddSupp(Prompts &boxes, QString programFolder, DefinitionCheck check = {}, QWidget *parent = nullptr);
+    ~frmAddSupp() override;
     Q_DISABLE_COPY(frmAddSupp)
 
     void cmdSave_Click();
@@ -39,21 +45,10 @@ public:
 private:
     bool confirmReplace(const QString &name);
 
+    std::unique_ptr<Ui::frmAddSupp> m_ui;
     Prompts &m_boxes;
     QString m_programFolder;
     DefinitionCheck m_check;
-
-    QLabel *lblDesc;
-    QLineEdit *txtDesc;
-    QLabel *lblPal;
-    QLineEdit *txtPal;
-    QLabel *lblFile;
-    QLineEdit *txtFile;
-    QLabel *lblSaveAs;
-    QLineEdit *txtTSFFile;
-    QLabel *lblTSF;
-    QPushButton *cmdSave;
-    QPushButton *cmdClose;
 };
 
 } // namespace brannock

@@ -5,8 +5,10 @@
 #include "ChromeLayout.h"
 #include "Controls.h"
 #include "CommandLine.h"
+#include "FontFit.h"
 #include "FrmAbout.h"
 #include "FrmCfg.h"
+#include "FrmCompile.h"
 #include "FrmSkins.h"
 #include "HideShow.h"
 #include "IncludeMenu.h"
@@ -24,7 +26,6 @@
 #include "TopmostProtocol.h"
 #include "WindowPlacement.h"
 #include "WindowShape.h"
-#include "WinePrefix.h"
 #include "WorkFolders.h"
 #include "frmAddSupp.h"
 
@@ -34,7 +35,6 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QDir>
-#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,11 +64,8 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
 {
     auto *button = placeControlWithTip<QPushButton>(parent, name, geometry, toolTip, caption);
     // A substitute face wider than the one the layout was made for must not cut the caption.
-    QFont font = button->font();
     const QString shown = QString(caption).remove(QLatin1Char('&'));
-    while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(shown) > geometry.width() - 6)
-        font.setPixelSize(font.pixelSize() - 1);
-    button->setFont(font);
+    button->setFont(shrinkToFit(button->font(), shown, geometry.width() - 6, 8));
     return button;
 }
 
@@ -91,12 +88,12 @@ FrmMain::FrmMain(FrmMainContext context, QWidget *parent)
     createControls();
     createChrome();
     m_mainMenu = new MainMenu(this);
-    m_includeMenu = new IncludeMenu(*m_boxes, m_context.programFolder, [] { return oemCodePage(); }, this);
-    m_includePanel = new IncludePanel(*m_includeMenu, m_incModule, m_incModule->pos());
+    m_includeMenu = new IncludeMenu(*m_boxes, m_context.programFolder, m_context.consoleCodePage, this);
+    auto *includePanel = new IncludePanel(*m_includeMenu, m_incModule, m_incModule->pos()); // owned by the include module
     // Tab reaches the picture buttons after the command buttons: the include panel, then
     // the three buttons on the right edge.
     QWidget *previous = m_cmdAbout;
-    for (QWidget *next : m_includePanel->buttons()) {
+    for (QWidget *next : includePanel->buttons()) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -178,7 +175,7 @@ void FrmMain::createControls()
     m_incModule->setObjectName(QStringLiteral("IncModule"));
     m_incModule->setGeometry(layout::IncModule);
 
-    m_sourceFolders = new SourceFolderLists(this, *m_boxes, &listDrives);
+    m_sourceFolders = new SourceFolderLists(this, *m_boxes, m_context.drives);
 
     for (QLineEdit *box : {m_txtOFP, m_txtSFP, m_txtVOL})
         box->setMaxLength(MakeSkinset::kMaxTypedLength);
@@ -281,16 +278,6 @@ bool FrmMain::IsHidden() const
     return m_hideShow->isHidden();
 }
 
-bool FrmMain::AboutOpen() const
-{
-    return m_modal->aboutOpen();
-}
-
-bool FrmMain::CfgOpen() const
-{
-    return m_modal->cfgOpen();
-}
-
 void FrmMain::SetAoT()
 {
     if (IsHidden())
@@ -361,7 +348,7 @@ void FrmMain::CmdMake_Click()
     inputs.runScript = m_runScript;
     inputs.workingFolder = QDir::currentPath();
     MakeSkinset build(m_context.store, *m_boxes, m_context.dos, m_context.runner, m_context.programFolder,
-                      oemCodePage());
+                      m_context.consoleCodePage());
     const MakeSkinset::Result result = build.run(inputs, [this](bool enabled) { m_cmdMake->setEnabled(enabled); });
     if (result.outcome == MakeSkinset::Outcome::Started) {
         followScript(build.takeStarted());
@@ -402,13 +389,28 @@ void FrmMain::compileEnded(const CompileVerdict &verdict)
                                    verdict.kind != CompileVerdict::Kind::Success);
 }
 
+bool FrmMain::AboutOpen() const
+{
+    return m_modal->aboutOpen();
+}
+
+bool FrmMain::CfgOpen() const
+{
+    return m_modal->cfgOpen();
+}
+
+FrmCompile *FrmMain::compileWindow() const
+{
+    return m_compile;
+}
+
 void FrmMain::mnuUCAdd_Click()
 {
     if (!m_addSupport) {
         m_addSupport = new frmAddSupp(
             *m_boxes, m_context.programFolder,
-            [](const QString &palette, const QString &skinFile, const QString &definition) {
-                return batch::definitionProblem(palette, skinFile, definition, oemCodePage());
+            [this](const QString &palette, const QString &skinFile, const QString &definition) {
+                return batch::definitionProblem(palette, skinFile, definition, m_context.consoleCodePage());
             },
             this);
         placeInFrontOf(*m_addSupport, *this);

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "FrmAbout.h"
-#include "FrmCfg.h"
-#include "FrmCompile.h"
-#include "FrmSkins.h"
+#include "CodePage.h"
+#include "Drives.h"
 #include "LookPictures.h"
 #include "LookRefresher.h"
 
 #include <QImage>
+#include <QList>
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -20,9 +20,12 @@ class QPushButton;
 namespace brannock {
 
 class DosPaths;
+class FrmAbout;
+class FrmCfg;
+class FrmCompile;
+class FrmSkins;
 class HideShow;
 class IncludeMenu;
-class IncludePanel;
 class MainMenu;
 class ModalDialogs;
 class PictureButton;
@@ -36,9 +39,11 @@ class TitleIcon;
 class TopmostBand;
 class TopmostProtocol;
 class Tray;
+struct CompileVerdict;
+struct StartedScript;
 
-/// What the main window is given from outside: the settings store, the platform ports and
-/// the run's fixed facts.
+/// What the main window is given from outside: the settings store, the platform ports, the
+/// run's fixed facts and where the system's facts come from.
 struct FrmMainContext {
     SettingsStore &store;
     Prompts &prompts;
@@ -48,6 +53,10 @@ struct FrmMainContext {
     Tray &tray;
     QString programFolder; ///< native path of the folder that holds the programs
     QString commandLine;   ///< the command line as one text (see commandLineText)
+    /// The console code page in which Compile.bat is written, asked at each use.
+    std::function<CodePage()> consoleCodePage;
+    /// The entries of the drive list.
+    std::function<QList<DriveEntry>()> drives;
 };
 
 /// The main window and the program's start-up object. It coordinates: the menus, the
@@ -100,15 +109,10 @@ public:
 
     MainMenu &mainMenu() const { return *m_mainMenu; }
     IncludeMenu &includeMenu() const { return *m_includeMenu; }
-    IncludePanel &includePanel() const { return *m_includePanel; }
     SourceFolderLists &sourceFolders() const { return *m_sourceFolders; }
-    const LookRefresher &look() const { return *m_look; }
     /// What the window shows now (the Skins dialog's "Current Settings").
     CurrentLook currentLook() const;
-    FrmAbout *aboutDialog() const { return m_about; }
-    FrmCfg *cfgDialog() const { return m_cfg; }
-    FrmSkins *skinsDialog() const { return m_skins; }
-    FrmCompile *compileWindow() const { return m_compile; }
+    FrmCompile *compileWindow() const;
     bool hasEnded() const { return m_ended; }
 
 signals:
@@ -145,7 +149,6 @@ private:
     std::unique_ptr<HideShow> m_hideShow;
     MainMenu *m_mainMenu = nullptr;
     IncludeMenu *m_includeMenu = nullptr;
-    IncludePanel *m_includePanel = nullptr;
     SourceFolderLists *m_sourceFolders = nullptr;
     QPointer<QWidget> m_addSupport;
     QPointer<FrmAbout> m_about;

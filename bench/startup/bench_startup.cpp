@@ -1,5 +1,6 @@
 // Start-up of the main window: in process (construction and load) and as a whole program
 // from exec to its first painted frame, beside a bare Qt window for comparison.
+#include "Drives.h"
 #include "FakeDosPaths.h"
 #include "FakePrompts.h"
 #include "FakeScriptRunner.h"
@@ -7,6 +8,7 @@
 #include "FakeTray.h"
 #include "FrmMain.h"
 #include "SettingsStore.h"
+#include "WinePrefix.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,7 +31,9 @@ static void BM_FrmMainConstructAndLoad(benchmark::State &state)
     test::FakeScriptRunner runner;
     test::FakeTray tray;
     for (auto _ : state) {
-        FrmMain window({store, prompts, band, dos, runner, tray, QDir::toNativeSeparators(folder.path()), QStringLiteral("/noexec/")});
+        // The machine's own drive list and code page, as the program reads them at start-up.
+        FrmMain window({store, prompts, band, dos, runner, tray, QDir::toNativeSeparators(folder.path()),
+                        QStringLiteral("/noexec/"), &oemCodePage, &listDrives});
         window.Form_Load();
         QCoreApplication::processEvents();
         benchmark::DoNotOptimize(window.isVisible());

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+Q_DECLARE_METATYPE(brannock::LookRgb)
+
 using namespace brannock;
 using brannock::test::FakePrompts;
 
@@ -489,8 +491,6 @@ void TestLook::builtInPicturesHaveTheirSizes()
     QCOMPARE(b.min0bck.toImage().pixel(0, 0), qRgb(0, 0, 0));
     QCOMPARE(b.min0bck.toImage().pixel(5, 8), qRgb(128, 128, 128));
 }
-
-Q_DECLARE_METATYPE(brannock::LookRgb)
 
 QTEST_MAIN(TestLook)
 #include "tst_look.moc"

@@ -6,6 +6,7 @@
 #include "FakeScriptRunner.h"
 #include "FakeTopmostBand.h"
 #include "FakeTray.h"
+#include "FrmCompile.h"
 #include "FrmMain.h"
 #include "IncludeMenu.h"
 #include "MainMenu.h"
@@ -47,12 +48,15 @@ struct Harness {
     test::FakeTray tray;
     std::unique_ptr<FrmMain> window;
 
-    /// `realTray`: the desktop's tray instead of the fake one.
-    explicit Harness(const QString &commandLine = {}, Tray *realTray = nullptr)
+    /// `realTray`: the desktop's tray instead of the fake one. The console code page and the
+    /// drive list are the harness's own, never the machine's.
+    explicit Harness(const QString &commandLine = {}, Tray *realTray = nullptr, int consoleCodePage = 437)
     {
-        window = std::make_unique<FrmMain>(FrmMainContext{store, prompts, band, dos, runner,
-                                                          realTray ? *realTray : static_cast<Tray &>(tray),
-                                                          QDir::toNativeSeparators(folder.path()), commandLine});
+        window = std::make_unique<FrmMain>(FrmMainContext{
+            store, prompts, band, dos, runner, realTray ? *realTray : static_cast<Tray &>(tray),
+            QDir::toNativeSeparators(folder.path()), commandLine,
+            [consoleCodePage] { return *CodePage::byNumber(consoleCodePage); },
+            [] { return QList<DriveEntry>{{QStringLiteral("root /"), QStringLiteral("/")}}; }});
     }
 };
 
@@ -383,12 +387,14 @@ void TestMainWindow::wineDrivesAndHome()
 
 void TestMainWindow::makeSkinsetFromTheWindow()
 {
-    Harness h(QStringLiteral("/noexec/"));
+    // Code page 850 holds the "ø" of the folder name; the default 437 would refuse it.
+    Harness h(QStringLiteral("/noexec/"), nullptr, 850);
     const QString program = h.folder.path();
     const QString paint = program + QStringLiteral("/paint");
     QVERIFY(QDir().mkpath(paint));
-    h.dos.mappings = {{paint, QStringLiteral("D:\\Paint")}, {program, QStringLiteral("C:\\Skinner")}};
+    h.dos.mappings = {{paint, QStringLiteral("D:\\Paint\u00f8")}, {program, QStringLiteral("C:\\Skinner")}};
     h.window->Form_Load();
+    QCOMPARE(h.window->sourceFolders().drvList()->itemText(0), QStringLiteral("root /"));
 
     // The three boxes take at most 64 characters, however much is pasted.
     for (const char *name : {"TxtOFP", "TxtSFP", "TxtVOL"}) {
@@ -417,8 +423,8 @@ void TestMainWindow::makeSkinsetFromTheWindow()
     QFile script(program + QStringLiteral("/Compile.bat"));
     QVERIFY(script.open(QIODevice::ReadOnly));
     QCOMPARE(script.readAll(),
-             QByteArray("MakeSkin.exe pal3 \"D:\\Paint\\larmor.bmp\" \"C:\\Skinner\\New_Wendle\\skin1\\skin1.larmor.bmp\"\r\n"
-                        "MakeSkin.exe pal3 \"D:\\Paint\\flag.bmp\" \"C:\\Skinner\\New_Wendle\\skin1\\skin1.flag.bmp\"\r\n"
+             QByteArray("MakeSkin.exe pal3 \"D:\\Paint\x9b\\larmor.bmp\" \"C:\\Skinner\\New_Wendle\\skin1\\skin1.larmor.bmp\"\r\n"
+                        "MakeSkin.exe pal3 \"D:\\Paint\x9b\\flag.bmp\" \"C:\\Skinner\\New_Wendle\\skin1\\skin1.flag.bmp\"\r\n"
                         "VT.exe -sp \"C:\\Skinner\\New_Wendle\\skin1\\newvol.vol\" \"C:\\Skinner\\New_Wendle\\skin1\\skin1.larmor.bmp\"\r\n"
                         "VT.exe -sp \"C:\\Skinner\\New_Wendle\\skin1\\newvol.vol\" \"C:\\Skinner\\New_Wendle\\skin1\\skin1.flag.bmp\"\r\n"));
     QVERIFY(QFileInfo(program + QStringLiteral("/New_Wendle/skin1")).isDir());

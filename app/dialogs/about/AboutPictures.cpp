@@ -1,6 +1,7 @@
 #include "AboutPictures.h"
 
 #include "BuildInfo.h"
+#include "Rounding.h"
 
 #include <QDateTime>
 #include <QFont>
@@ -11,22 +12,11 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
-#include <cmath>
 #include <memory>
 
 namespace brannock {
 
 namespace {
-
-/// Nearest whole number, a half going to the even neighbour.
-int roundHalfEven(double value)
-{
-    const double lower = std::floor(value);
-    const double diff = value - lower;
-    if (diff > 0.5 || (diff == 0.5 && std::fmod(lower, 2.0) != 0.0))
-        return int(lower) + 1;
-    return int(lower);
-}
 
 constexpr QRgb KeyGreen = 0xFF00FF00u;
 
@@ -234,7 +224,7 @@ void recolourGreenKey(QImage &picture, const RandomSource &random)
             if ((picture.pixel(x, y) & 0x00FFFFFFu) != (KeyGreen & 0x00FFFFFFu))
                 continue;
             const int red = std::min(2 * x + 3 * y, 255);
-            const int blue = roundHalfEven(random() * 250.0);
+            const int blue = int(roundHalfEven(random() * 250.0));
             picture.setPixel(x, y, qRgb(red, 0, std::clamp(blue, 0, 255)));
         }
     }
@@ -251,11 +241,11 @@ QImage drawThanksPattern(int width, int height)
         p.drawLine(x1, y1, x2, y2);
     };
     for (int i = 0; i <= width - 1; ++i)
-        line(QColor(0, 0, roundHalfEven(180.0 - i * 180.0 / W)), i, 0, i, height);
+        line(QColor(0, 0, int(roundHalfEven(180.0 - i * 180.0 / W))), i, 0, i, height);
     for (int i = 0; i <= height - 1; ++i)
-        line(QColor(roundHalfEven(i * 255.0 / H), 0, 0), 0, i, i, width);
+        line(QColor(int(roundHalfEven(i * 255.0 / H)), 0, 0), 0, i, i, width);
     for (int i = 0; i <= height; ++i)
-        line(QColor(0, roundHalfEven(i * 120.0 / H), 0), i, 0, width, i);
+        line(QColor(0, int(roundHalfEven(i * 120.0 / H)), 0), i, 0, width, i);
     p.end();
     return image;
 }

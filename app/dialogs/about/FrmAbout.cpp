@@ -1,5 +1,6 @@
 #include "FrmAbout.h"
 
+#include "Controls.h"
 #include "FrmThanks.h"
 
 #include <QFontMetrics>
@@ -36,29 +37,21 @@ FrmAbout::FrmAbout(RandomSource random, QWidget *parent)
 
     // The drag surface lies under everything else, so the figure and the buttons take
     // their own presses.
-    m_cover = new QLabel(this);
-    m_cover->setObjectName(QStringLiteral("Cover"));
-    m_cover->setGeometry(-1, -1, 642, 337);
+    m_cover = placeControl<QLabel>(this, "Cover", QRect(-1, -1, 642, 337));
     m_cover->setAttribute(Qt::WA_TranslucentBackground);
     m_cover->installEventFilter(this);
 
     QImage figure = drawAboutFigure();
     recolourGreenKey(figure, random ? random : clockSeededRandom());
-    m_pC = new QLabel(this);
-    m_pC->setObjectName(QStringLiteral("pC"));
-    m_pC->setGeometry(349, 217, 45, 60);
+    m_pC = placeControl<QLabel>(this, "pC", QRect(349, 217, 45, 60));
     m_pC->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_pC->setPixmap(QPixmap::fromImage(figure));
 
-    auto *cmdOK = new QPushButton(QStringLiteral("O&K"), this);
-    cmdOK->setObjectName(QStringLiteral("CmdOK"));
-    cmdOK->setGeometry(234, 172, 59, 28);
+    auto *cmdOK = placeControl<QPushButton>(this, "CmdOK", QRect(234, 172, 59, 28), QStringLiteral("O&K"));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &FrmAbout::CmdOK_Click);
 
-    auto *cmdThanks = new QPushButton(QStringLiteral("&Thanks"), this);
-    cmdThanks->setObjectName(QStringLiteral("CmdThanks"));
-    cmdThanks->setGeometry(234, 211, 59, 28);
+    auto *cmdThanks = placeControl<QPushButton>(this, "CmdThanks", QRect(234, 211, 59, 28), QStringLiteral("&Thanks"));
     connect(cmdThanks, &QPushButton::clicked, this, &FrmAbout::CmdThanks_Click);
 }
 

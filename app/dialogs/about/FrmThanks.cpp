@@ -1,6 +1,7 @@
 #include "FrmThanks.h"
 
 #include "AboutPictures.h"
+#include "Controls.h"
 #include "ThanksPulse.h"
 
 #include <QFont>
@@ -20,9 +21,7 @@ constexpr int ClientHeight = 241;
 
 QLabel *whiteLabel(QWidget *parent, const char *name, const QRect &geometry)
 {
-    auto *label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
+    auto *label = placeControl<QLabel>(parent, name, geometry);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setAttribute(Qt::WA_TranslucentBackground);
     QPalette palette = label->palette();
@@ -58,9 +57,7 @@ FrmThanks::FrmThanks(ThanksPulse &pulse, QWidget *parent)
     lblThanks->setFont(textFont);
     lblThanks->setText(thanksLines().join(QLatin1Char('\n')));
 
-    m_lblOK = new QLabel(QStringLiteral("OK"), this);
-    m_lblOK->setObjectName(QStringLiteral("lblOK"));
-    m_lblOK->setGeometry(213, 201, 64, 32);
+    m_lblOK = placeControl<QLabel>(this, "lblOK", QRect(213, 201, 64, 32), QStringLiteral("OK"));
     m_lblOK->setAlignment(Qt::AlignCenter);
     m_lblOK->setAttribute(Qt::WA_TranslucentBackground);
     QFont okFont(QStringLiteral("Tahoma"));

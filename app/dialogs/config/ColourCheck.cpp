@@ -1,9 +1,10 @@
 #include "ColourCheck.h"
 
+#include "Rounding.h"
+
 #include <QByteArray>
 
 #include <charconv>
-#include <cmath>
 #include <limits>
 
 namespace brannock {
@@ -21,19 +22,6 @@ bool isDigit(QChar c)
 }
 
 } // namespace
-
-double roundHalfEven(double value)
-{
-    if (!std::isfinite(value))
-        return value;
-    const double below = std::floor(value);
-    const double fraction = value - below;
-    if (fraction < 0.5)
-        return below;
-    if (fraction > 0.5)
-        return below + 1;
-    return std::fmod(below, 2.0) == 0 ? below : below + 1;
-}
 
 std::optional<double> parseDecimal(QStringView text)
 {

@@ -6,9 +6,6 @@
 
 namespace brannock {
 
-/// `value` brought to the nearest whole number, a half going to the even neighbour.
-double roundHalfEven(double value);
-
 /// The value of a decimal number text: optional surrounding blanks, an optional sign,
 /// digits with an optional fraction and exponent ("  -1.5e2 "). nullopt when the text is
 /// not such a number (the empty text is not). Too large a number gives an infinity.

@@ -5,13 +5,7 @@
 #include "Prompts.h"
 #include "SettingsStore.h"
 
-#include <QFrame>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
+#include "ui_ColourDialog.h"
 
 namespace brannock {
 
@@ -23,16 +17,16 @@ const std::array<ColourDialogKind, 3> kKinds{{
     {"FrmColorTxt", "Text Color", {schema::ColorTxtR, schema::ColorTxtG, schema::ColorTxtB}},
 }};
 
+/// Each field is coloured after its component: a dark background with bright text.
 struct FieldLook {
-    const char *name;
     QColor background;
     QColor text;
 };
 
 const std::array<FieldLook, 3> kFieldLooks{{
-    {"TxtR", QColor(128, 0, 0), QColor(255, 0, 0)},
-    {"TxtG", QColor(0, 128, 0), QColor(0, 255, 0)},
-    {"TxtB", QColor(0, 0, 128), QColor(0, 0, 255)},
+    {QColor(128, 0, 0), QColor(255, 0, 0)},
+    {QColor(0, 128, 0), QColor(0, 255, 0)},
+    {QColor(0, 0, 128), QColor(0, 0, 255)},
 }};
 
 const QString kDefaultComponent = QStringLiteral("255");
@@ -45,58 +39,33 @@ const ColourDialogKind &colourDialogKind(ColourTarget target)
 }
 
 ColourDialog::ColourDialog(SettingsStore &store, Prompts &prompts, ColourTarget target, QWidget *parent)
-    : QDialog(parent), m_store(store), m_prompts(prompts), m_kind(colourDialogKind(target))
+    : QDialog(parent),
+      m_ui(std::make_unique<Ui::ColourDialog>()),
+      m_store(store),
+      m_prompts(prompts),
+      m_kind(colourDialogKind(target))
 {
     setObjectName(QString::fromLatin1(m_kind.objectName));
+    m_ui->setupUi(this);
     setWindowTitle(QString::fromLatin1(m_kind.caption));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     // Modal to the windows it belongs to only: the tray icon stays alive while it is open.
     setWindowModality(Qt::WindowModal);
 
-    auto *frame = new QGroupBox(this);
-    frame->setObjectName(QStringLiteral("FramColor"));
-    auto *fields = new QVBoxLayout;
+    m_fields = {m_ui->TxtR, m_ui->TxtG, m_ui->TxtB};
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
-        auto *field = new QLineEdit(frame);
-        field->setObjectName(QString::fromLatin1(kFieldLooks[i].name));
-        QPalette colours = field->palette();
+        QPalette colours = m_fields[i]->palette();
         colours.setColor(QPalette::Base, kFieldLooks[i].background);
         colours.setColor(QPalette::Text, kFieldLooks[i].text);
-        field->setPalette(colours);
-        field->setFixedWidth(70);
-        connect(field, &QLineEdit::textChanged, this, &ColourDialog::ValidateColour);
-        fields->addWidget(field);
-        m_fields[i] = field;
+        m_fields[i]->setPalette(colours);
+        connect(m_fields[i], &QLineEdit::textChanged, this, &ColourDialog::ValidateColour);
     }
-    m_picClr = new QFrame(frame);
-    m_picClr->setObjectName(QStringLiteral("PicClr"));
-    m_picClr->setFrameShape(QFrame::Box);
-    m_picClr->setFixedSize(72, 72);
-    m_picClr->setAutoFillBackground(true);
-    QPalette preview = m_picClr->palette();
+    QPalette preview = m_ui->PicClr->palette();
     preview.setColor(QPalette::Window, Qt::white);
-    m_picClr->setPalette(preview);
+    m_ui->PicClr->setPalette(preview);
 
-    auto *inFrame = new QHBoxLayout(frame);
-    inFrame->addLayout(fields);
-    inFrame->addWidget(m_picClr);
-
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("CmdOK"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &ColourDialog::CmdOK_Click);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CmdCancel"));
-    cancel->setAutoDefault(false);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(frame);
-    layout->addLayout(buttons);
+    connect(m_ui->CmdOK, &QPushButton::clicked, this, &ColourDialog::CmdOK_Click);
+    connect(m_ui->CmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     setFixedSize(sizeHint());
 
     // Load: each field from its key (missing keys show "255"); every setting is checked.
@@ -104,9 +73,11 @@ ColourDialog::ColourDialog(SettingsStore &store, Prompts &prompts, ColourTarget 
         m_fields[i]->setText(m_store.ReadSetting(m_kind.keys[i], kDefaultComponent));
 }
 
+ColourDialog::~ColourDialog() = default;
+
 QColor ColourDialog::previewColour() const
 {
-    return m_picClr->palette().color(QPalette::Window);
+    return m_ui->PicClr->palette().color(QPalette::Window);
 }
 
 void ColourDialog::ValidateColour()
@@ -123,9 +94,9 @@ void ColourDialog::ValidateColour()
             m_fields[i]->setText(*check.replaced);
     }
     m_validating = false;
-    QPalette preview = m_picClr->palette();
+    QPalette preview = m_ui->PicClr->palette();
     preview.setColor(QPalette::Window, QColor(m_components[0], m_components[1], m_components[2]));
-    m_picClr->setPalette(preview);
+    m_ui->PicClr->setPalette(preview);
 }
 
 void ColourDialog::SaveColour()

@@ -6,10 +6,13 @@
 #include <QDialog>
 
 #include <array>
+#include <memory>
 
-class QFrame;
 class QLineEdit;
-class QPushButton;
+
+namespace Ui {
+class ColourDialog;
+}
 
 namespace brannock {
 
@@ -37,6 +40,7 @@ class ColourDialog final : public QDialog {
 public:
     /// Loads the fields from the store; throws AppError when the store cannot be read.
     ColourDialog(SettingsStore &store, Prompts &prompts, ColourTarget target, QWidget *parent = nullptr);
+    ~ColourDialog() override;
 
     /// The colour of the preview `PicClr`.
     QColor previewColour() const;
@@ -48,12 +52,12 @@ private:
     void ValidateColour();
     void CmdOK_Click();
 
+    std::unique_ptr<Ui::ColourDialog> m_ui;
     SettingsStore &m_store;
     Prompts &m_prompts;
     const ColourDialogKind &m_kind;
     std::array<QLineEdit *, 3> m_fields{};
     std::array<int, 3> m_components{255, 255, 255};
-    QFrame *m_picClr = nullptr;
     bool m_validating = false;
 };
 

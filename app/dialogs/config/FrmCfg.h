@@ -9,11 +9,14 @@
 #include <QPointer>
 
 #include <functional>
+#include <memory>
 #include <utility>
 
-class QCheckBox;
-class QLabel;
 class QLineEdit;
+
+namespace Ui {
+class FrmCfg;
+}
 
 namespace brannock {
 
@@ -32,6 +35,7 @@ public:
     /// message box before this returns, and the dialog still opens with what was read.
     FrmCfg(SettingsStore &store, Prompts &prompts, std::function<void()> refreshForm,
            QWidget *parent = nullptr, RandomSource random = clockSeededRandom());
+    ~FrmCfg() override;
 
     /// Closes an open colour dialog without saving it, then saves and closes this one.
     void UnloadAll();
@@ -56,17 +60,14 @@ private:
     void openColourDialog(ColourTarget target);
     void DrawRandomDesign();
 
+    std::unique_ptr<Ui::FrmCfg> m_ui;
     SettingsStore &m_store;
     Prompts &m_prompts;
     std::function<void()> m_refreshForm;
     RandomSource m_random;
     QImage m_template;
 
-    QLineEdit *m_txtPath = nullptr;
-    QCheckBox *m_chkDelNew = nullptr;
-    QCheckBox *m_chkAVC = nullptr;
     QList<PaletteField> m_palettes; ///< in the order the fields are loaded
-    QLabel *m_picRD = nullptr;
     QPointer<ColourDialog> m_openColour;
     bool m_closing = false;
 };

@@ -1,6 +1,6 @@
 #include "RandomDesign.h"
 
-#include "ColourCheck.h"
+#include "Rounding.h"
 
 #include <QDateTime>
 #include <QPainter>

@@ -1,6 +1,8 @@
 #include "FrmSkins.h"
 
 #include "AppError.h"
+#include "Controls.h"
+#include "FontFit.h"
 #include "LookFiles.h"
 #include "LookGradient.h"
 #include "Prompts.h"
@@ -9,7 +11,6 @@
 #include "SkinsPreview.h"
 
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,21 +27,12 @@ constexpr int ClientHeight = 276;
 const QString MainCaption = QStringLiteral("Kestrow Wendle VI");
 const QString FailureTitle = QStringLiteral("Skins Error!");
 
-/// `font` at its size, or smaller until `text` fits `width` (fallback fonts are often wider
-/// than the intended one).
-QFont fittedFont(QFont font, const QString &text, int width)
-{
-    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(text) > width)
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-    return font;
-}
+constexpr qreal SmallestPointSize = 6;
 
 /// A picture box that shows its picture at natural size from the top-left corner, clipped.
 QLabel *pictureBox(QWidget *parent, const char *name, const QRect &geometry)
 {
-    auto *box = new QLabel(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(geometry);
+    auto *box = placeControl<QLabel>(parent, name, geometry);
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return box;
 }
@@ -48,9 +40,7 @@ QLabel *pictureBox(QWidget *parent, const char *name, const QRect &geometry)
 /// An empty sunken box that stands for one of the main window's lists or text boxes.
 void standInBox(QWidget *parent, const char *name, const QRect &geometry)
 {
-    auto *box = new QFrame(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(geometry);
+    auto *box = placeControl<QFrame>(parent, name, geometry);
     box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     box->setAutoFillBackground(true);
     QPalette palette = box->palette();
@@ -61,9 +51,7 @@ void standInBox(QWidget *parent, const char *name, const QRect &geometry)
 /// A plain fill in the mask colour over the parts of the preview outside the window's shape.
 void maskBox(QWidget *parent, const char *name, const QRect &geometry)
 {
-    auto *box = new QWidget(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(geometry);
+    auto *box = placeControl<QWidget>(parent, name, geometry);
     box->setAutoFillBackground(true);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Window, QColor(0, 128, 128));
@@ -72,20 +60,17 @@ void maskBox(QWidget *parent, const char *name, const QRect &geometry)
 
 QLabel *previewLabel(QWidget *preview, const char *name, const QString &text, const QRect &geometry)
 {
-    auto *label = new QLabel(text, preview);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
+    auto *label = placeControl<QLabel>(preview, name, geometry, text);
     label->setAttribute(Qt::WA_TranslucentBackground);
     return label;
 }
 
 QPushButton *button(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
 {
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(geometry);
+    auto *b = placeControl<QPushButton>(parent, name, geometry, text);
     b->setAutoDefault(false);
-    b->setFont(fittedFont(b->font(), QString(text).remove(QLatin1Char('&')), geometry.width() - 6));
+    const QString shown = QString(text).remove(QLatin1Char('&'));
+    b->setFont(shrinkToFit(b->font(), shown, geometry.width() - 6, SmallestPointSize));
     return b;
 }
 
@@ -121,9 +106,7 @@ FrmSkins::FrmSkins(SettingsStore &store, Prompts &prompts, QString programFolder
     setModal(false);
     setFixedSize(ClientWidth, ClientHeight);
 
-    m_cboSkins = new QComboBox(this);
-    m_cboSkins->setObjectName(QStringLiteral("cboSkins"));
-    m_cboSkins->setGeometry(0, 0, 317, 21);
+    m_cboSkins = placeControl<QComboBox>(this, "cboSkins", QRect(0, 0, 317, 21));
     m_cboSkins->setEditable(true);
     m_cboSkins->setInsertPolicy(QComboBox::NoInsert);
     m_cboSkins->setToolTip(QStringLiteral("Select a skin."));
@@ -143,7 +126,7 @@ FrmSkins::FrmSkins(SettingsStore &store, Prompts &prompts, QString programFolder
                            QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
     titleFont.setPointSizeF(14.25);
     titleFont.setBold(true);
-    lblTitle->setFont(fittedFont(titleFont, MainCaption, lblTitle->width()));
+    lblTitle->setFont(shrinkToFit(titleFont, MainCaption, lblTitle->width(), SmallestPointSize));
     previewLabel(m_picPreview, "lblOFP", QStringLiteral("Open File Prefix"), QRect(186, 28, 127, 16));
     previewLabel(m_picPreview, "lblSFP", QStringLiteral("Save File Prefix"), QRect(186, 62, 127, 16));
     previewLabel(m_picPreview, "lblVOL", QStringLiteral("New VOL"), QRect(186, 96, 127, 16));
@@ -170,10 +153,10 @@ FrmSkins::FrmSkins(SettingsStore &store, Prompts &prompts, QString programFolder
     m_picSysIcon = pictureBox(this, "picSysIcon", QRect(289, 212, 16, 16));
     m_picSysIcon->setToolTip(QStringLiteral("System Tray Icon"));
 
-    auto *lblNoIncModule = new QLabel(QStringLiteral("(Shown without Include Module)"), this);
-    lblNoIncModule->setObjectName(QStringLiteral("lblNoIncModule"));
-    lblNoIncModule->setGeometry(1, 242, 152, 13);
-    lblNoIncModule->setFont(fittedFont(lblNoIncModule->font(), lblNoIncModule->text(), lblNoIncModule->width()));
+    auto *lblNoIncModule = placeControl<QLabel>(this, "lblNoIncModule", QRect(1, 242, 152, 13),
+                                                QStringLiteral("(Shown without Include Module)"));
+    lblNoIncModule->setFont(shrinkToFit(lblNoIncModule->font(), lblNoIncModule->text(), lblNoIncModule->width(),
+                                          SmallestPointSize));
 
     auto *cmdOK = button(this, "cmdOK", QStringLiteral("OK"), QRect(157, 242, 49, 34));
     auto *cmdCncl = button(this, "cmdCncl", QStringLiteral("Cancel"), QRect(206, 242, 111, 34));

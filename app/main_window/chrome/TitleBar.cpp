@@ -1,5 +1,7 @@
 #include "TitleBar.h"
 
+#include "FontFit.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QMenu>
@@ -38,8 +40,7 @@ QFont TitleBar::fittedFont() const
     if (advance > width() && fitted.pixelSize() > 9) {
         // Text width grows about in step with the size: start from the proportional size.
         fitted.setPixelSize(qMax(9, fitted.pixelSize() * width() / advance));
-        while (fitted.pixelSize() > 9 && QFontMetrics(fitted).horizontalAdvance(text()) > width())
-            fitted.setPixelSize(fitted.pixelSize() - 1);
+        fitted = shrinkToFit(fitted, text(), width(), 9);
     }
     m_fittedFor = {text(), base, width(), fitted};
     return fitted;

@@ -1,7 +1,7 @@
 #include "LookFiles.h"
 
 #include "AppError.h"
-#include "LookRounding.h"
+#include "Rounding.h"
 #include "SettingsStore.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "LookGradient.h"
 
-#include "LookRounding.h"
+#include "Rounding.h"
 
 #include <QColor>
 #include <QPaintDevice>

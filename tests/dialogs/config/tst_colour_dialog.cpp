@@ -2,6 +2,7 @@
 
 #include "ColourCheck.h"
 #include "ColourDialog.h"
+#include "Rounding.h"
 #include "SettingsStore.h"
 
 #include <QDir>

@@ -4,7 +4,8 @@
 
 namespace brannock {
 
-/// Nearest whole number, a half going to the even neighbour, whatever the FPU's mode.
+/// `value` brought to the nearest whole number, a half going to the even neighbour (12.5 gives
+/// 12, 13.5 gives 14), whatever the FPU's rounding mode; infinities and NaN come back as they are.
 inline double roundHalfEven(double value)
 {
     const double lower = std::floor(value);
