@@ -13,7 +13,8 @@ source scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
 (cd "$BUILD_DIR" && ctest --output-on-failure --no-tests=error -j "${BRANNOCK_TEST_JOBS:-2}")
 
-scripts/check_package.sh
+# The Release build of everything (warnings as errors), then the package made from it.
+BRANNOCK_RELEASE_ALL=1 scripts/check_package.sh
 
 if command -v clang++ >/dev/null 2>&1; then
     echo "Fuzzing the .tsf readers for ${BRANNOCK_FUZZ_SECONDS:-20} s"

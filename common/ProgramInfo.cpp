@@ -1,7 +1,7 @@
-#include "ProgramInfo.h"
+#include "common/ProgramInfo.h"
 
-#include "BuildInfo.h"
-#include "WorkFolders.h"
+#include "common/BuildInfo.h"
+#include "common/WorkFolders.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

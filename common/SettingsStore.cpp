@@ -1,6 +1,6 @@
-#include "SettingsStore.h"
+#include "common/SettingsStore.h"
 
-#include "AppError.h"
+#include "common/AppError.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "WholeFile.h"
+#include "common/WholeFile.h"
 
-#include "AppError.h"
+#include "common/AppError.h"
 
 #include <QSaveFile>
 

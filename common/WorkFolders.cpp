@@ -1,6 +1,6 @@
-#include "WorkFolders.h"
+#include "common/WorkFolders.h"
 
-#include "BuildInfo.h"
+#include "common/BuildInfo.h"
 
 #include <QDir>
 #include <QFileInfo>

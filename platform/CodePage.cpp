@@ -1,6 +1,6 @@
-#include "CodePage.h"
+#include "platform/CodePage.h"
 
-#include "CodePageTables.h"
+#include "platform/CodePageTables.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>

@@ -1,7 +1,7 @@
 // Upper halves (bytes 0x80-0xFF) of the single-byte Windows code pages, as UTF-16 code
 // units; 0xFFFF marks a byte the code page does not define. Generated once from the
 // published code page tables.
-#include "CodePageTables.h"
+#include "platform/CodePageTables.h"
 
 namespace brannock::detail {
 

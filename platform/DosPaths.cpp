@@ -1,7 +1,7 @@
-#include "DosPaths.h"
+#include "platform/DosPaths.h"
 
-#include "WineDosPaths.h"
-#include "WinePrefix.h"
+#include "platform/WineDosPaths.h"
+#include "platform/WinePrefix.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "Drives.h"
+#include "platform/Drives.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "ProcessScriptRun.h"
+#include "platform/ProcessScriptRun.h"
 
-#include "AppError.h"
+#include "common/AppError.h"
 
 namespace brannock {
 

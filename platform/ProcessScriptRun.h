@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ScriptRunner.h"
+#include "platform/ScriptRunner.h"
 
 #include <QProcess>
 

@@ -1,6 +1,6 @@
-#include "ScriptRunner.h"
+#include "platform/ScriptRunner.h"
 
-#include "ProcessScriptRun.h"
+#include "platform/ProcessScriptRun.h"
 
 #include <QDir>
 #include <QProcess>

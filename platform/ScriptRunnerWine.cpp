@@ -1,9 +1,9 @@
-#include "ScriptRunner.h"
+#include "platform/ScriptRunner.h"
 
-#include "AppError.h"
-#include "ProcessScriptRun.h"
-#include "WineDosPaths.h"
-#include "WinePrefix.h"
+#include "common/AppError.h"
+#include "platform/ProcessScriptRun.h"
+#include "platform/WineDosPaths.h"
+#include "platform/WinePrefix.h"
 
 #include <QDir>
 #include <QProcess>

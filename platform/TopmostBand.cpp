@@ -1,4 +1,4 @@
-#include "TopmostBand.h"
+#include "platform/TopmostBand.h"
 
 #include <QGuiApplication>
 #include <QWidget>

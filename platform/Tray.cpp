@@ -1,4 +1,4 @@
-#include "Tray.h"
+#include "platform/Tray.h"
 
 #include <QCursor>
 

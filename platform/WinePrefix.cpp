@@ -1,4 +1,4 @@
-#include "WinePrefix.h"
+#include "platform/WinePrefix.h"
 
 #include <QDir>
 #include <QFile>

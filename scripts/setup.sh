@@ -3,7 +3,7 @@
 # BUILD_DIR, BUILD_TYPE and BUILD_OPTIONS (an array of cmake -D options) choose the build.
 # Leaves BUILD_DIR set to the build folder (the programs are in $BUILD_DIR/bin).
 
-PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libxcb1-dev libgl-dev
+PACKAGES=(cmake ninja-build ccache g++ pkg-config qt6-base-dev qt6-base-dev-tools libxcb1-dev libgl-dev
           libbenchmark-dev fonts-dejavu-core ${EXTRA_PACKAGES[@]+"${EXTRA_PACKAGES[@]}"})
 
 missing=()
@@ -28,5 +28,5 @@ fi
 
 BUILD_DIR="${BUILD_DIR:-$PWD/build}"
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-Debug}" \
-      -DBRANNOCK_WERROR="${BRANNOCK_WERROR:-OFF}" ${BUILD_OPTIONS[@]+"${BUILD_OPTIONS[@]}"} >/dev/null
+      -DBRANNOCK_WERROR="${BRANNOCK_WERROR:-OFF}" -DCMAKE_CXX_COMPILER_LAUNCHER=ccache ${BUILD_OPTIONS[@]+"${BUILD_OPTIONS[@]}"} >/dev/null
 cmake --build "$BUILD_DIR" -j "$(nproc)"

@@ -1,4 +1,4 @@
-#include "FrmMain.h"
+#include "setup/FrmMain.h"
 
 #include "ui_FrmMain.h"
 

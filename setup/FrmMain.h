@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SetupReg.h"
+#include "setup/SetupReg.h"
 
 #include <QDialog>
 

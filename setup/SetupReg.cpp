@@ -1,10 +1,10 @@
-#include "SetupReg.h"
+#include "setup/SetupReg.h"
 
-#include "AppError.h"
-#include "DosPaths.h"
-#include "Prompts.h"
-#include "SettingsSchema.h"
-#include "SettingsStore.h"
+#include "common/AppError.h"
+#include "platform/DosPaths.h"
+#include "platform/Prompts.h"
+#include "common/SettingsSchema.h"
+#include "common/SettingsStore.h"
 
 #include <QFileInfo>
 

@@ -1,9 +1,9 @@
-#include "Console.h"
-#include "DosPaths.h"
-#include "FrmMain.h"
-#include "ProgramInfo.h"
-#include "Prompts.h"
-#include "SettingsStore.h"
+#include "platform/Console.h"
+#include "platform/DosPaths.h"
+#include "setup/FrmMain.h"
+#include "common/ProgramInfo.h"
+#include "platform/Prompts.h"
+#include "common/SettingsStore.h"
 
 #include <QApplication>
 #include <QDir>

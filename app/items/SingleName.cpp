@@ -1,4 +1,4 @@
-#include "SingleName.h"
+#include "items/SingleName.h"
 
 #include <QStringList>
 

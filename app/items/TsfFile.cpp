@@ -1,8 +1,8 @@
-#include "TsfFile.h"
+#include "items/TsfFile.h"
 
-#include "AppError.h"
-#include "CodePage.h"
-#include "WholeFile.h"
+#include "common/AppError.h"
+#include "platform/CodePage.h"
+#include "common/WholeFile.h"
 
 #include <QDir>
 #include <QFile>

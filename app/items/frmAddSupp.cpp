@@ -1,9 +1,9 @@
-#include "frmAddSupp.h"
+#include "items/frmAddSupp.h"
 
-#include "AppError.h"
-#include "Prompts.h"
-#include "SingleName.h"
-#include "TsfFile.h"
+#include "common/AppError.h"
+#include "platform/Prompts.h"
+#include "items/SingleName.h"
+#include "items/TsfFile.h"
 
 #include "ui_frmAddSupp.h"
 

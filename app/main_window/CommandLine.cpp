@@ -1,6 +1,6 @@
-#include "CommandLine.h"
+#include "main_window/CommandLine.h"
 
-#include "ProgramInfo.h"
+#include "common/ProgramInfo.h"
 
 namespace brannock {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CodePage.h"
-#include "Drives.h"
-#include "LookPictures.h"
-#include "LookRefresher.h"
+#include "platform/CodePage.h"
+#include "platform/Drives.h"
+#include "look/LookPictures.h"
+#include "look/LookRefresher.h"
 
 #include <QImage>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "MainMenu.h"
+#include "main_window/MainMenu.h"
 
 #include <QMenu>
 #include <QWidget>

@@ -1,8 +1,8 @@
-#include "SourceFolderLists.h"
+#include "main_window/SourceFolderLists.h"
 
-#include "AppError.h"
-#include "ChromeLayout.h"
-#include "TopmostProtocol.h"
+#include "common/AppError.h"
+#include "main_window/chrome/ChromeLayout.h"
+#include "main_window/TopmostProtocol.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,6 +1,6 @@
-#include "TopmostProtocol.h"
+#include "main_window/TopmostProtocol.h"
 
-#include "AppError.h"
+#include "common/AppError.h"
 
 namespace brannock {
 

@@ -1,7 +1,7 @@
-#include "HideShow.h"
+#include "tray/HideShow.h"
 
-#include "Prompts.h"
-#include "Tray.h"
+#include "platform/Prompts.h"
+#include "platform/Tray.h"
 
 namespace brannock {
 

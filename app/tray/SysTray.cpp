@@ -1,6 +1,6 @@
-#include "SysTray.h"
+#include "tray/SysTray.h"
 
-#include "Tray.h"
+#include "platform/Tray.h"
 
 #include <QIcon>
 

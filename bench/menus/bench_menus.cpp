@@ -1,8 +1,8 @@
 // Rebuilding the User-Created menu over many definition files.
-#include "CodePage.h"
-#include "FakePrompts.h"
-#include "IncludeMenu.h"
-#include "Prompts.h"
+#include "platform/CodePage.h"
+#include "fakes/FakePrompts.h"
+#include "main_window/menus/IncludeMenu.h"
+#include "platform/Prompts.h"
 
 #include <QApplication>
 #include <QFile>

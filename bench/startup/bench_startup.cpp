@@ -1,14 +1,14 @@
 // Start-up of the main window: in process (construction and load) and as a whole program
 // from exec to its first painted frame, beside a bare Qt window for comparison.
-#include "Drives.h"
-#include "FakeDosPaths.h"
-#include "FakePrompts.h"
-#include "FakeScriptRunner.h"
-#include "FakeTopmostBand.h"
-#include "FakeTray.h"
-#include "FrmMain.h"
-#include "SettingsStore.h"
-#include "WinePrefix.h"
+#include "platform/Drives.h"
+#include "fakes/FakeDosPaths.h"
+#include "fakes/FakePrompts.h"
+#include "fakes/FakeScriptRunner.h"
+#include "fakes/FakeTopmostBand.h"
+#include "fakes/FakeTray.h"
+#include "main_window/FrmMain.h"
+#include "common/SettingsStore.h"
+#include "platform/WinePrefix.h"
 
 #include <QApplication>
 #include <QDir>

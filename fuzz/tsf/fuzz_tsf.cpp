@@ -1,11 +1,11 @@
 // libFuzzer target for the whole road of a shared .tsf file into Compile.bat: any bytes must
 // either give the three fields or an AppError, fields that all read must put the line back
 // together, and an item the script takes must give only whole, safe command lines.
-#include "AppError.h"
-#include "BatchText.h"
-#include "CompileScript.h"
-#include "SkinCatalogue.h"
-#include "TsfFile.h"
+#include "common/AppError.h"
+#include "skinset/BatchText.h"
+#include "skinset/CompileScript.h"
+#include "skinset/SkinCatalogue.h"
+#include "items/TsfFile.h"
 
 #include <QByteArray>
 #include <QString>

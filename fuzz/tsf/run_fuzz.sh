@@ -9,4 +9,4 @@ CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DBRANNOCK_FUZZ=ON -D
 cmake --build "$build" --target fuzz_tsf -j2
 mkdir -p "$build/fuzz/tsf-corpus"
 ASAN_OPTIONS=detect_leaks=0 "$build/fuzz/fuzz_tsf" -max_total_time="$seconds" -max_len=70000 -timeout=10 \
-    "$build/fuzz/tsf-corpus" "$root/fuzz/tsf/corpus" "$root/tests/build/hostile"
+    "$build/fuzz/tsf-corpus" "$root/fuzz/tsf/corpus" "$root/tests/skinset/hostile"

@@ -1,8 +1,8 @@
-#include "ChromeLayout.h"
-#include "ModalDialogs.h"
-#include "PictureButton.h"
-#include "TitleBar.h"
-#include "WindowShape.h"
+#include "main_window/chrome/ChromeLayout.h"
+#include "main_window/chrome/ModalDialogs.h"
+#include "main_window/chrome/PictureButton.h"
+#include "main_window/chrome/TitleBar.h"
+#include "main_window/chrome/WindowShape.h"
 
 #include <QApplication>
 #include <QImage>

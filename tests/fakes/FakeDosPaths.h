@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DosPaths.h"
+#include "platform/DosPaths.h"
 
 #include <QList>
 #include <QString>

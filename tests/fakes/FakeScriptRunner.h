@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AppError.h"
-#include "ScriptRunner.h"
+#include "common/AppError.h"
+#include "platform/ScriptRunner.h"
 
 #include <QPointer>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TopmostBand.h"
+#include "platform/TopmostBand.h"
 
 #include <QList>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Tray.h"
+#include "platform/Tray.h"
 
 #include <QStringList>
 

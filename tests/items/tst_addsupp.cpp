@@ -1,8 +1,8 @@
-#include "BatchText.h"
-#include "FakePrompts.h"
-#include "IncludeMenu.h"
-#include "TsfFile.h"
-#include "frmAddSupp.h"
+#include "skinset/BatchText.h"
+#include "fakes/FakePrompts.h"
+#include "main_window/menus/IncludeMenu.h"
+#include "items/TsfFile.h"
+#include "items/frmAddSupp.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "AppError.h"
-#include "TsfFile.h"
+#include "common/AppError.h"
+#include "items/TsfFile.h"
 
 #include <QDir>
 #include <QFile>

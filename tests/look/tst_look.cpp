@@ -1,10 +1,10 @@
-#include "AppError.h"
-#include "FakePrompts.h"
-#include "LookFiles.h"
-#include "LookGradient.h"
-#include "LookPictures.h"
-#include "LookRefresher.h"
-#include "SettingsStore.h"
+#include "common/AppError.h"
+#include "fakes/FakePrompts.h"
+#include "look/LookFiles.h"
+#include "look/LookGradient.h"
+#include "look/LookPictures.h"
+#include "look/LookRefresher.h"
+#include "common/SettingsStore.h"
 
 #include <QDir>
 #include <QFile>

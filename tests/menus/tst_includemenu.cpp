@@ -1,7 +1,7 @@
-#include "AppError.h"
-#include "FakePrompts.h"
-#include "IncludeMenu.h"
-#include "SkinCatalogue.h"
+#include "common/AppError.h"
+#include "fakes/FakePrompts.h"
+#include "main_window/menus/IncludeMenu.h"
+#include "skinset/SkinCatalogue.h"
 
 #include <QAction>
 #include <QDir>

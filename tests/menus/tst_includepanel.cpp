@@ -1,7 +1,7 @@
-#include "FakePrompts.h"
-#include "IncludeMenu.h"
-#include "IncludePanel.h"
-#include "IncludePictures.h"
+#include "fakes/FakePrompts.h"
+#include "main_window/menus/IncludeMenu.h"
+#include "main_window/menus/IncludePanel.h"
+#include "main_window/menus/IncludePictures.h"
 
 #include <QAction>
 #include <QDir>

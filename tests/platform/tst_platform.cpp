@@ -1,9 +1,9 @@
-#include "AppError.h"
-#include "ScriptRunner.h"
-#include "TestWine.h"
-#include "WineDosPaths.h"
-#include "WinePrefix.h"
-#include "WindowPlacement.h"
+#include "common/AppError.h"
+#include "platform/ScriptRunner.h"
+#include "fakes/TestWine.h"
+#include "platform/WineDosPaths.h"
+#include "platform/WinePrefix.h"
+#include "platform/WindowPlacement.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "AppError.h"
-#include "SettingsStore.h"
+#include "common/AppError.h"
+#include "common/SettingsStore.h"
 
 #include <QDir>
 #include <QFile>

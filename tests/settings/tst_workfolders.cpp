@@ -1,6 +1,6 @@
 // Where the player's files live: portable beside the programs, or installed in the
 // per-user data folder, with the looks searched in the work folder before the shipped ones.
-#include "WorkFolders.h"
+#include "common/WorkFolders.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "FakePrompts.h"
+#include "fakes/FakePrompts.h"
 
-#include "DosPaths.h"
-#include "FrmMain.h"
-#include "SettingsSchema.h"
-#include "SettingsStore.h"
+#include "platform/DosPaths.h"
+#include "setup/FrmMain.h"
+#include "common/SettingsSchema.h"
+#include "common/SettingsStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "FakePrompts.h"
-#include "FakeTray.h"
-#include "HideShow.h"
-#include "SysTray.h"
-#include "Tray.h"
+#include "fakes/FakePrompts.h"
+#include "fakes/FakeTray.h"
+#include "tray/HideShow.h"
+#include "tray/SysTray.h"
+#include "platform/Tray.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,8 +1,8 @@
 // Writes the shipped look folders into the folder named on the command line, or with
 // --icons the programs' desktop icons into a hicolor icon theme folder.
-#include "FrmMain.h"
+#include "main_window/FrmMain.h"
 #include "LookArt.h"
-#include "LookPictures.h"
+#include "look/LookPictures.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
-#include "AboutPictures.h"
+#include "dialogs/about/AboutPictures.h"
 
-#include "BuildInfo.h"
-#include "Rounding.h"
+#include "common/BuildInfo.h"
+#include "common/Rounding.h"
 
 #include <QDateTime>
 #include <QFont>

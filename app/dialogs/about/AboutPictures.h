@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Random.h"
+#include "platform/Random.h"
 
 #include <QImage>
 #include <QString>

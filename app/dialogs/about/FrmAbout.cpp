@@ -1,7 +1,7 @@
-#include "FrmAbout.h"
+#include "dialogs/about/FrmAbout.h"
 
-#include "Controls.h"
-#include "FrmThanks.h"
+#include "widgets/Controls.h"
+#include "dialogs/about/FrmThanks.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AboutPictures.h"
-#include "FrmThanks.h"
-#include "ThanksPulse.h"
+#include "dialogs/about/AboutPictures.h"
+#include "dialogs/about/FrmThanks.h"
+#include "dialogs/about/ThanksPulse.h"
 
 #include <QDialog>
 #include <QImage>

@@ -1,8 +1,8 @@
-#include "FrmThanks.h"
+#include "dialogs/about/FrmThanks.h"
 
-#include "AboutPictures.h"
-#include "Controls.h"
-#include "ThanksPulse.h"
+#include "dialogs/about/AboutPictures.h"
+#include "widgets/Controls.h"
+#include "dialogs/about/ThanksPulse.h"
 
 #include <QFont>
 #include <QGuiApplication>

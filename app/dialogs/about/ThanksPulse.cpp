@@ -1,4 +1,4 @@
-#include "ThanksPulse.h"
+#include "dialogs/about/ThanksPulse.h"
 
 #include <algorithm>
 

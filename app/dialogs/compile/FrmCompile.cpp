@@ -1,4 +1,4 @@
-#include "FrmCompile.h"
+#include "dialogs/compile/FrmCompile.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>

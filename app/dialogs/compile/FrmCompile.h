@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CompileJudge.h"
-#include "MakeSkinset.h"
+#include "skinset/CompileJudge.h"
+#include "skinset/MakeSkinset.h"
 
 #include <QStringList>
 #include <QWidget>

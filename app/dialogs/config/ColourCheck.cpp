@@ -1,6 +1,6 @@
-#include "ColourCheck.h"
+#include "dialogs/config/ColourCheck.h"
 
-#include "Rounding.h"
+#include "common/Rounding.h"
 
 #include <QByteArray>
 

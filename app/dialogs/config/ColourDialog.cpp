@@ -1,9 +1,9 @@
-#include "ColourDialog.h"
+#include "dialogs/config/ColourDialog.h"
 
-#include "AppError.h"
-#include "ColourCheck.h"
-#include "Prompts.h"
-#include "SettingsStore.h"
+#include "common/AppError.h"
+#include "dialogs/config/ColourCheck.h"
+#include "platform/Prompts.h"
+#include "common/SettingsStore.h"
 
 #include "ui_ColourDialog.h"
 

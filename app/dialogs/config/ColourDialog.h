@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SettingsSchema.h"
+#include "common/SettingsSchema.h"
 
 #include <QColor>
 #include <QDialog>

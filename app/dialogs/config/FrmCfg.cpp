@@ -1,8 +1,8 @@
-#include "FrmCfg.h"
+#include "dialogs/config/FrmCfg.h"
 
-#include "AppError.h"
-#include "Prompts.h"
-#include "SettingsStore.h"
+#include "common/AppError.h"
+#include "platform/Prompts.h"
+#include "common/SettingsStore.h"
 
 #include "ui_FrmCfg.h"
 

@@ -1,6 +1,6 @@
-#include "RandomDesign.h"
+#include "dialogs/config/RandomDesign.h"
 
-#include "Rounding.h"
+#include "common/Rounding.h"
 
 #include <QDateTime>
 #include <QPainter>

@@ -1,14 +1,14 @@
-#include "FrmSkins.h"
+#include "dialogs/skins/FrmSkins.h"
 
-#include "AppError.h"
-#include "Controls.h"
-#include "FontFit.h"
-#include "LookFiles.h"
-#include "LookGradient.h"
-#include "Prompts.h"
-#include "SettingsStore.h"
-#include "SkinsFolder.h"
-#include "SkinsPreview.h"
+#include "common/AppError.h"
+#include "widgets/Controls.h"
+#include "widgets/FontFit.h"
+#include "look/LookFiles.h"
+#include "look/LookGradient.h"
+#include "platform/Prompts.h"
+#include "common/SettingsStore.h"
+#include "dialogs/skins/SkinsFolder.h"
+#include "dialogs/skins/SkinsPreview.h"
 
 #include <QComboBox>
 #include <QFrame>

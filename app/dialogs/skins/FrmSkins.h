@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LookPictures.h"
+#include "look/LookPictures.h"
 
 #include <QDialog>
 #include <QImage>

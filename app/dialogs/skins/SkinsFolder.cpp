@@ -1,4 +1,4 @@
-#include "SkinsFolder.h"
+#include "dialogs/skins/SkinsFolder.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "SkinsPreview.h"
+#include "dialogs/skins/SkinsPreview.h"
 
 #include <QPainter>
 

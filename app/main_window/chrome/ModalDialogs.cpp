@@ -1,4 +1,4 @@
-#include "ModalDialogs.h"
+#include "main_window/chrome/ModalDialogs.h"
 
 namespace brannock {
 

@@ -1,4 +1,4 @@
-#include "PictureButton.h"
+#include "main_window/chrome/PictureButton.h"
 
 #include <QMouseEvent>
 #include <QPainter>

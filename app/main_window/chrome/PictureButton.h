@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KeyButton.h"
+#include "widgets/KeyButton.h"
 
 #include <QPixmap>
 

@@ -1,6 +1,6 @@
-#include "TitleBar.h"
+#include "main_window/chrome/TitleBar.h"
 
-#include "FontFit.h"
+#include "widgets/FontFit.h"
 
 #include <QApplication>
 #include <QFontMetrics>

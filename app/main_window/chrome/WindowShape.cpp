@@ -1,4 +1,4 @@
-#include "WindowShape.h"
+#include "main_window/chrome/WindowShape.h"
 
 #include <QColor>
 #include <QPainter>

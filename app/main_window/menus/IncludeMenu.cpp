@@ -1,9 +1,9 @@
-#include "IncludeMenu.h"
+#include "main_window/menus/IncludeMenu.h"
 
-#include "AppError.h"
-#include "BatchText.h"
-#include "Prompts.h"
-#include "TsfFile.h"
+#include "common/AppError.h"
+#include "skinset/BatchText.h"
+#include "platform/Prompts.h"
+#include "items/TsfFile.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CodePage.h"
-#include "SkinCatalogue.h"
+#include "platform/CodePage.h"
+#include "skinset/SkinCatalogue.h"
 
 #include <QHash>
 #include <QList>

@@ -1,6 +1,6 @@
-#include "IncludePanel.h"
+#include "main_window/menus/IncludePanel.h"
 
-#include "IncludeMenu.h"
+#include "main_window/menus/IncludeMenu.h"
 
 #include <QMenu>
 #include <QPainter>

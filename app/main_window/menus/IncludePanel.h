@@ -1,7 +1,7 @@
 #pragma once
 
-#include "IncludePictures.h"
-#include "KeyButton.h"
+#include "main_window/menus/IncludePictures.h"
+#include "widgets/KeyButton.h"
 
 #include <QList>
 #include <QObject>

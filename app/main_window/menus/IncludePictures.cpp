@@ -1,4 +1,4 @@
-#include "IncludePictures.h"
+#include "main_window/menus/IncludePictures.h"
 
 #include <QFont>
 #include <QFontMetrics>

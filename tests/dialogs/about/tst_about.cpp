@@ -1,7 +1,7 @@
-#include "AboutPictures.h"
-#include "FrmAbout.h"
-#include "FrmThanks.h"
-#include "ThanksPulse.h"
+#include "dialogs/about/AboutPictures.h"
+#include "dialogs/about/FrmAbout.h"
+#include "dialogs/about/FrmThanks.h"
+#include "dialogs/about/ThanksPulse.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,12 +1,12 @@
-#include "FakeDosPaths.h"
-#include "FakePrompts.h"
-#include "FakeScriptRunner.h"
-#include "FrmCompile.h"
-#include "MakeSkinset.h"
-#include "SettingsStore.h"
-#include "SkinCatalogue.h"
-#include "TestWine.h"
-#include "WineDosPaths.h"
+#include "fakes/FakeDosPaths.h"
+#include "fakes/FakePrompts.h"
+#include "fakes/FakeScriptRunner.h"
+#include "dialogs/compile/FrmCompile.h"
+#include "skinset/MakeSkinset.h"
+#include "common/SettingsStore.h"
+#include "skinset/SkinCatalogue.h"
+#include "fakes/TestWine.h"
+#include "platform/WineDosPaths.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

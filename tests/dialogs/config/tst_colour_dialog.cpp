@@ -1,9 +1,9 @@
-#include "FakePrompts.h"
+#include "fakes/FakePrompts.h"
 
-#include "ColourCheck.h"
-#include "ColourDialog.h"
-#include "Rounding.h"
-#include "SettingsStore.h"
+#include "dialogs/config/ColourCheck.h"
+#include "dialogs/config/ColourDialog.h"
+#include "common/Rounding.h"
+#include "common/SettingsStore.h"
 
 #include <QDir>
 #include <QLineEdit>

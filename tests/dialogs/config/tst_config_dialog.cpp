@@ -1,8 +1,8 @@
-#include "FakePrompts.h"
+#include "fakes/FakePrompts.h"
 
-#include "FrmCfg.h"
-#include "RandomDesign.h"
-#include "SettingsStore.h"
+#include "dialogs/config/FrmCfg.h"
+#include "dialogs/config/RandomDesign.h"
+#include "common/SettingsStore.h"
 
 #include <QApplication>
 #include <QCheckBox>

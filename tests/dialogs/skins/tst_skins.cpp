@@ -1,7 +1,7 @@
-#include "FakePrompts.h"
-#include "FrmSkins.h"
-#include "SettingsStore.h"
-#include "SkinsFolder.h"
+#include "fakes/FakePrompts.h"
+#include "dialogs/skins/FrmSkins.h"
+#include "common/SettingsStore.h"
+#include "dialogs/skins/SkinsFolder.h"
 
 #include <QComboBox>
 #include <QDir>

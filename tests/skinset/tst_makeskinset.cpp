@@ -1,12 +1,12 @@
-#include "AppError.h"
-#include "BatchText.h"
-#include "FakeDosPaths.h"
-#include "FakePrompts.h"
-#include "FakeScriptRunner.h"
-#include "MakeSkinset.h"
-#include "SettingsStore.h"
-#include "SkinCatalogue.h"
-#include "TsfFile.h"
+#include "common/AppError.h"
+#include "skinset/BatchText.h"
+#include "fakes/FakeDosPaths.h"
+#include "fakes/FakePrompts.h"
+#include "fakes/FakeScriptRunner.h"
+#include "skinset/MakeSkinset.h"
+#include "common/SettingsStore.h"
+#include "skinset/SkinCatalogue.h"
+#include "items/TsfFile.h"
 
 #include <QDir>
 #include <QFile>

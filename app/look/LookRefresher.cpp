@@ -1,10 +1,10 @@
-#include "LookRefresher.h"
+#include "look/LookRefresher.h"
 
-#include "AppError.h"
-#include "LookFiles.h"
-#include "LookGradient.h"
-#include "Prompts.h"
-#include "SettingsStore.h"
+#include "common/AppError.h"
+#include "look/LookFiles.h"
+#include "look/LookGradient.h"
+#include "platform/Prompts.h"
+#include "common/SettingsStore.h"
 
 #include <QImageReader>
 #include <QPainter>

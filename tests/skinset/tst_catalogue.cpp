@@ -1,8 +1,8 @@
-#include "BatchText.h"
-#include "CompileScript.h"
-#include "PaletteSet.h"
-#include "SettingsStore.h"
-#include "SkinCatalogue.h"
+#include "skinset/BatchText.h"
+#include "skinset/CompileScript.h"
+#include "skinset/PaletteSet.h"
+#include "common/SettingsStore.h"
+#include "skinset/SkinCatalogue.h"
 
 #include <QSet>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "BatchText.h"
+#include "skinset/BatchText.h"
 
 namespace brannock::batch {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CodePage.h"
-#include "PaletteSet.h"
+#include "platform/CodePage.h"
+#include "skinset/PaletteSet.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,5 +1,5 @@
-#include "CompileJudge.h"
-#include "FakeDosPaths.h"
+#include "skinset/CompileJudge.h"
+#include "fakes/FakeDosPaths.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "PaletteSet.h"
+#include "skinset/PaletteSet.h"
 
-#include "SettingsStore.h"
+#include "common/SettingsStore.h"
 
 namespace brannock {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LookGradient.h"
-#include "SettingsSchema.h"
+#include "look/LookGradient.h"
+#include "common/SettingsSchema.h"
 
 #include <QString>
 

@@ -3,13 +3,13 @@
 // beside the same Compile.bat run directly by the same interpreter ("wine cmd /c"), in
 // turns within one process. The ratio counter is watched / direct.
 
-#include "FakePrompts.h"
-#include "FrmCompile.h"
-#include "MakeSkinset.h"
-#include "SettingsStore.h"
-#include "SkinCatalogue.h"
-#include "TestWine.h"
-#include "WineDosPaths.h"
+#include "fakes/FakePrompts.h"
+#include "dialogs/compile/FrmCompile.h"
+#include "skinset/MakeSkinset.h"
+#include "common/SettingsStore.h"
+#include "skinset/SkinCatalogue.h"
+#include "fakes/TestWine.h"
+#include "platform/WineDosPaths.h"
 
 #include <QDir>
 #include <QElapsedTimer>

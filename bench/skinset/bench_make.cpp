@@ -1,14 +1,14 @@
 // One Make Skinset run with every built-in item and 1,000 ticked user-created items.
 
-#include "FakePrompts.h"
-#include "FakeScriptRunner.h"
-#include "MakeSkinset.h"
-#include "Prompts.h"
-#include "ScriptRunner.h"
-#include "SettingsStore.h"
-#include "SkinCatalogue.h"
-#include "TsfFile.h"
-#include "WineDosPaths.h"
+#include "fakes/FakePrompts.h"
+#include "fakes/FakeScriptRunner.h"
+#include "skinset/MakeSkinset.h"
+#include "platform/Prompts.h"
+#include "platform/ScriptRunner.h"
+#include "common/SettingsStore.h"
+#include "skinset/SkinCatalogue.h"
+#include "items/TsfFile.h"
+#include "platform/WineDosPaths.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "LookPictures.h"
+#include "look/LookPictures.h"
 
 #include <QColor>
 #include <QHash>

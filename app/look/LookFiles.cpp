@@ -1,8 +1,8 @@
-#include "LookFiles.h"
+#include "look/LookFiles.h"
 
-#include "AppError.h"
-#include "Rounding.h"
-#include "SettingsStore.h"
+#include "common/AppError.h"
+#include "common/Rounding.h"
+#include "common/SettingsStore.h"
 
 #include <QDir>
 #include <QFileInfo>

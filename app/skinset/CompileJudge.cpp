@@ -1,6 +1,6 @@
-#include "CompileJudge.h"
+#include "skinset/CompileJudge.h"
 
-#include "DosPaths.h"
+#include "platform/DosPaths.h"
 
 #include <QDir>
 #include <QFileInfo>

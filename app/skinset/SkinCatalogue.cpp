@@ -1,4 +1,4 @@
-#include "SkinCatalogue.h"
+#include "skinset/SkinCatalogue.h"
 
 #include <algorithm>
 

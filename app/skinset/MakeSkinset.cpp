@@ -1,15 +1,15 @@
-#include "MakeSkinset.h"
+#include "skinset/MakeSkinset.h"
 
-#include "AppError.h"
-#include "BatchText.h"
-#include "DosPaths.h"
-#include "Prompts.h"
-#include "ScriptRunner.h"
-#include "SettingsStore.h"
-#include "SingleName.h"
-#include "SkinCatalogue.h"
-#include "TsfFile.h"
-#include "WholeFile.h"
+#include "common/AppError.h"
+#include "skinset/BatchText.h"
+#include "platform/DosPaths.h"
+#include "platform/Prompts.h"
+#include "platform/ScriptRunner.h"
+#include "common/SettingsStore.h"
+#include "items/SingleName.h"
+#include "skinset/SkinCatalogue.h"
+#include "items/TsfFile.h"
+#include "common/WholeFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
 // The written Compile.bat run by a real command interpreter (Wine's cmd): with a field that
 // makes a line as long as a line may be, only the script's own commands run.
-#include "FakePrompts.h"
-#include "FakeScriptRunner.h"
-#include "MakeSkinset.h"
-#include "SettingsStore.h"
-#include "SkinCatalogue.h"
-#include "WineDosPaths.h"
+#include "fakes/FakePrompts.h"
+#include "fakes/FakeScriptRunner.h"
+#include "skinset/MakeSkinset.h"
+#include "common/SettingsStore.h"
+#include "skinset/SkinCatalogue.h"
+#include "platform/WineDosPaths.h"
 
 #include <QDir>
 #include <QFile>

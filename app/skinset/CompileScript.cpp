@@ -1,9 +1,9 @@
-#include "CompileScript.h"
+#include "skinset/CompileScript.h"
 
-#include "AppError.h"
-#include "BatchText.h"
-#include "SettingsStore.h"
-#include "SkinCatalogue.h"
+#include "common/AppError.h"
+#include "skinset/BatchText.h"
+#include "common/SettingsStore.h"
+#include "skinset/SkinCatalogue.h"
 
 namespace brannock {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CodePage.h"
-#include "CompileJudge.h"
-#include "CompileScript.h"
-#include "ScriptRunner.h"
+#include "platform/CodePage.h"
+#include "skinset/CompileJudge.h"
+#include "skinset/CompileScript.h"
+#include "platform/ScriptRunner.h"
 
 #include <QString>
 #include <QStringList>

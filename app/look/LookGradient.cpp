@@ -1,6 +1,6 @@
-#include "LookGradient.h"
+#include "look/LookGradient.h"
 
-#include "Rounding.h"
+#include "common/Rounding.h"
 
 #include <QColor>
 #include <QPaintDevice>
