@@ -3,6 +3,7 @@
 #include "AppError.h"
 #include "BatchText.h"
 #include "DosPaths.h"
+#include "FileErrors.h"
 #include "Prompts.h"
 #include "ScriptRunner.h"
 #include "SettingsStore.h"
@@ -36,9 +37,9 @@ void makeFolder(const QString &path)
         throw AppError(ErrorNumber::PathFileAccess,
                        QStringLiteral("Cannot create the folder \"%1\": a file of that name is in the way.")
                            .arg(QDir::toNativeSeparators(path)));
-    errno = 0;
+    clearFileError();
     if (!QDir().mkdir(path))
-        throw fileError(QStringLiteral("create the folder"), path, errno ? errno : ENOENT);
+        throw lastFileFailure(QStringLiteral("create the folder"), path, ENOENT);
 }
 
 /// The first refusal among `checks` (field name, problem), as the box text; empty when none.
@@ -113,9 +114,9 @@ MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::functi
     const QString script = scriptPath();
     if (QFileInfo::exists(script) || QFileInfo(script).isSymLink()) {
         QFile old(script);
-        errno = 0;
+        clearFileError();
         if (!old.remove())
-            throw fileError(QStringLiteral("delete"), script, errno ? errno : EACCES);
+            throw lastFileFailure(QStringLiteral("delete"), script, EACCES);
     }
 
     v.workFolder = dosFolder(m_programFolder, QStringLiteral("program folder"));
@@ -174,11 +175,11 @@ MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::functi
 
     const QByteArray bytes = writeCompileScript(v).encoded(m_page);
     QFile file(script);
-    errno = 0;
+    clearFileError();
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw fileError(QStringLiteral("create"), script, errno ? errno : EACCES);
+        throw lastFileFailure(QStringLiteral("create"), script, EACCES);
     if (file.write(bytes) != bytes.size() || !file.flush())
-        throw fileError(QStringLiteral("write"), script, errno ? errno : EIO);
+        throw lastFileFailure(QStringLiteral("write"), script, EIO);
     file.close();
 
     if (!in.runScript)

@@ -2,6 +2,7 @@
 
 #include "AppError.h"
 #include "CodePage.h"
+#include "FileErrors.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,11 +67,11 @@ QString readFirstLine(const QString &path)
 {
     // QFile closes on every way out of this scope, so a failed read never holds the file.
     QFile file(path);
-    errno = 0;
+    clearFileError();
     if (!file.open(QIODevice::ReadOnly)) {
         // A folder opens at the system level and is refused by Qt without an errno: it is
         // then reported as a path or file access error.
-        const int error = errno;
+        const int error = lastFileError(path);
         throw fileError(QStringLiteral("open"), path,
                         error != 0 ? error : (QFileInfo::exists(path) ? EIO : ENOENT));
     }
@@ -80,7 +81,7 @@ QString readFirstLine(const QString &path)
         const QByteArray chunk = file.read(kChunk);
         if (chunk.isEmpty()) {
             if (file.error() != QFileDevice::NoError)
-                throw fileError(QStringLiteral("read"), path, errno != 0 ? errno : EIO);
+                throw lastFileFailure(QStringLiteral("read"), path, EIO);
             break;
         }
         const qsizetype from = bytes.size();
@@ -152,23 +153,19 @@ void WriteTSF(const QString &programFolder, const QString &fileName, const QStri
     // it is complete, so a failed write never loses the old definition. Unbuffered: a write
     // that fails in a buffer flush at commit() would not stop the commit in every Qt version.
     QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        const int error = errno;
-        throw fileError(QStringLiteral("create"), path, error != 0 ? error : EIO);
-    }
+    clearFileError();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw lastFileFailure(QStringLiteral("create"), path, EIO);
     const QByteArray bytes = encoded.bytes + QByteArrayLiteral("\r\n");
-    errno = 0;
+    clearFileError();
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const int error = errno;
+        const AppError failure = lastFileFailure(QStringLiteral("write"), path, EIO);
         file.cancelWriting();
-        throw fileError(QStringLiteral("write"), path, error != 0 ? error : EIO);
+        throw failure;
     }
-    errno = 0;
-    if (!file.commit()) {
-        const int error = errno;
-        throw fileError(QStringLiteral("write"), path, error != 0 ? error : EIO);
-    }
+    clearFileError();
+    if (!file.commit())
+        throw lastFileFailure(QStringLiteral("write"), path, EIO);
 }
 
 } // namespace brannock
