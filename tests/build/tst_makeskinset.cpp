@@ -372,6 +372,10 @@ void TestMakeSkinset::gameFolderForms()
 {
     QFETCH(QString, stored);
     QFETCH(bool, found);
+#ifdef Q_OS_WIN
+    if (stored == QLatin1String("<native>"))
+        QSKIP("on Windows the native path is the DOS path");
+#endif
     Bench b;
     if (stored == QLatin1String("<missing>")) {
         Bench fresh; // a store without the key
@@ -611,7 +615,7 @@ void TestMakeSkinset::failures()
     if (report.isEmpty())
         QVERIFY(b.boxes.calls[0].text.startsWith(QStringLiteral("Error ")));
     else
-        QCOMPARE(b.boxes.calls[0].text, QString(report).replace(QStringLiteral("<prog>"), QDir::toNativeSeparators(b.program)));
+        QCOMPARE(b.boxes.calls[0].text, QDir::toNativeSeparators(QString(report).replace(QStringLiteral("<prog>"), b.program)));
     QCOMPARE(QFileInfo(b.scriptPath()).isFile(), scriptWritten);
     QVERIFY(b.runner.started.isEmpty());
     QCOMPARE(b.enabledCalls.last(), true);

@@ -15,6 +15,8 @@
 using namespace brannock;
 using brannock::test::FakePrompts;
 
+Q_DECLARE_METATYPE(brannock::LookRgb)
+
 namespace {
 
 QString slotName(LookSlot slot)
@@ -471,8 +473,6 @@ void TestLook::builtInPicturesHaveTheirSizes()
     QCOMPARE(b.min0bck.toImage().pixel(0, 0), qRgb(0, 0, 0));
     QCOMPARE(b.min0bck.toImage().pixel(5, 8), qRgb(128, 128, 128));
 }
-
-Q_DECLARE_METATYPE(brannock::LookRgb)
 
 QTEST_MAIN(TestLook)
 #include "tst_look.moc"
