@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Brannock, builds it and runs every test headless:
-# the Qt Test suites through CTest, then a bounded fuzzing run of the .tsf readers.
+# the Qt Test suites through CTest, then a bounded fuzzing run of the .tsf readers, then the
+# Windows build with its suites under Wine (when a Qt for Windows is found).
 # Exits non-zero on any failing test.
 set -euo pipefail
 cd "$(dirname "$0")"
 export BRANNOCK_WERROR=ON
-EXTRA_PACKAGES=(clang libclang-rt-14-dev)
+source scripts/packages.sh
+EXTRA_PACKAGES=(clang libclang-rt-14-dev "${WINDOWS_PACKAGES[@]}")
 source scripts/setup.sh
 
 export QT_QPA_PLATFORM=offscreen
@@ -15,3 +17,5 @@ if command -v clang++ >/dev/null 2>&1; then
     echo "Fuzzing the .tsf readers for ${BRANNOCK_FUZZ_SECONDS:-20} s"
     fuzz/tsf/run_fuzz.sh "${BRANNOCK_FUZZ_SECONDS:-20}"
 fi
+
+scripts/windows.sh test
