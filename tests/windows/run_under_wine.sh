@@ -1,7 +1,7 @@
 #!/bin/sh
 # run_under_wine.sh <test.exe> [arguments...]: runs a Qt Test program under Wine with its
 # log on standard output. Without a console window, Qt Test on Windows sends its log to the
-# debugger, so the log goes through a file here.
+# debugger, so the log goes through a file here (Z: is the Unix root in a Wine prefix).
 log=$(mktemp) || exit 1
 program=$1
 shift
