@@ -6,25 +6,8 @@
 PACKAGES=(cmake ninja-build ccache g++ pkg-config qt6-base-dev qt6-base-dev-tools libxcb1-dev libgl-dev
           libbenchmark-dev fonts-dejavu-core ${EXTRA_PACKAGES[@]+"${EXTRA_PACKAGES[@]}"})
 
-missing=()
-for package in "${PACKAGES[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$package")
-    fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    if [ "$(id -u)" -eq 0 ]; then
-        apt-get update
-        DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-    elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
-        sudo apt-get update
-        sudo DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-    else
-        echo "Missing Debian packages. Install them with:" >&2
-        echo "  sudo apt-get install ${missing[*]}" >&2
-        exit 1
-    fi
-fi
+source "$(dirname "${BASH_SOURCE[0]}")/packages.sh"
+install_packages "${PACKAGES[@]}"
 
 BUILD_DIR="${BUILD_DIR:-$PWD/build}"
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-Debug}" \

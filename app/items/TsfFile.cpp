@@ -3,6 +3,7 @@
 #include "common/AppError.h"
 #include "platform/CodePage.h"
 #include "common/WholeFile.h"
+#include "platform/FileErrors.h"
 
 #include <QDir>
 #include <QFile>
@@ -70,11 +71,11 @@ QString readFirstLine(const QString &path)
 {
     // QFile closes on every way out of this scope, so a failed read never holds the file.
     QFile file(path);
-    errno = 0;
+    clearFileError();
     if (!file.open(QIODevice::ReadOnly)) {
         // A folder opens at the system level and is refused by Qt without an errno: it is
         // then reported as a path or file access error.
-        const int error = errno;
+        const int error = lastFileError(path);
         throw fileError(QStringLiteral("open"), path,
                         error != 0 ? error : (QFileInfo::exists(path) ? EIO : ENOENT));
     }
@@ -85,7 +86,7 @@ QString readFirstLine(const QString &path)
         const QByteArray chunk = file.read(kMaxLineBytes + 1 - bytes.size());
         if (chunk.isEmpty()) {
             if (file.error() != QFileDevice::NoError)
-                throw fileError(QStringLiteral("read"), path, errnoOr(EIO));
+                throw lastFileFailure(QStringLiteral("read"), path, EIO);
             break;
         }
         const qsizetype from = bytes.size();

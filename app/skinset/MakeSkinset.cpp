@@ -10,6 +10,7 @@
 #include "skinset/SkinCatalogue.h"
 #include "items/TsfFile.h"
 #include "common/WholeFile.h"
+#include "platform/FileErrors.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,9 +39,9 @@ void makeFolder(const QString &path)
         throw AppError(ErrorNumber::PathFileAccess,
                        QStringLiteral("Cannot create the folder \"%1\": a file of that name is in the way.")
                            .arg(QDir::toNativeSeparators(path)));
-    errno = 0;
+    clearFileError();
     if (!QDir().mkdir(path))
-        throw fileError(QStringLiteral("create the folder"), path, errnoOr(ENOENT));
+        throw lastFileFailure(QStringLiteral("create the folder"), path, ENOENT);
 }
 
 /// One text of the build and why it cannot go into the script (empty when it can).
@@ -127,9 +128,9 @@ MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::functi
     const QString script = scriptPath();
     if (QFileInfo::exists(script) || QFileInfo(script).isSymLink()) {
         QFile old(script);
-        errno = 0;
+        clearFileError();
         if (!old.remove())
-            throw fileError(QStringLiteral("delete"), script, errnoOr(EACCES));
+            throw lastFileFailure(QStringLiteral("delete"), script, EACCES);
     }
 
     v.workFolder = dosFolder(m_programFolder, QStringLiteral("program folder"));

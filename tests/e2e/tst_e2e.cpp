@@ -27,6 +27,8 @@ void TestEndToEnd::startsAndPaintsItsFirstFrame_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("no switches") << QStringList();
+    for (const char *single : {"/nopaint/", "/noexec/", "/noregion/", "/nodirs/"})
+        QTest::newRow(single) << QStringList{QString::fromLatin1(single)};
     QTest::newRow("all switches run together") << QStringList{QStringLiteral("/NOPAINT//noregion//noexec/")};
     // Offscreen there is no tray: "/hide/" must not hide the window for good.
     QTest::newRow("hide without a tray") << QStringList{QStringLiteral("/hide/")};

@@ -2,6 +2,7 @@
 
 #include "platform/DosPaths.h"
 
+#include <QDir>
 #include <QList>
 #include <QString>
 
@@ -12,13 +13,14 @@ namespace brannock::test {
 class FakeDosPaths final : public DosPaths {
 public:
     struct Mapping {
-        QString native; ///< "/tmp/x/prog", no trailing slash
+        QString native; ///< "/tmp/x/prog" or "C:/x/prog", no trailing slash
         QString dos;    ///< "C:\Skinner" or "D:\" for a drive root
     };
     QList<Mapping> mappings;
 
-    QString toDos(const QString &nativePath) const override
+    QString toDos(const QString &native) const override
     {
+        const QString nativePath = QDir::fromNativeSeparators(native);
         const Mapping *best = nullptr;
         for (const Mapping &m : mappings)
             if ((nativePath == m.native || nativePath.startsWith(m.native + QLatin1Char('/')))

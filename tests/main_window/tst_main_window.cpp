@@ -362,6 +362,9 @@ void TestMainWindow::unusableDriveIsReportedAndKept()
 
 void TestMainWindow::wineDrivesAndHome()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Wine prefixes with their drive links are a matter of the Linux build");
+#endif
     QTemporaryDir dir;
     const QString prefix = dir.filePath(QStringLiteral("prefix"));
     QVERIFY(QDir().mkpath(prefix + QStringLiteral("/drive_c")));
@@ -490,7 +493,7 @@ void TestMainWindow::folderListRevealsTheWorkingFolder()
     QWidget window;
     window.resize(315, 288);
     SourceFolderLists lists(&window, boxes,
-                            [] { return QList<DriveEntry>{{QStringLiteral("/"), QStringLiteral("/")}}; });
+                            [&dir] { return QList<DriveEntry>{{QStringLiteral("temp"), dir.path()}}; });
     lists.setCurrentPath(deep);
     window.show();
     QCOMPARE(QDir::fromNativeSeparators(lists.currentPath()), QFileInfo(deep).absoluteFilePath());

@@ -420,6 +420,10 @@ void TestMakeSkinset::gameFolderForms()
 {
     QFETCH(QString, stored);
     QFETCH(bool, found);
+#ifdef Q_OS_WIN
+    if (stored == QLatin1String("<native>"))
+        QSKIP("on Windows the native path is the DOS path");
+#endif
     Bench b;
     if (stored == QLatin1String("<missing>")) {
         Bench fresh; // a store without the key

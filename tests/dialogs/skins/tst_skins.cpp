@@ -124,6 +124,10 @@ void TestSkins::listEntries()
     QFETCH(QStringList, folders);
     QFETCH(QStringList, files);
     QFETCH(QStringList, expected);
+#ifdef Q_OS_WIN
+    if (files.contains(QStringLiteral(".hidden")))
+        QSKIP("on Windows a leading dot does not hide a file");
+#endif
     Rig rig;
     for (const QString &folder : folders)
         rig.makeLook(folder);
