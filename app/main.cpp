@@ -7,12 +7,12 @@
 #include "platform/Prompts.h"
 #include "platform/ScriptRunner.h"
 #include "common/SettingsStore.h"
+#include "common/WorkFolders.h"
 #include "platform/TopmostBand.h"
 #include "platform/Tray.h"
 #include "platform/WinePrefix.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QEvent>
 #include <QTimer>
 
@@ -60,7 +60,7 @@ int main(int argc, char *argv[])
     brannock::QtTray tray;
     brannock::QtPrompts prompts(nullptr);
     brannock::FrmMain window({store, prompts, band, *dos, *runner, tray,
-                              QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
+                              brannock::WorkFolders::detect(QCoreApplication::applicationDirPath()),
                               brannock::commandLineText(QCoreApplication::arguments()),
                               &brannock::oemCodePage, &brannock::listDrives});
     prompts.setOwner(&window); // boxes open in front of the main window

@@ -63,15 +63,26 @@ bool WorkFolders::makeWorkFolder() const
     return QDir().mkpath(m_workFolder);
 }
 
+WorkFolders WorkFolders::portableIn(const QString &folder)
+{
+    const QString clean = nativeClean(folder);
+    return WorkFolders(Mode::Portable, clean, clean, {clean});
+}
+
 QString WorkFolders::lookRootFor(const QString &lookFolder) const
+{
+    return lookRootIn(m_lookRoots, lookFolder);
+}
+
+QString lookRootIn(const QStringList &lookRoots, const QString &lookFolder)
 {
     QString relative = lookFolder;
     relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    for (const QString &root : m_lookRoots) {
+    for (const QString &root : lookRoots) {
         if (QFileInfo(root + QLatin1Char('/') + relative).isDir())
             return root;
     }
-    return m_lookRoots.last();
+    return lookRoots.isEmpty() ? QString() : lookRoots.last();
 }
 
 QString WorkFolders::description() const

@@ -28,6 +28,9 @@ public:
     /// on Windows.
     static QString defaultUserDataFolder();
 
+    /// Portable folders with everything in `folder`: programs, work files and looks.
+    static WorkFolders portableIn(const QString &folder);
+
     Mode mode() const { return m_mode; }
     /// The folder that holds the programs, native separators.
     const QString &programFolder() const { return m_programFolder; }
@@ -55,5 +58,9 @@ private:
     QString m_workFolder;
     QStringList m_lookRoots;
 };
+
+/// The first of `lookRoots` that holds the stored look folder `lookFolder` (relative, with
+/// backslashes); the last root, the shipped looks' folder, when none does.
+QString lookRootIn(const QStringList &lookRoots, const QString &lookFolder);
 
 } // namespace brannock

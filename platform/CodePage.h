@@ -1,24 +1,24 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <optional>
 
 namespace brannock {
 
-namespace detail {
-struct CodePageTable;
-}
-
 /// A Windows code page as Brannock writes it: a single-byte page in full, a multi-byte page
-/// (932, 936, 949, 950, 65001) in its ASCII half only. Encoding never substitutes: a
+/// (932, 936, 949, 950, 65001) in its ASCII half only, converted by the system's own
+/// converter one character at a time. Encoding never substitutes: a
 /// character the code page cannot hold is reported, never replaced by "?" or a look-alike,
 /// and never written in another page.
 class CodePage final {
 public:
     /// The code page with that number, or nullopt when it is not a supported page.
     static std::optional<CodePage> byNumber(int number);
+    /// The numbers of the supported single-byte pages.
+    static QList<int> singleBytePages();
 
     /// The system's ANSI code page: GetACP() on Windows, Windows-1252 elsewhere (.tsf files).
     static CodePage ansi();
@@ -40,8 +40,8 @@ public:
     bool canHold(QStringView text, qsizetype *badIndex = nullptr) const;
 
 private:
-    explicit CodePage(const detail::CodePageTable *table) : m_table(table) {}
-    const detail::CodePageTable *m_table;
+    explicit CodePage(int number) : m_number(number) {}
+    int m_number;
 };
 
 } // namespace brannock

@@ -57,6 +57,10 @@ grep -qxF "Work files: $home/data/Brannock" <<<"$help" || fail "installed work f
 grep -A1 -xF "Looks: $home/data/Brannock/Skins" <<<"$help" | grep -qxF "  then $root/usr/share/brannock/Skins" \
     || fail "installed looks are not searched in the user folder, then the shipped one: $help"
 [ "$(run_installed Primewell --version)" = "Primewell $version" ] || fail "installed Primewell --version is wrong"
+# With the gold look chosen, as Primewell stores it: the look is found among the shipped
+# ones (a look that is not found stops the start with a box instead of the first frame).
+mkdir -p "$home/config/Brannock"
+printf '[Skin]\nUse=Yes\nPath=Skins\\\\6.0 GOLD\\\\\n' >"$home/config/Brannock/Brannock.conf"
 BRANNOCK_QUIT_AT_FIRST_FRAME=1 run_installed Brannock || fail "installed Brannock did not paint its first frame"
 
 echo "Package $(basename "$deb"): $(du -k "$deb" | cut -f1) KiB, $(dpkg-deb -c "$deb" | grep -vc '/$') files; installed and started"

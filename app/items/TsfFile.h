@@ -4,12 +4,12 @@
 
 namespace brannock {
 
-/// Writes programFolder\fileName as one line "description*palette*skinFileName" CR LF in the
+/// Writes folder\fileName as one line "description*palette*skinFileName" CR LF in the
 /// ANSI code page, replacing any file of that name atomically (QSaveFile): a failed write
 /// leaves the old file as it was. A character the code page cannot hold is refused before
 /// anything is written. The texts are written as given; checking them is the caller's job.
 /// Throws AppError.
-void WriteTSF(const QString &programFolder, const QString &fileName, const QString &description,
+void WriteTSF(const QString &folder, const QString &fileName, const QString &description,
               const QString &palette, const QString &skinFileName);
 
 /// Field readers. Each reads the first line of the .tsf file at `path` (it ends at the first

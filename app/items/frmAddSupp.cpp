@@ -35,9 +35,9 @@ QString tsfNameProblem(const QString &name)
     return {};
 }
 
-frmAddSupp::frmAddSupp(Prompts &boxes, QString programFolder, DefinitionCheck check, QWidget *parent)
+frmAddSupp::frmAddSupp(Prompts &boxes, QString workFolder, DefinitionCheck check, QWidget *parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::frmAddSupp>()), m_boxes(boxes),
-      m_programFolder(std::move(programFolder)), m_check(std::move(check))
+      m_workFolder(std::move(workFolder)), m_check(std::move(check))
 {
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -106,7 +106,7 @@ void frmAddSupp::cmdSave_Click()
     }
 
     const QString fileName = name + QStringLiteral(".tsf");
-    const QString path = QDir(m_programFolder).filePath(fileName);
+    const QString path = QDir(m_workFolder).filePath(fileName);
     if (m_check) {
         if (const QString problem = m_check(palette, skinFile, QDir::toNativeSeparators(path)); !problem.isEmpty()) {
             m_boxes.message(QStringLiteral("Invalid Data!"), problem, PromptButtons::Ok, PromptIcon::Exclamation);
@@ -119,7 +119,10 @@ void frmAddSupp::cmdSave_Click()
         return;
 
     try {
-        WriteTSF(m_programFolder, fileName, description, palette, skinFile);
+        // The work folder of an installed copy may not exist yet; when it cannot be made,
+        // the write below says why.
+        QDir().mkpath(m_workFolder);
+        WriteTSF(m_workFolder, fileName, description, palette, skinFile);
     } catch (const AppError &error) {
         m_boxes.message(QStringLiteral("Add Support Error!"), error.report(), PromptButtons::Ok,
                         PromptIcon::Exclamation);

@@ -18,12 +18,12 @@ namespace brannock {
 
 class Prompts;
 
-/// Why `name` (typed without ".tsf") cannot name one definition file in the program folder,
+/// Why `name` (typed without ".tsf") cannot name one definition file in the work folder,
 /// or an empty text when it can.
 QString tsfNameProblem(const QString &name);
 
 /// The Add Support dialog: describes a new user-created item and saves it as name.tsf in the
-/// program folder. Modeless; deletes itself when closed. It never rebuilds the menu.
+/// work folder. Modeless; deletes itself when closed. It never rebuilds the menu.
 class frmAddSupp final : public QDialog {
     Q_OBJECT
 public:
@@ -35,7 +35,7 @@ public:
     /// `boxes` shows every box of the dialog; the main window passes its boxes wrapped in
     /// the topmost protocol, so each box leaves the topmost band while it shows. `check`
     /// refuses at Save what the menu and the build would refuse later.
-    frmAddSupp(Prompts &boxes, QString programFolder, DefinitionCheck check = {}, QWidget *parent = nullptr);
+    frmAddSupp(Prompts &boxes, QString workFolder, DefinitionCheck check = {}, QWidget *parent = nullptr);
     ~frmAddSupp() override;
     Q_DISABLE_COPY(frmAddSupp)
 
@@ -47,7 +47,7 @@ private:
 
     std::unique_ptr<Ui::frmAddSupp> m_ui;
     Prompts &m_boxes;
-    QString m_programFolder;
+    QString m_workFolder;
     DefinitionCheck m_check;
 };
 

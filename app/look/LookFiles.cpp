@@ -3,6 +3,7 @@
 #include "common/AppError.h"
 #include "common/Rounding.h"
 #include "common/SettingsStore.h"
+#include "common/WorkFolders.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,11 +18,11 @@ bool isLookFilePresent(const QString &nativePath)
     return info.exists() && info.isFile() && !info.isHidden();
 }
 
-QString lookFilePath(const QString &programFolder, const QString &lookFolder, const QString &fileName)
+QString lookFilePath(const QStringList &lookRoots, const QString &lookFolder, const QString &fileName)
 {
     QString relative = lookFolder + fileName;
     relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return QDir::toNativeSeparators(programFolder + QLatin1Char('/') + relative);
+    return QDir::toNativeSeparators(lookRootIn(lookRoots, lookFolder) + QLatin1Char('/') + relative);
 }
 
 int colourComponent(const QString &text)

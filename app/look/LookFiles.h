@@ -4,6 +4,7 @@
 #include "common/SettingsSchema.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace brannock {
 
@@ -12,9 +13,10 @@ class SettingsStore;
 /// A look file counts when an ordinary file (not hidden, not a folder) of exactly that name exists.
 bool isLookFilePresent(const QString &nativePath);
 
-/// programFolder + "\" + lookFolder + fileName, as a native path (backslashes of the stored
-/// lookFolder turned into the platform's separators).
-QString lookFilePath(const QString &programFolder, const QString &lookFolder, const QString &fileName);
+/// root + "\" + lookFolder + fileName, as a native path (backslashes of the stored
+/// lookFolder turned into the platform's separators); the root is the first of `lookRoots`
+/// that holds lookFolder, else the last (see lookRootIn).
+QString lookFilePath(const QStringList &lookRoots, const QString &lookFolder, const QString &fileName);
 
 /// A colour setting's text as a 16-bit signed whole number (numeric text, half to even);
 /// throws AppError for non-numbers and values outside -32768..32767.

@@ -55,9 +55,9 @@ QPixmap loadLookPicture(const QString &nativePath)
     return QPixmap::fromImage(chosen);
 }
 
-LookRefresher::LookRefresher(const SettingsStore &store, Prompts &prompts, QString programFolder,
+LookRefresher::LookRefresher(const SettingsStore &store, Prompts &prompts, QStringList lookRoots,
                              LookTargets &targets)
-    : m_store(store), m_prompts(prompts), m_programFolder(std::move(programFolder)), m_targets(targets)
+    : m_store(store), m_prompts(prompts), m_lookRoots(std::move(lookRoots)), m_targets(targets)
 {
     // The window is created with the built-in pictures; they stay there when the look is
     // never painted ("/nopaint/"), and the tray icon is added with the built-in one.
@@ -100,7 +100,7 @@ void LookRefresher::setDefaultSkins()
 
 QString LookRefresher::lookFile(const QString &fileName) const
 {
-    return lookFilePath(m_programFolder, m_lookFolder, fileName);
+    return lookFilePath(m_lookRoots, m_lookFolder, fileName);
 }
 
 void LookRefresher::applyTextColour()

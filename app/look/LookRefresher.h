@@ -40,7 +40,7 @@ public:
 /// the settings (or the built-in pictures and the colour gradient) to the targets.
 class LookRefresher final {
 public:
-    LookRefresher(const SettingsStore &store, Prompts &prompts, QString programFolder, LookTargets &targets);
+    LookRefresher(const SettingsStore &store, Prompts &prompts, QStringList lookRoots, LookTargets &targets);
 
     /// False after "/nopaint/": RefreshForm then changes nothing.
     void setPaintLook(bool paintLook) { m_paintLook = paintLook; }
@@ -82,7 +82,7 @@ private:
 
     const SettingsStore &m_store;
     Prompts &m_prompts;
-    QString m_programFolder;
+    QStringList m_lookRoots;
     LookTargets &m_targets;
     bool m_paintLook = true;
     QString m_lookFolder;

@@ -26,7 +26,6 @@
 #include "main_window/TopmostProtocol.h"
 #include "platform/WindowPlacement.h"
 #include "main_window/chrome/WindowShape.h"
-#include "common/WorkFolders.h"
 #include "items/frmAddSupp.h"
 
 #include <QAction>
@@ -88,7 +87,7 @@ FrmMain::FrmMain(FrmMainContext context, QWidget *parent)
     createControls();
     createChrome();
     m_mainMenu = new MainMenu(this);
-    m_includeMenu = new IncludeMenu(*m_boxes, m_context.programFolder, m_context.consoleCodePage, this);
+    m_includeMenu = new IncludeMenu(*m_boxes, m_context.folders.workFolder(), m_context.consoleCodePage, this);
     auto *includePanel = new IncludePanel(*m_includeMenu, m_incModule, m_incModule->pos()); // owned by the include module
     // Tab reaches the picture buttons after the command buttons: the include panel, then
     // the three buttons on the right edge.
@@ -102,7 +101,7 @@ FrmMain::FrmMain(FrmMainContext context, QWidget *parent)
         previous = next;
     }
 
-    m_look = std::make_unique<LookRefresher>(m_context.store, m_context.prompts, m_context.programFolder,
+    m_look = std::make_unique<LookRefresher>(m_context.store, m_context.prompts, m_context.folders.lookRoots(),
                                              static_cast<LookTargets &>(*this));
     m_sysTray = std::make_unique<SysTray>(m_context.tray, [this] { endProgram(); });
     HideShowWindow window;
@@ -347,7 +346,7 @@ void FrmMain::CmdMake_Click()
     inputs.commandLine = m_context.commandLine;
     inputs.runScript = m_runScript;
     inputs.workingFolder = QDir::currentPath();
-    MakeSkinset build(m_context.store, *m_boxes, m_context.dos, m_context.runner, m_context.programFolder,
+    MakeSkinset build(m_context.store, *m_boxes, m_context.dos, m_context.runner, m_context.folders.workFolder(),
                       m_context.consoleCodePage());
     const MakeSkinset::Result result = build.run(inputs, [this](bool enabled) { m_cmdMake->setEnabled(enabled); });
     if (result.outcome == MakeSkinset::Outcome::Started) {
@@ -408,7 +407,7 @@ void FrmMain::mnuUCAdd_Click()
 {
     if (!m_addSupport) {
         m_addSupport = new frmAddSupp(
-            *m_boxes, m_context.programFolder,
+            *m_boxes, m_context.folders.workFolder(),
             [this](const QString &palette, const QString &skinFile, const QString &definition) {
                 return batch::definitionProblem(palette, skinFile, definition, m_context.consoleCodePage());
             },
@@ -424,7 +423,7 @@ void FrmMain::CmdAbout_Click()
 {
     m_modal->openAbout([this] {
         FrmAbout about(RandomSource(), this);
-        about.setFolderNote(WorkFolders::detect(m_context.programFolder).description());
+        about.setFolderNote(m_context.folders.description());
         m_about = &about;
         about.exec();
     });
@@ -447,7 +446,7 @@ void FrmMain::CmdSkins_Click()
         // No parent widget: the dialog stays usable while the main window is hidden. It is
         // still a window of the main window, placed beside it and kept in front of it.
         m_skins = new FrmSkins(
-            m_context.store, m_context.prompts, m_context.programFolder, [this] { return currentLook(); },
+            m_context.store, m_context.prompts, m_context.folders.lookRoots(), [this] { return currentLook(); },
             [this] { RefreshForm(); }, [this](bool topmost) { m_context.band.setTopmost(this, topmost); });
         m_skins->setAttribute(Qt::WA_DeleteOnClose);
         placeInFrontOf(*m_skins, *this);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/WorkFolders.h"
 #include "platform/CodePage.h"
 #include "platform/Drives.h"
 #include "look/LookPictures.h"
@@ -51,7 +52,8 @@ struct FrmMainContext {
     DosPaths &dos;
     ScriptRunner &runner;
     Tray &tray;
-    QString programFolder; ///< native path of the folder that holds the programs
+    /// The program, work and look folders, decided once at start.
+    WorkFolders folders;
     QString commandLine;   ///< the command line as one text (see commandLineText)
     /// The console code page in which Compile.bat is written, asked at each use.
     std::function<CodePage()> consoleCodePage;

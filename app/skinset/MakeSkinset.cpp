@@ -53,15 +53,15 @@ struct Check {
 } // namespace
 
 MakeSkinset::MakeSkinset(SettingsStore &store, Prompts &boxes, DosPaths &dos, ScriptRunner &runner,
-                         QString programFolder, CodePage scriptPage)
-    : m_store(store), m_boxes(boxes), m_dos(dos), m_runner(runner), m_programFolder(std::move(programFolder)),
+                         QString workFolder, CodePage scriptPage)
+    : m_store(store), m_boxes(boxes), m_dos(dos), m_runner(runner), m_workFolder(std::move(workFolder)),
       m_page(scriptPage)
 {
 }
 
 QString MakeSkinset::scriptPath() const
 {
-    return m_programFolder + QStringLiteral("/Compile.bat");
+    return m_workFolder + QStringLiteral("/Compile.bat");
 }
 
 QString MakeSkinset::definitionFileOf(const QString &entryText)
@@ -125,6 +125,13 @@ MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::functi
     ScriptValues v;
     v.palettes = PaletteSet::read(m_store);
 
+    // The work folder (the per-user data folder of an installed copy) may not exist yet;
+    // the script is written into it even under /nodirs/.
+    if (!QFileInfo(m_workFolder).isDir()) {
+        errno = 0;
+        if (!QDir().mkpath(m_workFolder))
+            throw fileError(QStringLiteral("create the folder"), m_workFolder, errnoOr(ENOENT));
+    }
     const QString script = scriptPath();
     if (QFileInfo::exists(script) || QFileInfo(script).isSymLink()) {
         QFile old(script);
@@ -133,7 +140,7 @@ MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::functi
             throw lastFileFailure(QStringLiteral("delete"), script, EACCES);
     }
 
-    v.workFolder = dosFolder(m_programFolder, QStringLiteral("program folder"));
+    v.workFolder = dosFolder(m_workFolder, QStringLiteral("program folder"));
     if (setMakeEnabled)
         setMakeEnabled(false);
     v.sourceFolder = dosFolder(in.sourceFolder, QStringLiteral("source folder"));
@@ -257,7 +264,7 @@ QList<ScriptValues::UserItem> MakeSkinset::readUserItems(const QStringList &entr
             leaveOut(QStringLiteral("it names no definition file."));
             continue;
         }
-        const QString path = m_programFolder + QLatin1Char('/') + name;
+        const QString path = m_workFolder + QLatin1Char('/') + name;
         ScriptValues::UserItem item;
         item.definition = name;
         try {
@@ -287,7 +294,7 @@ QList<ScriptValues::UserItem> MakeSkinset::readUserItems(const QStringList &entr
 
 void MakeSkinset::makeWorkFolders(const QString &saveFolder) const
 {
-    const QString root = m_programFolder + QStringLiteral("/New_Wendle");
+    const QString root = m_workFolder + QStringLiteral("/New_Wendle");
     makeFolder(root);
     makeFolder(root + QLatin1Char('/') + toSlashes(saveFolder));
 }

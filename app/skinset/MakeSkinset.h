@@ -64,9 +64,10 @@ public:
     /// folders of a usual depth.
     static constexpr int kMaxTypedLength = 64;
 
-    /// `boxes` already follows the main window's topmost protocol; `scriptPage` is the code
-    /// page the command interpreter reads the script in (the console's).
-    MakeSkinset(SettingsStore &store, Prompts &boxes, DosPaths &dos, ScriptRunner &runner, QString programFolder,
+    /// `boxes` already follows the main window's topmost protocol; `workFolder` holds the
+    /// user's .tsf files, Compile.bat and New_Wendle (made when missing); `scriptPage` is the
+    /// code page the command interpreter reads the script in (the console's).
+    MakeSkinset(SettingsStore &store, Prompts &boxes, DosPaths &dos, ScriptRunner &runner, QString workFolder,
                 CodePage scriptPage);
 
     /// One build. `setMakeEnabled(false)` while it runs, `setMakeEnabled(true)` when it ends,
@@ -76,7 +77,7 @@ public:
     /// The script started by the last run that returned Started, handed over once.
     StartedScript takeStarted() { return std::move(m_started); }
 
-    /// The native path of the script in the program folder.
+    /// The native path of the script in the work folder.
     QString scriptPath() const;
 
     /// The definition file name of a user-created entry "Description * file.tsf": the text
@@ -101,7 +102,7 @@ private:
     Prompts &m_boxes;
     DosPaths &m_dos;
     ScriptRunner &m_runner;
-    QString m_programFolder;
+    QString m_workFolder;
     CodePage m_page;
     StartedScript m_started;
 };

@@ -32,7 +32,7 @@ static void BM_FrmMainConstructAndLoad(benchmark::State &state)
     test::FakeTray tray;
     for (auto _ : state) {
         // The machine's own drive list and code page, as the program reads them at start-up.
-        FrmMain window({store, prompts, band, dos, runner, tray, QDir::toNativeSeparators(folder.path()),
+        FrmMain window({store, prompts, band, dos, runner, tray, WorkFolders::portableIn(folder.path()),
                         QStringLiteral("/noexec/"), &oemCodePage, &listDrives});
         window.Form_Load();
         QCoreApplication::processEvents();

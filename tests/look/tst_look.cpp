@@ -75,7 +75,7 @@ struct Fixture {
     SettingsStore store{dir.filePath(QStringLiteral("settings.ini"))};
     FakePrompts prompts;
     RecordingTargets targets;
-    LookRefresher refresher{store, prompts, dir.path(), targets};
+    LookRefresher refresher{store, prompts, QStringList{dir.path()}, targets};
 
     void set(const schema::SettingKey &key, const QString &value) { store.WriteSetting(key, value); }
 
@@ -231,11 +231,11 @@ void TestLook::colourComponent()
 
 void TestLook::lookFilePaths()
 {
-    QCOMPARE(lookFilePath("/opt/b", "Skins\\6.0 GOLD\\", "back.bmp"),
+    QCOMPARE(lookFilePath({"/opt/b"}, "Skins\\6.0 GOLD\\", "back.bmp"),
              QDir::toNativeSeparators("/opt/b/Skins/6.0 GOLD/back.bmp"));
-    QCOMPARE(lookFilePath("/opt/b", "", "min0.bmp"), QDir::toNativeSeparators("/opt/b/min0.bmp"));
+    QCOMPARE(lookFilePath({"/opt/b"}, "", "min0.bmp"), QDir::toNativeSeparators("/opt/b/min0.bmp"));
     // Nothing is added between the stored folder and the file name.
-    QCOMPARE(lookFilePath("/opt/b", "Skins\\Blue", "icon.bmp"), QDir::toNativeSeparators("/opt/b/Skins/Blueicon.bmp"));
+    QCOMPARE(lookFilePath({"/opt/b"}, "Skins\\Blue", "icon.bmp"), QDir::toNativeSeparators("/opt/b/Skins/Blueicon.bmp"));
 }
 
 void TestLook::builtInLookWithSetupColours()

@@ -8,6 +8,7 @@
 #include "fakes/FakeTray.h"
 #include "dialogs/compile/FrmCompile.h"
 #include "main_window/FrmMain.h"
+#include "items/frmAddSupp.h"
 #include "main_window/menus/IncludeMenu.h"
 #include "main_window/MainMenu.h"
 #include "common/SettingsStore.h"
@@ -50,11 +51,13 @@ struct Harness {
 
     /// `realTray`: the desktop's tray instead of the fake one. The console code page and the
     /// drive list are the harness's own, never the machine's.
-    explicit Harness(const QString &commandLine = {}, Tray *realTray = nullptr, int consoleCodePage = 437)
+    /// `folders`: where the work files and looks are; by default all in the harness's folder.
+    explicit Harness(const QString &commandLine = {}, Tray *realTray = nullptr, int consoleCodePage = 437,
+                     const WorkFolders *folders = nullptr)
     {
         window = std::make_unique<FrmMain>(FrmMainContext{
             store, prompts, band, dos, runner, realTray ? *realTray : static_cast<Tray &>(tray),
-            QDir::toNativeSeparators(folder.path()), commandLine,
+            folders ? *folders : WorkFolders::portableIn(folder.path()), commandLine,
             [consoleCodePage] { return *CodePage::byNumber(consoleCodePage); },
             [] { return QList<DriveEntry>{{QStringLiteral("root /"), QStringLiteral("/")}}; }});
     }
@@ -117,6 +120,8 @@ private slots:
     void unusableDriveIsReportedAndKept();
     void wineDrivesAndHome();
     void makeSkinsetFromTheWindow();
+    void workFilesGoToTheWorkFolder_data();
+    void workFilesGoToTheWorkFolder();
     void watchedRunFromTheWindow();
     void folderListRevealsTheWorkingFolder();
 
@@ -431,6 +436,63 @@ void TestMainWindow::makeSkinsetFromTheWindow()
                         "VT.exe -sp \"C:\\Skinner\\New_Wendle\\skin1\\newvol.vol\" \"C:\\Skinner\\New_Wendle\\skin1\\skin1.larmor.bmp\"\r\n"
                         "VT.exe -sp \"C:\\Skinner\\New_Wendle\\skin1\\newvol.vol\" \"C:\\Skinner\\New_Wendle\\skin1\\skin1.flag.bmp\"\r\n"));
     QVERIFY(QFileInfo(program + QStringLiteral("/New_Wendle/skin1")).isDir());
+}
+
+void TestMainWindow::workFilesGoToTheWorkFolder_data()
+{
+    QTest::addColumn<bool>("portable");
+    QTest::newRow("portable: beside the programs") << true;
+    QTest::newRow("installed: the user data folder") << false;
+}
+
+void TestMainWindow::workFilesGoToTheWorkFolder()
+{
+    QFETCH(bool, portable);
+    QTemporaryDir tree;
+    const QString bin = tree.filePath(QStringLiteral("bin"));
+    const QString paint = tree.filePath(QStringLiteral("paint"));
+    QVERIFY(QDir().mkpath(bin + QStringLiteral("/Skins/Gold")) && QDir().mkpath(paint));
+    if (portable) {
+        QFile marker(bin + QStringLiteral("/portable"));
+        QVERIFY(marker.open(QIODevice::WriteOnly));
+    }
+    // The user data folder does not exist before the first item or build.
+    const WorkFolders folders = WorkFolders::detect(bin, tree.filePath(QStringLiteral("data/Brannock")));
+    const QString work = QDir::fromNativeSeparators(folders.workFolder());
+    QCOMPARE(work, portable ? bin : tree.filePath(QStringLiteral("data/Brannock")));
+    const QStringList shipped = QDir(bin).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+    Harness h(QStringLiteral("/noexec/"), nullptr, 437, &folders);
+    h.dos.mappings = {{paint, QStringLiteral("D:\\Paint")}, {work, QStringLiteral("C:\\Work")}};
+    h.window->Form_Load();
+
+    // An item added from the window is written to the work folder and listed from there.
+    h.window->includeMenu().action(QStringLiteral("mnuUCAdd"))->trigger();
+    auto *add = h.window->findChild<frmAddSupp *>();
+    QVERIFY(add);
+    const QList<std::pair<const char *, const char *>> fields = {
+        {"txtDesc", "Cape"}, {"txtPal", "pal2"}, {"txtFile", "cape.bmp"}, {"txtTSFFile", "cape"}};
+    for (const auto &[name, text] : fields)
+        add->findChild<QLineEdit *>(QLatin1String(name))->setText(QLatin1String(text));
+    add->findChild<QPushButton *>(QStringLiteral("cmdSave"))->click();
+    QVERIFY(QFileInfo(work + QStringLiteral("/cape.tsf")).isFile());
+    h.window->includeMenu().BuildUCIMenu();
+    QCOMPARE(h.window->includeMenu().userEntries().size(), 1);
+    h.window->includeMenu().userEntries().first()->trigger();
+
+    h.window->findChild<QLineEdit *>(QStringLiteral("TxtSFP"))->setText(QStringLiteral("skin1"));
+    h.window->findChild<QLineEdit *>(QStringLiteral("TxtVOL"))->setText(QStringLiteral("newvol"));
+    h.window->sourceFolders().setCurrentPath(paint);
+    h.window->findChild<QPushButton *>(QStringLiteral("CmdMake"))->click();
+
+    QFile script(work + QStringLiteral("/Compile.bat"));
+    QVERIFY(script.open(QIODevice::ReadOnly));
+    QVERIFY2(script.readAll().contains("MakeSkin.exe pal2 \"D:\\Paint\\cape.bmp\" "
+                                       "\"C:\\Work\\New_Wendle\\skin1\\skin1.cape.bmp\""),
+             qPrintable(h.prompts.titles().join(QLatin1Char(','))));
+    QVERIFY(QFileInfo(work + QStringLiteral("/New_Wendle/skin1")).isDir());
+    if (!portable) // nothing the player made lands beside the programs
+        QCOMPARE(QDir(bin).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), shipped);
 }
 
 void TestMainWindow::watchedRunFromTheWindow()

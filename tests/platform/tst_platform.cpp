@@ -1,4 +1,5 @@
 #include "common/AppError.h"
+#include "platform/CodePage.h"
 #include "platform/ScriptRunner.h"
 #include "fakes/TestWine.h"
 #include "platform/WineDosPaths.h"
@@ -41,6 +42,9 @@ private slots:
     void placementBeside();
     void oemCodePage_data();
     void oemCodePage();
+    void codePageEncoding_data();
+    void codePageEncoding();
+    void everySingleBytePageIsConverted();
     void runnerWithoutWine();
     void runnerFollowsAStandInWine();
     void runnerRunsInTheWorkingFolder();
@@ -236,6 +240,56 @@ void TestPlatform::oemCodePage()
     QCOMPARE(read.asciiOnly(), page == 65001 || page == 932);
     if (read.asciiOnly())
         QVERIFY(!read.canHold(u"\u00e9"));
+}
+
+void TestPlatform::codePageEncoding_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes"); ///< empty: refused
+    QTest::addColumn<int>("badIndex");
+    QTest::newRow("437 ü") << 437 << QString::fromUtf8("grün") << QByteArray("gr\x81n") << -1;
+    QTest::newRow("858 has the euro") << 858 << QString::fromUtf8("5€") << QByteArray("5\xd5") << -1;
+    QTest::newRow("850 has none") << 850 << QString::fromUtf8("5€") << QByteArray() << 1;
+    QTest::newRow("1252 euro and ÿ") << 1252 << QString::fromUtf8("€ÿ") << QByteArray("\x80\xff") << -1;
+    QTest::newRow("1252 no best fit for ě") << 1252 << QString::fromUtf8("aě") << QByteArray() << 1;
+    QTest::newRow("1252 no Ω") << 1252 << QString::fromUtf8("Ω") << QByteArray() << 0;
+    QTest::newRow("1258 no Ã as A + tilde") << 1258 << QString::fromUtf8("xÃ") << QByteArray() << 1;
+    QTest::newRow("1258 tilde of its own") << 1258 << QString::fromUtf8("A\u0303") << QByteArray("A\xde") << -1;
+    QTest::newRow("1251 broken surrogate") << 1251 << QString(QChar(0xD800)) << QByteArray() << 0;
+    QTest::newRow("866 outside the BMP") << 866 << QString::fromUtf8("a😀") << QByteArray() << 1;
+    QTest::newRow("932 ASCII only") << 932 << QString::fromUtf8("aé") << QByteArray() << 1;
+}
+
+void TestPlatform::codePageEncoding()
+{
+    QFETCH(int, page);
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, badIndex);
+    const CodePage codePage = *CodePage::byNumber(page);
+    const CodePage::Encoded encoded = codePage.encode(text);
+    QCOMPARE(encoded.badIndex, qsizetype(badIndex));
+    QCOMPARE(encoded.bytes, bytes);
+    if (encoded.ok())
+        QCOMPARE(codePage.decode(bytes), text);
+}
+
+void TestPlatform::everySingleBytePageIsConverted()
+{
+    // Each byte the page defines reads as one character that is written back as that byte.
+    for (const int number : CodePage::singleBytePages()) {
+        const CodePage page = *CodePage::byNumber(number);
+        int defined = 0;
+        for (int b = 0x80; b <= 0xFF; ++b) {
+            const QString c = page.decode(QByteArray(1, char(b)));
+            if (c == QChar(QChar::ReplacementCharacter))
+                continue;
+            ++defined;
+            QVERIFY2(page.encode(c).bytes == QByteArray(1, char(b)), qPrintable(QStringLiteral("%1: byte %2").arg(number).arg(b)));
+        }
+        QVERIFY2(defined > 64, qPrintable(QString::number(number))); // the system knows the page
+    }
 }
 
 namespace {

@@ -92,12 +92,12 @@ QImage loadLookPicture(const QString &path)
 
 } // namespace
 
-FrmSkins::FrmSkins(SettingsStore &store, Prompts &prompts, QString programFolder,
+FrmSkins::FrmSkins(SettingsStore &store, Prompts &prompts, QStringList lookRoots,
                    std::function<CurrentLook()> currentLook, std::function<void()> refreshForm,
                    std::function<void(bool topmost)> setBandAlways, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_store(store), m_prompts(prompts), m_programFolder(std::move(programFolder)),
+      m_store(store), m_prompts(prompts), m_lookRoots(std::move(lookRoots)),
       m_currentLook(std::move(currentLook)), m_refreshForm(std::move(refreshForm)),
       m_setBandAlways(std::move(setBandAlways))
 {
@@ -165,7 +165,7 @@ FrmSkins::FrmSkins(SettingsStore &store, Prompts &prompts, QString programFolder
     connect(m_cboSkins, &QComboBox::activated, this, &FrmSkins::cboSkins_Click);
 
     // Form_Load: the list, the title, then the look in use.
-    m_cboSkins->addItems(skinsListEntries(m_programFolder));
+    m_cboSkins->addItems(skinsListEntries(m_lookRoots));
     lblTitle->setText(MainCaption);
     m_cboSkins->setCurrentIndex(m_cboSkins->findText(CurrentSettingsEntry.toString()));
     m_cboSkins->setEditText(CurrentSettingsEntry.toString());
@@ -198,11 +198,11 @@ void FrmSkins::previewLookFolder(const QString &name)
 {
     ShowDefaultLook(true);
     // Only plain names from the Skins folder are looked into.
-    if (!isExistingSkinsEntry(m_programFolder, name))
+    if (!isExistingSkinsEntry(m_lookRoots, name))
         return;
     const QString folder = lookFolderSetting(name);
     auto present = [&](const char *file, QString &path) {
-        path = lookFilePath(m_programFolder, folder, QString::fromLatin1(file));
+        path = lookFilePath(m_lookRoots, folder, QString::fromLatin1(file));
         return isLookFilePresent(path);
     };
     QString path;
@@ -255,7 +255,7 @@ void FrmSkins::CmdOK_Click()
         if (text == DefaultEntry) {
             m_store.WriteSetting(schema::SkinUse, toQString(schema::No));
         } else if (text != CurrentSettingsEntry) {
-            if (!isExistingSkinsEntry(m_programFolder, text)) {
+            if (!isExistingSkinsEntry(m_lookRoots, text)) {
                 // The main window steps out of the always-on-top band even while hidden,
                 // so the box is never covered by it.
                 if (m_setBandAlways)

@@ -26,7 +26,7 @@ public:
     /// `currentLook` gives what the main window shows now; `refreshForm` re-applies the look
     /// after a choice is stored; `setBandAlways` moves the main window into (true) or out of
     /// (false) the always-on-top band, also while it is hidden.
-    FrmSkins(SettingsStore &store, Prompts &prompts, QString programFolder,
+    FrmSkins(SettingsStore &store, Prompts &prompts, QStringList lookRoots,
              std::function<CurrentLook()> currentLook, std::function<void()> refreshForm,
              std::function<void(bool topmost)> setBandAlways, QWidget *parent = nullptr);
     ~FrmSkins() override;
@@ -47,7 +47,7 @@ private:
 
     SettingsStore &m_store;
     Prompts &m_prompts;
-    QString m_programFolder;
+    QStringList m_lookRoots;
     std::function<CurrentLook()> m_currentLook;
     std::function<void()> m_refreshForm;
     std::function<void(bool)> m_setBandAlways;

@@ -3,29 +3,38 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace brannock {
 
 namespace {
 
-QString skinsFolderPath(const QString &programFolder)
+QString skinsFolderPath(const QString &root)
 {
-    return programFolder + QStringLiteral("/Skins");
+    return root + QStringLiteral("/Skins");
 }
 
 } // namespace
 
-QStringList skinsListEntries(const QString &programFolder)
+QStringList skinsListEntries(const QStringList &lookRoots)
 {
-    const QDir skins(skinsFolderPath(programFolder));
     QStringList entries;
-    if (skins.exists())
-        entries = skins.entryList(QDir::AllEntries | QDir::NoDotAndDotDot,
-                                  QDir::Name | QDir::IgnoreCase);
+    for (const QString &root : lookRoots) {
+        const QDir skins(skinsFolderPath(root));
+        if (!skins.exists())
+            continue;
+        for (const QString &name : skins.entryList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+            if (!entries.contains(name))
+                entries << name;
+        }
+    }
+    std::stable_sort(entries.begin(), entries.end(),
+              [](const QString &a, const QString &b) { return QString::compare(a, b, Qt::CaseInsensitive) < 0; });
     entries << CurrentSettingsEntry.toString() << DefaultEntry.toString();
     return entries;
 }
 
-bool isExistingSkinsEntry(const QString &programFolder, const QString &name)
+bool isExistingSkinsEntry(const QStringList &lookRoots, const QString &name)
 {
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         return false;
@@ -34,7 +43,9 @@ bool isExistingSkinsEntry(const QString &programFolder, const QString &name)
         if (forbidden.contains(c) || c.unicode() < 0x20)
             return false;
     }
-    return QFileInfo::exists(skinsFolderPath(programFolder) + QLatin1Char('/') + name);
+    return std::any_of(lookRoots.begin(), lookRoots.end(), [&name](const QString &root) {
+        return QFileInfo::exists(skinsFolderPath(root) + QLatin1Char('/') + name);
+    });
 }
 
 QString lookFolderSetting(const QString &name)

@@ -20,11 +20,11 @@ void ToggleCheck(QAction *entry)
         entry->setChecked(!entry->isChecked());
 }
 
-IncludeMenu::IncludeMenu(Prompts &boxes, QString programFolder, std::function<CodePage()> scriptCodePage,
+IncludeMenu::IncludeMenu(Prompts &boxes, QString workFolder, std::function<CodePage()> scriptCodePage,
                          QObject *parent)
     : QObject(parent),
       m_boxes(boxes),
-      m_programFolder(std::move(programFolder)),
+      m_workFolder(std::move(workFolder)),
       m_scriptCodePage(std::move(scriptCodePage))
 {
     m_mnuInc = new QMenu(QStringLiteral("IncludeMenu"));
@@ -152,7 +152,7 @@ void IncludeMenu::addUserEntry(const QString &fileName, const CodePage &scriptPa
                                       "files listed after it get none.")
                            .arg(QString::number(kMaxUserEntries), fileName));
 
-    const QString path = QDir(m_programFolder).filePath(fileName);
+    const QString path = QDir(m_workFolder).filePath(fileName);
     const QString line = tsf::readFirstLine(path);
     const QString description = tsf::descriptionOf(line, path);
     const QString palette = tsf::paletteOf(line, path);
@@ -187,7 +187,7 @@ void IncludeMenu::BuildUCIMenu()
         // Add Support saves such names: list them like any other.
         filters |= QDir::Hidden;
 #endif
-        QDirIterator listing(m_programFolder, {QStringLiteral("*.tsf")}, filters);
+        QDirIterator listing(m_workFolder, {QStringLiteral("*.tsf")}, filters);
         while (listing.hasNext()) {
             listing.next();
             try {

@@ -23,7 +23,7 @@ class Prompts;
 void ToggleCheck(QAction *entry);
 
 /// The Include menu `mnuInc`: the five category sub-menus of built-in items, the toggles and
-/// the "&User-Created" sub-menu with one entry per .tsf file in the program folder. The
+/// the "&User-Created" sub-menu with one entry per .tsf file in the work folder. The
 /// check marks are the selection; they start with the eight Team items ticked and are never
 /// stored. Every QMenu and QAction carries its control name as objectName.
 class IncludeMenu final : public QObject {
@@ -33,7 +33,7 @@ public:
     /// wrapped in the topmost protocol. `scriptCodePage` gives the code page Compile.bat is
     /// written in (asked once per rebuild), so definition files whose palette or skin file
     /// could not go into the script safely are reported.
-    IncludeMenu(Prompts &boxes, QString programFolder, std::function<CodePage()> scriptCodePage,
+    IncludeMenu(Prompts &boxes, QString workFolder, std::function<CodePage()> scriptCodePage,
                 QObject *parent = nullptr);
     ~IncludeMenu() override;
     Q_DISABLE_COPY(IncludeMenu)
@@ -58,7 +58,7 @@ public:
     void mnuTAUC_Click();
 
     /// Replaces the user-created entries by fresh, unticked ones made from the .tsf files
-    /// directly in the program folder, in the order the folder listing gives them. A file
+    /// directly in the work folder, in the order the folder listing gives them. A file
     /// that cannot be read, or whose palette or skin file could not go into Compile.bat, gets
     /// no entry; every other file does, and one "UCI Menu Build Error!" box reports the first
     /// failure and names the files left out.
@@ -79,7 +79,7 @@ private:
     QAction *makeAction(QMenu *menu, const QString &name, const QString &text);
 
     Prompts &m_boxes;
-    QString m_programFolder;
+    QString m_workFolder;
     std::function<CodePage()> m_scriptCodePage;
 
     QMenu *m_mnuInc = nullptr;

@@ -38,6 +38,7 @@ struct Rig {
 
     Rig() { store = std::make_unique<SettingsStore>(dir.filePath(QStringLiteral("store.ini"))); }
     QString program() const { return dir.path(); }
+    QStringList lookRoots{program()}; ///< where the dialog looks for Skins folders
     void makeLook(const QString &name) { QVERIFY(QDir(program()).mkpath(QStringLiteral("Skins/") + name)); }
     QString lookFile(const QString &look, const QString &file) const
     {
@@ -47,7 +48,7 @@ struct Rig {
     {
         prompts.onShow = [this](const FakePrompts::Call &) { bandAtMessage = bandChanges; };
         dialog = std::make_unique<FrmSkins>(
-            *store, prompts, program(), [this] { return current; }, [this] { ++refreshes; },
+            *store, prompts, lookRoots, [this] { return current; }, [this] { ++refreshes; },
             [this](bool topmost) { bandChanges << topmost; });
         return *dialog;
     }
@@ -101,6 +102,7 @@ private slots:
     void typingAndLeavingTheFieldChangesNoPreview();
     void previewOfLookFolder();
     void previewKeepsBackgroundWithoutBackBmp();
+    void looksOfTheUserFolderComeFirst();
     void badPictureIsReported();
     void badColourIsReported();
 };
@@ -335,6 +337,27 @@ void TestSkins::previewOfLookFolder()
     // Typing a name changes no preview.
     rig.type(QStringLiteral("Default"));
     QCOMPARE(rig.previewPixel(OpenSpot), qRgb(40, 50, 60));
+    QVERIFY(rig.prompts.calls.isEmpty());
+}
+
+void TestSkins::looksOfTheUserFolderComeFirst()
+{
+    Rig rig;
+    QTemporaryDir user;
+    rig.lookRoots = {user.path(), rig.program()};
+    rig.makeLook(QStringLiteral("Steel"));
+    rig.makeLook(QStringLiteral("6.0 GOLD"));
+    QVERIFY(QDir(user.path()).mkpath(QStringLiteral("Skins/Steel")) && QDir(user.path()).mkpath(QStringLiteral("Skins/mine")));
+    writeBitmap(rig.lookFile("Steel", "back.bmp"), QSize(315, 288), QColor(40, 50, 60));
+    writeBitmap(user.filePath(QStringLiteral("Skins/Steel/back.bmp")), QSize(315, 288), QColor(90, 10, 10));
+    rig.open();
+    QCOMPARE(rig.entries(), QStringList({"6.0 GOLD", "mine", "Steel", "Current Settings", "Default"}));
+    rig.choose(QStringLiteral("Steel"));
+    QCOMPARE(rig.previewPixel(OpenSpot), qRgb(90, 10, 10)); // the player's own copy
+    // A look that only the shipped folder holds is accepted and stored as always.
+    rig.choose(QStringLiteral("6.0 GOLD"));
+    rig.ok();
+    QCOMPARE(rig.setting(schema::SkinPath), QStringLiteral("Skins\\6.0 GOLD\\"));
     QVERIFY(rig.prompts.calls.isEmpty());
 }
 
