@@ -12,6 +12,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #ifdef Q_OS_UNIX
@@ -90,6 +92,67 @@ static void BM_ProcessToFirstFrame_BareQtWindowWithCaption(benchmark::State &sta
 BENCHMARK(BM_ProcessToFirstFrame_BareQtWindow)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 BENCHMARK(BM_ProcessToFirstFrame_BareQtWindowWithCaption)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 BENCHMARK(BM_ProcessToFirstFrame_Brannock)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
+
+// Brannock with 10,000 definition files in its work folder (the per-user data folder, given
+// through XDG_DATA_HOME) against the same program with an empty one, run in pairs: the
+// User-Created menu is built before the first frame. Prints both (wall and CPU) and the ratio.
+static void BM_ProcessToFirstFrame_BrannockWith10000Items(benchmark::State &state)
+{
+    constexpr int kItems = 10000;
+    QTemporaryDir config;
+    QTemporaryDir empty;
+    QTemporaryDir full;
+    const QString items = full.filePath(QStringLiteral("Brannock"));
+    if (!QDir().mkpath(empty.filePath(QStringLiteral("Brannock"))) || !QDir().mkpath(items)) {
+        state.SkipWithError("no work folder");
+        return;
+    }
+    for (int i = 0; i < kItems; ++i) {
+        QFile file(QDir(items).filePath(QStringLiteral("skin%1.tsf").arg(i)));
+        if (!file.open(QIODevice::WriteOnly)) {
+            state.SkipWithError("the work folder cannot be filled");
+            return;
+        }
+        file.write(QStringLiteral("User skin number %1*lush*custom%1.bmp\r\n").arg(i).toLatin1());
+    }
+    struct Totals {
+        double wall = 0;
+        double cpu = 0;
+    };
+    // One start of Brannock with `dataHome` as XDG_DATA_HOME, added to `totals`.
+    const auto startOnce = [&config](const QString &dataHome, Totals &totals) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
+        env.insert(QStringLiteral("BRANNOCK_QUIT_AT_FIRST_FRAME"), QStringLiteral("1"));
+        QProcess process;
+        process.setProcessEnvironment(env);
+        const double cpuBefore = childCpuSeconds();
+        QElapsedTimer timer;
+        timer.start();
+        process.start(QString::fromUtf8(BRANNOCK_EXE), {QStringLiteral("/noexec/")});
+        const bool reached = process.waitForFinished(30000) && process.exitCode() == 0;
+        totals.wall += double(timer.nsecsElapsed()) / 1e9;
+        totals.cpu += childCpuSeconds() - cpuBefore;
+        return reached;
+    };
+    Totals none;
+    Totals with;
+    for (auto _ : state) {
+        if (!startOnce(empty.path(), none) || !startOnce(full.path(), with)) {
+            state.SkipWithError("the program did not reach its first frame");
+            return;
+        }
+    }
+    const double runs = double(state.iterations());
+    state.counters["none_ms"] = none.wall * 1000.0 / runs;
+    state.counters["items_ms"] = with.wall * 1000.0 / runs;
+    state.counters["ratio"] = with.wall / none.wall;
+    state.counters["none_cpu_ms"] = none.cpu * 1000.0 / runs;
+    state.counters["items_cpu_ms"] = with.cpu * 1000.0 / runs;
+    state.counters["cpu_ratio"] = none.cpu > 0 ? with.cpu / none.cpu : 0.0;
+}
+BENCHMARK(BM_ProcessToFirstFrame_BrannockWith10000Items)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
 
 int main(int argc, char **argv)
 {
