@@ -12,8 +12,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #ifdef Q_OS_UNIX
@@ -92,6 +90,9 @@ static void BM_ProcessToFirstFrame_BareQtWindowWithCaption(benchmark::State &sta
 BENCHMARK(BM_ProcessToFirstFrame_BareQtWindow)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 BENCHMARK(BM_ProcessToFirstFrame_BareQtWindowWithCaption)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 BENCHMARK(BM_ProcessToFirstFrame_Brannock)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
+
+#include <QElapsedTimer>
+#include <QFile>
 
 // Brannock with 10,000 definition files in its work folder (the per-user data folder, given
 // through XDG_DATA_HOME) against the same program with an empty one, run in pairs: the
