@@ -19,7 +19,11 @@
 
 namespace brannock {
 
-FolderIcons::FolderIcons() : m_folder(QApplication::style()->standardIcon(QStyle::SP_DirIcon)) {}
+void FolderIcons::prepare()
+{
+    if (m_folder.isNull())
+        m_folder = QApplication::style()->standardIcon(QStyle::SP_DirIcon);
+}
 
 QIcon FolderIcons::icon(IconType) const
 {
@@ -179,6 +183,7 @@ void SourceFolderLists::drvList_Change(int index)
 void SourceFolderLists::showFolder(const QString &path)
 {
     const QString root = m_drives[m_drive].rootPath;
+    m_icons.prepare();
     m_dirFP->setRootIndex(m_model->setRootPath(root));
     m_listed = true;
     m_pending = QDir::fromNativeSeparators(path);

@@ -17,15 +17,20 @@ namespace brannock {
 
 class TopmostProtocol;
 
-/// Gives every folder of the folder list the same folder picture.
+/// Gives every folder of the folder list the same folder picture. Looking the picture up
+/// in the icon theme costs about as much as the rest of the window's start, so it is made
+/// by prepare() only when the folder list is first filled, after the first frame; until
+/// then the picture is empty (the list is too).
 class FolderIcons final : public QAbstractFileIconProvider {
 public:
-    FolderIcons();
+    /// Makes the folder picture once. Call on the user-interface thread before the model
+    /// reads any folder: the model asks for pictures from its reading thread.
+    void prepare();
     QIcon icon(IconType type) const override;
     QIcon icon(const QFileInfo &info) const override;
 
 private:
-    QIcon m_folder; ///< made on the user-interface thread; the model may ask from another
+    QIcon m_folder;
 };
 
 /// The drive list `drvList` and the folder list `DirFP` of the main window: the player

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPixmap>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -187,6 +188,10 @@ void TestLook::gradientDrawsEveryColumnTopToBottom()
         QCOMPARE(surface.pixel(x, surface.height() - 1), column);
     }
     QCOMPARE(surface.pixel(0, 100), qRgb(0, 120, 255));
+    // Any other surface is painted column by column, to the same pixels.
+    QPixmap painted(surface.size());
+    DrawLookGradient(painted, left, right);
+    QCOMPARE(painted.toImage().convertToFormat(surface.format()), surface);
 
     // Equal colours give a plain fill; components outside 0..255 are drawn clamped.
     DrawLookGradient(surface, LookRgb{300, -5, 7}, LookRgb{300, -5, 7});
