@@ -93,13 +93,13 @@ struct Fixture {
     }
 
     /// Writes a plain picture of one colour to <program folder>/<relative>.
-    void picture(const QString &relative, QColor colour, QSize size = QSize(11, 11))
+    void picture(const QString &relative, QColor colour, QSize size = QSize(11, 11), const char *format = "BMP")
     {
         const QString path = dir.filePath(relative);
         QDir().mkpath(QFileInfo(path).path());
         QImage image(size, QImage::Format_RGB32);
         image.fill(colour);
-        QVERIFY(image.save(path, "BMP"));
+        QVERIFY(image.save(path, format));
     }
 
     void garbage(const QString &relative)
@@ -325,12 +325,14 @@ void TestLook::folderWithOnlyBackground()
     f.set(schema::ColorG2, "not read"); // no gradient: its colours are never looked at
     for (const char *name : {"icon.bmp", "min0.bmp", "min1.bmp", "exit0.bmp", "exit1.bmp", "inc0.bmp", "inc1.bmp"})
         f.picture(QStringLiteral("Skins/Full/") + name, Qt::red);
+    f.picture("Skins/Full/icon.bmp", Qt::green, QSize(11, 11), "PNG"); // read by its content
     f.picture("Skins/Full/back.bmp", Qt::blue, QSize(315, 288));
     f.picture("Skins/Back/back.bmp", Qt::darkGreen, QSize(100, 50));
 
     f.useLook("Skins\\Full\\");
     f.refresher.RefreshForm();
     QCOMPARE(rgbOf(f.refresher.picture(LookSlot::BPicExit)), qRgb(255, 0, 0));
+    QCOMPARE(rgbOf(f.refresher.picture(LookSlot::PicIcon)), qRgb(0, 255, 0));
 
     f.set(schema::SkinPath, "Skins\\Back\\");
     f.targets.log.clear();
