@@ -3,6 +3,7 @@
 #include "common/AppError.h"
 #include "look/LookFiles.h"
 #include "look/LookGradient.h"
+#include "look/PlainBitmap.h"
 #include "platform/Prompts.h"
 #include "common/SettingsStore.h"
 
@@ -63,7 +64,9 @@ QPixmap loadLookPicture(const QString &nativePath)
     // another format than its name is still read by what the content is.
     const QString suffix = QFileInfo(nativePath).suffix().toLower();
     QImage chosen;
-    if (suffix == QLatin1String("bmp") || suffix == QLatin1String("ico")) {
+    if (suffix == QLatin1String("bmp"))
+        chosen = readPlainBitmap(nativePath);
+    if (chosen.isNull() && (suffix == QLatin1String("bmp") || suffix == QLatin1String("ico"))) {
         QImageReader named(nativePath, suffix.toLatin1());
         named.setAutoDetectImageFormat(false);
         chosen = readLookImage(named);

@@ -4,6 +4,7 @@
 #include "look/LookGradient.h"
 #include "look/LookPictures.h"
 #include "look/LookRefresher.h"
+#include "look/PlainBitmap.h"
 #include "common/SettingsStore.h"
 
 #include <QDir>
@@ -140,6 +141,8 @@ private slots:
     void foldersAndMissingFilesAreNoError();
     void startupTrayPicture();
     void builtInPicturesHaveTheirSizes();
+    void plainBitmapsReadAsQtReadsThem_data();
+    void plainBitmapsReadAsQtReadsThem();
 };
 
 void TestLook::gradientColumn_data()
@@ -497,6 +500,55 @@ void TestLook::builtInPicturesHaveTheirSizes()
     // Every button sits on black; the normal minimise bar is the plain grey.
     QCOMPARE(b.min0bck.toImage().pixel(0, 0), qRgb(0, 0, 0));
     QCOMPARE(b.min0bck.toImage().pixel(5, 8), qRgb(128, 128, 128));
+}
+
+void TestLook::plainBitmapsReadAsQtReadsThem_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("topDown");
+    QTest::addColumn<bool>("plain"); ///< 24 bits a pixel, uncompressed
+    // Row padding differs with the width: 0, 1, 3 and 3 bytes.
+    QTest::newRow("background") << QSize(315, 288) << false << true;
+    QTest::newRow("button") << QSize(11, 11) << false << true;
+    QTest::newRow("one pixel") << QSize(1, 1) << false << true;
+    QTest::newRow("rows from the top") << QSize(5, 3) << true << true;
+    QTest::newRow("with a palette: left to the picture reader") << QSize(4, 4) << false << false;
+}
+
+void TestLook::plainBitmapsReadAsQtReadsThem()
+{
+    QFETCH(QSize, size);
+    QFETCH(bool, topDown);
+    QFETCH(bool, plain);
+    QImage drawn(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            drawn.setPixel(x, y, qRgb(x * 7 % 256, y * 13 % 256, (x + y) % 256));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("picture.bmp"));
+    QVERIFY((plain ? drawn : drawn.convertToFormat(QImage::Format_Indexed8)).save(path, "BMP"));
+    if (topDown) {
+        // The same picture stored top row first, as a negative height says.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QByteArray data = file.readAll();
+        const int stride = (size.width() * 3 + 3) & ~3;
+        QByteArray rows;
+        for (int row = size.height() - 1; row >= 0; --row)
+            rows += data.mid(54 + row * stride, stride);
+        const qint32 height = -size.height();
+        data.replace(22, 4, QByteArray(reinterpret_cast<const char *>(&height), 4));
+        data.replace(54, rows.size(), rows);
+        QVERIFY(file.seek(0));
+        QCOMPARE(file.write(data), qint64(data.size()));
+    }
+
+    const QImage read = readPlainBitmap(path);
+    QCOMPARE(read.isNull(), !plain);
+    if (plain) {
+        QCOMPARE(read, QImage(path, "BMP"));
+        QCOMPARE(read, drawn);
+    }
 }
 
 QTEST_MAIN(TestLook)
