@@ -19,8 +19,7 @@ class TopmostProtocol;
 
 /// Gives every folder of the folder list the same folder picture. Looking the picture up
 /// in the icon theme costs about as much as the rest of the window's start, so it is made
-/// by prepare() only when the folder list is first filled, after the first frame; until
-/// then the picture is empty (the list is too).
+/// by prepare() only when the folder list is first filled, after the first frame.
 class FolderIcons final : public QAbstractFileIconProvider {
 public:
     /// Makes the folder picture once. Call on the user-interface thread before the model
@@ -64,6 +63,8 @@ public:
 private:
     /// Lists the drives afresh; the drive shown now stays listed and chosen.
     void readDrives();
+    /// The folder model, made and attached to the folder list on first use.
+    QFileSystemModel *model();
     void showFolder(const QString &path);
     /// Selects and reveals the pending folder once the model has read its parents.
     void revealPending();
@@ -75,7 +76,7 @@ private:
     QComboBox *m_drvList;
     QTreeView *m_dirFP;
     FolderIcons m_icons;
-    QFileSystemModel *m_model;
+    QFileSystemModel *m_model = nullptr;
     int m_drive = -1;
     bool m_listed = false; ///< the folder list has been filled
     QString m_pending; ///< folder to select when the background reading reaches it
