@@ -3,9 +3,11 @@
 #include "common/AppError.h"
 #include "look/LookFiles.h"
 #include "look/LookGradient.h"
+#include "look/PlainBitmap.h"
 #include "platform/Prompts.h"
 #include "common/SettingsStore.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 
@@ -32,10 +34,11 @@ constexpr ButtonFile ButtonFiles[] = {
 
 } // namespace
 
-QPixmap loadLookPicture(const QString &nativePath)
+namespace {
+
+/// The picture of `reader` at natural size; for icon files the 16 x 16 image when there is one.
+QImage readLookImage(QImageReader &reader)
 {
-    QImageReader reader(nativePath);
-    reader.setDecideFormatFromContent(true);
     QImage chosen;
     const int count = qMax(1, reader.imageCount());
     for (int i = 0; i < count; ++i) {
@@ -49,6 +52,30 @@ QPixmap loadLookPicture(const QString &nativePath)
         if (chosen.size() == QSize(16, 16))
             break;
     }
+    return chosen;
+}
+
+} // namespace
+
+QPixmap loadLookPicture(const QString &nativePath)
+{
+    // Look files are bitmaps and icons as their names say: read as such first, which spares
+    // asking every picture format whether it knows the content. A file whose content is
+    // another format than its name is still read by what the content is.
+    const QString suffix = QFileInfo(nativePath).suffix().toLower();
+    QImage chosen;
+    if (suffix == QLatin1String("bmp"))
+        chosen = readPlainBitmap(nativePath);
+    if (chosen.isNull() && (suffix == QLatin1String("bmp") || suffix == QLatin1String("ico"))) {
+        QImageReader named(nativePath, suffix.toLatin1());
+        named.setAutoDetectImageFormat(false);
+        chosen = readLookImage(named);
+    }
+    if (!chosen.isNull())
+        return QPixmap::fromImage(chosen);
+    QImageReader reader(nativePath);
+    reader.setDecideFormatFromContent(true);
+    chosen = readLookImage(reader);
     if (chosen.isNull())
         throw AppError(ErrorNumber::PathFileAccess,
                        QStringLiteral("The picture \"%1\" cannot be read: %2").arg(nativePath, reader.errorString()));

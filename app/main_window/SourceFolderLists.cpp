@@ -19,7 +19,11 @@
 
 namespace brannock {
 
-FolderIcons::FolderIcons() : m_folder(QApplication::style()->standardIcon(QStyle::SP_DirIcon)) {}
+void FolderIcons::prepare()
+{
+    if (m_folder.isNull())
+        m_folder = QApplication::style()->standardIcon(QStyle::SP_DirIcon);
+}
 
 QIcon FolderIcons::icon(IconType) const
 {
@@ -54,26 +58,17 @@ private:
 
 SourceFolderLists::SourceFolderLists(QWidget *window, TopmostProtocol &boxes, DriveLister listDrives)
     : QObject(window), m_window(window), m_boxes(boxes), m_listDrives(std::move(listDrives)),
-      m_drvList(new RereadingComboBox(window, [this] { readDrives(); })), m_dirFP(new QTreeView(window)),
-      m_model(new QFileSystemModel(this))
+      m_drvList(new RereadingComboBox(window, [this] { readDrives(); })), m_dirFP(new QTreeView(window))
 {
     m_drvList->setObjectName(QStringLiteral("drvList"));
     m_drvList->setGeometry(layout::DrvList);
     m_drvList->setToolTip(QStringLiteral("Select the drive your new skins are on."));
     readDrives();
 
-    m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    m_model->setReadOnly(true);
-    // One folder picture for every entry: asking the platform for each folder's own icon
-    // costs more than the whole window's start.
-    m_model->setIconProvider(&m_icons);
     m_dirFP->setObjectName(QStringLiteral("DirFP"));
     m_dirFP->setGeometry(layout::DirFP);
     m_dirFP->setToolTip(QStringLiteral("Select the directory your new skins are in."));
-    m_dirFP->setModel(m_model);
     m_dirFP->setHeaderHidden(true);
-    for (int column = 1; column < m_model->columnCount(); ++column)
-        m_dirFP->hideColumn(column);
     m_dirFP->setIndentation(10);
 
     // The drive list shows the working folder's drive at once; the folder list is filled
@@ -82,6 +77,25 @@ SourceFolderLists::SourceFolderLists(QWidget *window, TopmostProtocol &boxes, Dr
     m_drive = driveHolding(m_drives, m_pending);
     if (m_drive >= 0)
         m_drvList->setCurrentIndex(m_drive);
+    connect(m_drvList, &QComboBox::currentIndexChanged, this, &SourceFolderLists::drvList_Change);
+}
+
+QFileSystemModel *SourceFolderLists::model()
+{
+    if (m_model)
+        return m_model;
+    // Made when the folder list is first filled: until then the list is empty, and the model,
+    // its reading thread and the folder picture would only delay the window's first frame.
+    m_model = new QFileSystemModel(this);
+    m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    m_model->setReadOnly(true);
+    // One folder picture for every entry: asking the platform for each folder's own icon
+    // costs more than the whole window's start.
+    m_icons.prepare();
+    m_model->setIconProvider(&m_icons);
+    m_dirFP->setModel(m_model);
+    for (int column = 1; column < m_model->columnCount(); ++column)
+        m_dirFP->hideColumn(column);
     // The model reads folders in the background: the current folder is selected again
     // as each of its parents has been read.
     connect(m_model, &QFileSystemModel::directoryLoaded, this, &SourceFolderLists::revealPending);
@@ -92,7 +106,7 @@ SourceFolderLists::SourceFolderLists(QWidget *window, TopmostProtocol &boxes, Dr
                 if (current.isValid() && m_model->filePath(current) != m_pending)
                     m_pending.clear();
             });
-    connect(m_drvList, &QComboBox::currentIndexChanged, this, &SourceFolderLists::drvList_Change);
+    return m_model;
 }
 
 SourceFolderLists::~SourceFolderLists()
@@ -179,7 +193,7 @@ void SourceFolderLists::drvList_Change(int index)
 void SourceFolderLists::showFolder(const QString &path)
 {
     const QString root = m_drives[m_drive].rootPath;
-    m_dirFP->setRootIndex(m_model->setRootPath(root));
+    m_dirFP->setRootIndex(model()->setRootPath(root));
     m_listed = true;
     m_pending = QDir::fromNativeSeparators(path);
     revealPending();

@@ -17,15 +17,19 @@ namespace brannock {
 
 class TopmostProtocol;
 
-/// Gives every folder of the folder list the same folder picture.
+/// Gives every folder of the folder list the same folder picture. Looking the picture up
+/// in the icon theme costs about as much as the rest of the window's start, so it is made
+/// by prepare() only when the folder list is first filled, after the first frame.
 class FolderIcons final : public QAbstractFileIconProvider {
 public:
-    FolderIcons();
+    /// Makes the folder picture once. Call on the user-interface thread before the model
+    /// reads any folder: the model asks for pictures from its reading thread.
+    void prepare();
     QIcon icon(IconType type) const override;
     QIcon icon(const QFileInfo &info) const override;
 
 private:
-    QIcon m_folder; ///< made on the user-interface thread; the model may ask from another
+    QIcon m_folder;
 };
 
 /// The drive list `drvList` and the folder list `DirFP` of the main window: the player
@@ -59,6 +63,8 @@ public:
 private:
     /// Lists the drives afresh; the drive shown now stays listed and chosen.
     void readDrives();
+    /// The folder model, made and attached to the folder list on first use.
+    QFileSystemModel *model();
     void showFolder(const QString &path);
     /// Selects and reveals the pending folder once the model has read its parents.
     void revealPending();
@@ -70,7 +76,7 @@ private:
     QComboBox *m_drvList;
     QTreeView *m_dirFP;
     FolderIcons m_icons;
-    QFileSystemModel *m_model;
+    QFileSystemModel *m_model = nullptr;
     int m_drive = -1;
     bool m_listed = false; ///< the folder list has been filled
     QString m_pending; ///< folder to select when the background reading reaches it

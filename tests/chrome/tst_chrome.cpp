@@ -3,6 +3,7 @@
 #include "main_window/chrome/PictureButton.h"
 #include "main_window/chrome/TitleBar.h"
 #include "main_window/chrome/WindowShape.h"
+#include "widgets/FontFit.h"
 
 #include <QApplication>
 #include <QImage>
@@ -89,6 +90,8 @@ private slots:
     void titleIconGestures();
     void doubleClickOnIconWhileItsMenuIsUp();
     void titleCaptionFits();
+    void fittedSizeAsTriedOneByOne_data();
+    void fittedSizeAsTriedOneByOne();
     void modalDialogsOneAtATime();
 };
 
@@ -369,6 +372,49 @@ void TestChrome::titleCaptionFits()
     QVERIFY(fitted.bold());
     QVERIFY(fitted.pixelSize() <= 19);
     QVERIFY(QFontMetrics(fitted).horizontalAdvance(w.title->text()) <= layout::Titlebar.width());
+}
+
+void TestChrome::fittedSizeAsTriedOneByOne_data()
+{
+    QTest::addColumn<QFont>("font");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<qreal>("smallest");
+    QFont small;
+    small.setPixelSize(11);
+    // The main window's command buttons and caption, a font in points, and a width no size fits.
+    QTest::newRow("make") << small << "Make Skinset" << 75 << 8.0;
+    QTest::newRow("configuration") << small << "Configuration" << 67 << 8.0;
+    QTest::newRow("skins") << small << "Skins" << 32 << 8.0;
+    QTest::newRow("about") << small << "About" << 37 << 8.0;
+    QTest::newRow("caption") << TitleBar::titleFont() << "Kestrow Wendle VI" << layout::Titlebar.width() << 9.0;
+    QFont points;
+    points.setPointSizeF(14.25);
+    points.setBold(true);
+    QTest::newRow("points") << points << "Brannock Skin Setup" << 120 << 8.0;
+    QTest::newRow("nothing fits") << small << "Configuration" << 5 << 8.0;
+}
+
+void TestChrome::fittedSizeAsTriedOneByOne()
+{
+    // The size worked out from one measurement is the one that trying every size down
+    // from the font's own finds.
+    QFETCH(QFont, font);
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(qreal, smallest);
+    QFont oneByOne = font;
+    const bool inPixels = font.pixelSize() > 0;
+    while ((inPixels ? oneByOne.pixelSize() : oneByOne.pointSizeF()) > smallest
+           && QFontMetrics(oneByOne).horizontalAdvance(text) > width) {
+        if (inPixels)
+            oneByOne.setPixelSize(oneByOne.pixelSize() - 1);
+        else
+            oneByOne.setPointSizeF(oneByOne.pointSizeF() - 0.25);
+    }
+    const QFont fitted = shrinkToFit(font, text, width, smallest);
+    QCOMPARE(fitted.pixelSize(), oneByOne.pixelSize());
+    QCOMPARE(fitted.pointSizeF(), oneByOne.pointSizeF());
 }
 
 void TestChrome::modalDialogsOneAtATime()

@@ -4,11 +4,13 @@
 #include "look/LookGradient.h"
 #include "look/LookPictures.h"
 #include "look/LookRefresher.h"
+#include "look/PlainBitmap.h"
 #include "common/SettingsStore.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPixmap>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -92,13 +94,13 @@ struct Fixture {
     }
 
     /// Writes a plain picture of one colour to <program folder>/<relative>.
-    void picture(const QString &relative, QColor colour, QSize size = QSize(11, 11))
+    void picture(const QString &relative, QColor colour, QSize size = QSize(11, 11), const char *format = "BMP")
     {
         const QString path = dir.filePath(relative);
         QDir().mkpath(QFileInfo(path).path());
         QImage image(size, QImage::Format_RGB32);
         image.fill(colour);
-        QVERIFY(image.save(path, "BMP"));
+        QVERIFY(image.save(path, format));
     }
 
     void garbage(const QString &relative)
@@ -139,6 +141,8 @@ private slots:
     void foldersAndMissingFilesAreNoError();
     void startupTrayPicture();
     void builtInPicturesHaveTheirSizes();
+    void plainBitmapsReadAsQtReadsThem_data();
+    void plainBitmapsReadAsQtReadsThem();
 };
 
 void TestLook::gradientColumn_data()
@@ -187,6 +191,10 @@ void TestLook::gradientDrawsEveryColumnTopToBottom()
         QCOMPARE(surface.pixel(x, surface.height() - 1), column);
     }
     QCOMPARE(surface.pixel(0, 100), qRgb(0, 120, 255));
+    // Any other surface is painted column by column, to the same pixels.
+    QPixmap painted(surface.size());
+    DrawLookGradient(painted, left, right);
+    QCOMPARE(painted.toImage().convertToFormat(surface.format()), surface);
 
     // Equal colours give a plain fill; components outside 0..255 are drawn clamped.
     DrawLookGradient(surface, LookRgb{300, -5, 7}, LookRgb{300, -5, 7});
@@ -320,12 +328,14 @@ void TestLook::folderWithOnlyBackground()
     f.set(schema::ColorG2, "not read"); // no gradient: its colours are never looked at
     for (const char *name : {"icon.bmp", "min0.bmp", "min1.bmp", "exit0.bmp", "exit1.bmp", "inc0.bmp", "inc1.bmp"})
         f.picture(QStringLiteral("Skins/Full/") + name, Qt::red);
+    f.picture("Skins/Full/icon.bmp", Qt::green, QSize(11, 11), "PNG"); // read by its content
     f.picture("Skins/Full/back.bmp", Qt::blue, QSize(315, 288));
     f.picture("Skins/Back/back.bmp", Qt::darkGreen, QSize(100, 50));
 
     f.useLook("Skins\\Full\\");
     f.refresher.RefreshForm();
     QCOMPARE(rgbOf(f.refresher.picture(LookSlot::BPicExit)), qRgb(255, 0, 0));
+    QCOMPARE(rgbOf(f.refresher.picture(LookSlot::PicIcon)), qRgb(0, 255, 0));
 
     f.set(schema::SkinPath, "Skins\\Back\\");
     f.targets.log.clear();
@@ -490,6 +500,55 @@ void TestLook::builtInPicturesHaveTheirSizes()
     // Every button sits on black; the normal minimise bar is the plain grey.
     QCOMPARE(b.min0bck.toImage().pixel(0, 0), qRgb(0, 0, 0));
     QCOMPARE(b.min0bck.toImage().pixel(5, 8), qRgb(128, 128, 128));
+}
+
+void TestLook::plainBitmapsReadAsQtReadsThem_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("topDown");
+    QTest::addColumn<bool>("plain"); ///< 24 bits a pixel, uncompressed
+    // Row padding differs with the width: 0, 1, 3 and 3 bytes.
+    QTest::newRow("background") << QSize(315, 288) << false << true;
+    QTest::newRow("button") << QSize(11, 11) << false << true;
+    QTest::newRow("one pixel") << QSize(1, 1) << false << true;
+    QTest::newRow("rows from the top") << QSize(5, 3) << true << true;
+    QTest::newRow("with a palette: left to the picture reader") << QSize(4, 4) << false << false;
+}
+
+void TestLook::plainBitmapsReadAsQtReadsThem()
+{
+    QFETCH(QSize, size);
+    QFETCH(bool, topDown);
+    QFETCH(bool, plain);
+    QImage drawn(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            drawn.setPixel(x, y, qRgb(x * 7 % 256, y * 13 % 256, (x + y) % 256));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("picture.bmp"));
+    QVERIFY((plain ? drawn : drawn.convertToFormat(QImage::Format_Indexed8)).save(path, "BMP"));
+    if (topDown) {
+        // The same picture stored top row first, as a negative height says.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QByteArray data = file.readAll();
+        const int stride = (size.width() * 3 + 3) & ~3;
+        QByteArray rows;
+        for (int row = size.height() - 1; row >= 0; --row)
+            rows += data.mid(54 + row * stride, stride);
+        const qint32 height = -size.height();
+        data.replace(22, 4, QByteArray(reinterpret_cast<const char *>(&height), 4));
+        data.replace(54, rows.size(), rows);
+        QVERIFY(file.seek(0));
+        QCOMPARE(file.write(data), qint64(data.size()));
+    }
+
+    const QImage read = readPlainBitmap(path);
+    QCOMPARE(read.isNull(), !plain);
+    if (plain) {
+        QCOMPARE(read, QImage(path, "BMP"));
+        QCOMPARE(read, drawn);
+    }
 }
 
 QTEST_MAIN(TestLook)

@@ -155,6 +155,9 @@ void TestIncludePanel::picturesShowIconAndWord()
     QFETCH(int, hue);
     const QImage image = drawIncludePicture(IncludePicture(picture), QSize(width, 17)).toImage();
     QCOMPARE(image.size(), QSize(width, 17));
+    // The picture the panel shows, drawn when the program was built, is the one drawn now.
+    QCOMPARE(includePicture(IncludePicture(picture), QSize(width, 17)).toImage().convertToFormat(QImage::Format_RGB32),
+             image.convertToFormat(QImage::Format_RGB32));
 
     // Black strip: corners and the right end stay black.
     for (QPoint p : {QPoint(0, 0), QPoint(width - 1, 0), QPoint(width - 1, 16), QPoint(0, 16)})

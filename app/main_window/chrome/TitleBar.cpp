@@ -3,7 +3,6 @@
 #include "widgets/FontFit.h"
 
 #include <QApplication>
-#include <QFontMetrics>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -35,13 +34,7 @@ QFont TitleBar::fittedFont() const
     const QFont base = font();
     if (m_fittedFor.text == text() && m_fittedFor.font == base && m_fittedFor.width == width())
         return m_fittedFor.fitted;
-    QFont fitted = base;
-    const int advance = QFontMetrics(fitted).horizontalAdvance(text());
-    if (advance > width() && fitted.pixelSize() > 9) {
-        // Text width grows about in step with the size: start from the proportional size.
-        fitted.setPixelSize(qMax(9, fitted.pixelSize() * width() / advance));
-        fitted = shrinkToFit(fitted, text(), width(), 9);
-    }
+    const QFont fitted = shrinkToFit(base, text(), width(), 9);
     m_fittedFor = {text(), base, width(), fitted};
     return fitted;
 }

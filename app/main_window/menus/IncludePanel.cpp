@@ -13,7 +13,7 @@ constexpr int kPopUpX = 7; ///< the x of the panel's left frame line
 }
 
 IncludeButton::IncludeButton(IncludePicture picture, QSize size, QWidget *parent)
-    : KeyButton(parent), m_picture(drawIncludePicture(picture, size))
+    : KeyButton(parent), m_picture(includePicture(picture, size))
 {
     setFixedSize(size);
 }
