@@ -3,13 +3,9 @@
 #include "common/AppError.h"
 #include "platform/CodePage.h"
 #include "common/WholeFile.h"
-#include "platform/FileErrors.h"
+#include "platform/FileListing.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
-#include <cerrno>
 
 namespace brannock {
 
@@ -69,32 +65,9 @@ QString firstLineOf(const QByteArray &bytes, const QString &path)
 
 QString readFirstLine(const QString &path)
 {
-    // QFile closes on every way out of this scope, so a failed read never holds the file.
-    QFile file(path);
-    clearFileError();
-    if (!file.open(QIODevice::ReadOnly)) {
-        // A folder opens at the system level and is refused by Qt without an errno: it is
-        // then reported as a path or file access error.
-        const int error = lastFileError(path);
-        throw fileError(QStringLiteral("open"), path,
-                        error != 0 ? error : (QFileInfo::exists(path) ? EIO : ENOENT));
-    }
     // Only the first line counts, and it is never longer than kMaxLineBytes: however large
-    // the file, no more than one byte past that is read.
-    QByteArray bytes;
-    while (bytes.size() <= kMaxLineBytes) {
-        const QByteArray chunk = file.read(kMaxLineBytes + 1 - bytes.size());
-        if (chunk.isEmpty()) {
-            if (file.error() != QFileDevice::NoError)
-                throw lastFileFailure(QStringLiteral("read"), path, EIO);
-            break;
-        }
-        const qsizetype from = bytes.size();
-        bytes.append(chunk);
-        if (bytes.indexOf('\r', from) >= 0)
-            break;
-    }
-    return firstLineOf(bytes, path);
+    // the file, no more than one byte past that is read, and with one read.
+    return firstLineOf(readFileStart(path, kMaxLineBytes + 1), path);
 }
 
 QString descriptionOf(const QString &line, const QString &path)

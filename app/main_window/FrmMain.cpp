@@ -44,6 +44,8 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include <utility>
+
 namespace brannock {
 
 namespace {
@@ -269,7 +271,13 @@ void FrmMain::Form_Load()
     setFixedHeight(kClientHeight);
     m_look->loadStartupSysIcon();
     m_sysTray->AddTrayIcon(SysTray::tipText(), m_look->picture(LookSlot::SysImg));
-    m_includeMenu->BuildUCIMenu();
+    // The User-Created menu is not part of the first frame: with many items it is built right
+    // after that frame, before anything else happens, so a broken item's box still comes last
+    // in the start-up. A window that starts hidden paints no frame: it builds the menu now.
+    if (m_startHidden || m_firstFramePainted)
+        m_includeMenu->BuildUCIMenu();
+    else
+        m_userMenuAfterFirstFrame = true;
 }
 
 bool FrmMain::IsHidden() const
@@ -523,6 +531,8 @@ void FrmMain::paintEvent(QPaintEvent *)
 {
     if (!m_firstFramePainted) {
         m_firstFramePainted = true;
+        if (std::exchange(m_userMenuAfterFirstFrame, false))
+            QTimer::singleShot(0, m_includeMenu, &IncludeMenu::BuildUCIMenu);
         QTimer::singleShot(0, m_sourceFolders, &SourceFolderLists::fillFolderList);
     }
     QPainter painter(this);

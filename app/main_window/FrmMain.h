@@ -164,6 +164,7 @@ private:
     bool m_runScript = true;
     bool m_ended = false;
     bool m_firstFramePainted = false;
+    bool m_userMenuAfterFirstFrame = false; ///< the User-Created menu waits for the first frame
     QImage m_background; ///< the persistent background: gradient or back.bmp
 
     TitleBar *m_titlebar = nullptr;

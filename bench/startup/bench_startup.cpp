@@ -183,6 +183,53 @@ static void printSummary()
                 ratio(medianOf(brannock, &FirstFrame::cpuMs), medianOf(caption, &FirstFrame::cpuMs)));
 }
 
+#include <QFile>
+
+// Brannock with 10,000 definition files in its work folder (the per-user data folder, given
+// through XDG_DATA_HOME) against the same program with an empty one, run in pairs; prints
+// the medians of both (wall and CPU) and their ratio.
+static void BM_FirstFrameWith10000Items(benchmark::State &state)
+{
+    constexpr int kItems = 10000;
+    QTemporaryDir config;
+    QTemporaryDir empty;
+    QTemporaryDir full;
+    const QString items = full.filePath(QStringLiteral("Brannock"));
+    if (!QDir().mkpath(empty.filePath(QStringLiteral("Brannock"))) || !QDir().mkpath(items)) {
+        state.SkipWithError("no work folder");
+        return;
+    }
+    for (int i = 0; i < kItems; ++i) {
+        QFile file(QDir(items).filePath(QStringLiteral("skin%1.tsf").arg(i)));
+        if (!file.open(QIODevice::WriteOnly)) {
+            state.SkipWithError("the work folder cannot be filled");
+            return;
+        }
+        file.write(QStringLiteral("User skin number %1*lush*custom%1.bmp\r\n").arg(i).toLatin1());
+    }
+    const QStringList arguments{QStringLiteral("/noexec/")};
+    Program none{"none", QStringLiteral(BRANNOCK_EXE), arguments, {}};
+    Program with{"10000 items", QStringLiteral(BRANNOCK_EXE), arguments, {}};
+    QProcessEnvironment noneEnv = programEnvironment(config.path());
+    QProcessEnvironment withEnv = noneEnv;
+    noneEnv.insert(QStringLiteral("XDG_DATA_HOME"), empty.path());
+    withEnv.insert(QStringLiteral("XDG_DATA_HOME"), full.path());
+    for (auto _ : state) {
+        if (!runToFirstFrame(none, noneEnv) || !runToFirstFrame(with, withEnv)) {
+            state.SkipWithError("Brannock did not reach its first frame");
+            return;
+        }
+    }
+    const auto ratio = [](double a, double b) { return b > 0 ? a / b : 0.0; };
+    for (const auto field : {&FirstFrame::wallMs, &FirstFrame::cpuMs}) {
+        const char *kind = field == &FirstFrame::wallMs ? "wall" : "cpu";
+        state.counters[std::string("none_") + kind + "_ms"] = medianOf(none, field);
+        state.counters[std::string("items_") + kind + "_ms"] = medianOf(with, field);
+        state.counters[std::string(kind) + "_ratio"] = ratio(medianOf(with, field), medianOf(none, field));
+    }
+}
+BENCHMARK(BM_FirstFrameWith10000Items)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(9);
+
 int main(int argc, char **argv)
 {
     g_platformGiven = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");

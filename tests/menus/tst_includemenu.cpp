@@ -87,6 +87,7 @@ private slots:
     void buildSkipsSubFoldersAndFolders();
     void rebuildUnchecksAndFollowsTheFolder();
     void buildListsNamesStartingWithADot();
+    void folderThatCannotBeListedEmptiesTheMenuQuietly();
     void toggleAllUserCreated();
     void badFileIsReportedAndTheOthersListed_data();
     void badFileIsReportedAndTheOthersListed();
@@ -292,6 +293,26 @@ void TestIncludeMenu::buildListsNamesStartingWithADot()
     QStringList texts = h.userTexts();
     texts.sort();
     QCOMPARE(texts, (QStringList{"Dot * .dot.tsf", "Plain * plain.tsf"}));
+}
+
+void TestIncludeMenu::folderThatCannotBeListedEmptiesTheMenuQuietly()
+{
+    // A work folder that is not made yet is the usual case; it lists nothing, without a box.
+    QTemporaryDir outer;
+    const QString folder = outer.filePath(QStringLiteral("work"));
+    QVERIFY(QDir().mkdir(folder));
+    writeFile(QDir(folder).filePath(QStringLiteral("a.tsf")), "A*p*f\r\n");
+    FakePrompts boxes;
+    IncludeMenu menu(boxes, folder, [] { return *CodePage::byNumber(437); });
+    menu.BuildUCIMenu();
+    QCOMPARE(menu.userEntries().size(), 1);
+
+    QVERIFY(QDir(folder).removeRecursively());
+    menu.BuildUCIMenu();
+    QVERIFY(boxes.calls.isEmpty());
+    QVERIFY(menu.userEntries().isEmpty());
+    QCOMPARE(objectNames(menu.userCreatedMenu()),
+             (QStringList{"mnuUCAdd", "mnuRebuildUCI", "mnuUCIs", "mnuUCSep1", "mnuTAUC"}));
 }
 
 void TestIncludeMenu::toggleAllUserCreated()

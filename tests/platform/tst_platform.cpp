@@ -1,5 +1,6 @@
 #include "common/AppError.h"
 #include "platform/CodePage.h"
+#include "platform/FileListing.h"
 #include "platform/ScriptRunner.h"
 #include "fakes/TestWine.h"
 #include "platform/WineDosPaths.h"
@@ -10,6 +11,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cerrno>
 
 using namespace brannock;
 
@@ -45,6 +48,8 @@ private slots:
     void codePageEncoding_data();
     void codePageEncoding();
     void everySingleBytePageIsConverted();
+    void listingTakesFilesEndingInTheSuffix();
+    void listingOfAMissingFolderSaysSo();
     void runnerWithoutWine();
     void runnerFollowsAStandInWine();
     void runnerRunsInTheWorkingFolder();
@@ -323,6 +328,37 @@ bool processWith(const QByteArray &token)
 }
 
 } // namespace
+
+void TestPlatform::listingTakesFilesEndingInTheSuffix()
+{
+    QTemporaryDir dir;
+    for (const char *name : {"a.tsf", ".dot.tsf", "UPPER.TSF", "notes.txt", "a.tsfx", "tsf"}) {
+        QFile file(dir.filePath(QLatin1String(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.tsf")));
+    QStringList expected{".dot.tsf", "UPPER.TSF", "a.tsf"};
+#ifdef Q_OS_UNIX
+    // A link counts as what it points to; one that points nowhere is no file.
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("a.tsf")), dir.filePath(QStringLiteral("link.tsf"))));
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone")), dir.filePath(QStringLiteral("broken.tsf"))));
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("folder.tsf")), dir.filePath(QStringLiteral("linked-folder.tsf"))));
+    expected << QStringLiteral("link.tsf");
+#endif
+    FolderListing listing = listFilesEndingIn(dir.path(), QLatin1StringView(".tsf"));
+    QCOMPARE(listing.error, 0);
+    listing.names.sort();
+    expected.sort();
+    QCOMPARE(listing.names, expected);
+}
+
+void TestPlatform::listingOfAMissingFolderSaysSo()
+{
+    QTemporaryDir dir;
+    const FolderListing listing = listFilesEndingIn(dir.filePath(QStringLiteral("gone")), QLatin1StringView(".tsf"));
+    QCOMPARE(listing.error, ENOENT);
+    QVERIFY(listing.names.isEmpty());
+}
 
 void TestPlatform::runnerWithoutWine()
 {

@@ -2,14 +2,16 @@
 
 #include "common/AppError.h"
 #include "skinset/BatchText.h"
+#include "platform/FileListing.h"
 #include "platform/Prompts.h"
 #include "items/TsfFile.h"
+#include "main_window/menus/MenuEntries.h"
 
 #include <QAction>
 #include <QDir>
-#include <QDirIterator>
 #include <QMenu>
 
+#include <algorithm>
 #include <optional>
 
 namespace brannock {
@@ -135,24 +137,16 @@ void IncludeMenu::mnuTAUC_Click()
         ToggleCheck(entry);
 }
 
-void IncludeMenu::removeUserEntries()
+QAction *IncludeMenu::makeUserEntry(QObject *owner, const QDir &folder, const QString &fileName,
+                                    qsizetype number, const CodePage &scriptPage)
 {
-    const QList<QAction *> old = std::exchange(m_userEntries, {});
-    for (QAction *entry : old) {
-        m_mnuUC->removeAction(entry);
-        delete entry;
-    }
-}
-
-void IncludeMenu::addUserEntry(const QString &fileName, const CodePage &scriptPage)
-{
-    if (m_userEntries.size() >= kMaxUserEntries)
+    if (number > kMaxUserEntries)
         throw AppError(ErrorNumber::BadArgument,
                        QStringLiteral("The User-Created menu holds at most %1 entries; \"%2\" and the "
                                       "files listed after it get none.")
                            .arg(QString::number(kMaxUserEntries), fileName));
 
-    const QString path = QDir(m_workFolder).filePath(fileName);
+    const QString path = folder.filePath(fileName);
     const QString line = tsf::readFirstLine(path);
     const QString description = tsf::descriptionOf(line, path);
     const QString palette = tsf::paletteOf(line, path);
@@ -164,43 +158,49 @@ void IncludeMenu::addUserEntry(const QString &fileName, const CodePage &scriptPa
         !problem.isEmpty())
         throw AppError(ErrorNumber::BadArgument, problem);
 
-    auto *entry = new QAction(description + QStringLiteral(" * ") + fileName, m_mnuUC);
+    auto *entry = new QAction(description + QStringLiteral(" * ") + fileName, owner);
     entry->setObjectName(QStringLiteral("mnuUCIs"));
     entry->setCheckable(true);
-    entry->setData(int(m_userEntries.size() + 1));
-    m_mnuUC->insertAction(m_mnuUCSep1, entry);
-    m_userEntries.append(entry);
+    entry->setData(int(number));
+    return entry;
+}
+
+void IncludeMenu::replaceUserEntries(QObject *owner, QList<QAction *> fresh)
+{
+    const QList<QAction *> old = std::exchange(m_userEntries, std::move(fresh));
+    replaceMenuEntries(m_mnuUC, m_mnuUCSep1, old, m_userEntries);
+    // The old entries go with their owner, all at once.
+    delete std::exchange(m_userEntryOwner, owner);
 }
 
 void IncludeMenu::BuildUCIMenu()
 {
-    removeUserEntries();
     // A file that cannot be listed is reported once the others are listed; one bad file
-    // never hides the ones after it.
+    // never hides the ones after it. The new entries replace the old ones in one step.
     std::optional<AppError> firstFailure;
     QStringList notListed;
+    // The entries of one build share an owner (in the menu), so they are deleted together.
+    auto *owner = new QObject(m_mnuUC);
+    QList<QAction *> fresh;
     try {
         const CodePage scriptPage = m_scriptCodePage();
-        QDir::Filters filters = QDir::Files | QDir::NoDotAndDotDot;
-#ifndef Q_OS_WIN
-        // A name that starts with a dot is an ordinary name where .tsf files come from, and
-        // Add Support saves such names: list them like any other.
-        filters |= QDir::Hidden;
-#endif
-        QDirIterator listing(m_workFolder, {QStringLiteral("*.tsf")}, filters);
-        while (listing.hasNext()) {
-            listing.next();
+        const QDir folder(m_workFolder);
+        // One pass over the folder. A folder that cannot be read (not made yet) lists nothing.
+        const FolderListing listing = listFilesEndingIn(folder.path(), QLatin1StringView(".tsf"));
+        fresh.reserve(std::min<qsizetype>(listing.names.size(), kMaxUserEntries));
+        for (const QString &fileName : listing.names) {
             try {
-                addUserEntry(listing.fileName(), scriptPage);
+                fresh.append(makeUserEntry(owner, folder, fileName, fresh.size() + 1, scriptPage));
             } catch (const AppError &error) {
                 if (!firstFailure)
                     firstFailure = error;
-                notListed.append(listing.fileName());
+                notListed.append(fileName);
             }
         }
     } catch (const AppError &error) {
         firstFailure = error;
     }
+    replaceUserEntries(owner, std::move(fresh));
     if (!firstFailure)
         return;
     QString text = firstFailure->report();

@@ -12,6 +12,7 @@
 #include <functional>
 
 class QAction;
+class QDir;
 class QMenu;
 class QWidget;
 
@@ -74,8 +75,13 @@ signals:
 private:
     void createBuiltInMenus();
     void createUserCreatedMenu();
-    void removeUserEntries();
-    void addUserEntry(const QString &fileName, const CodePage &scriptPage);
+    /// The entry, owned by `owner`, for the definition file `fileName` in `folder`, numbered
+    /// `number`; throws AppError when the file cannot be listed.
+    QAction *makeUserEntry(QObject *owner, const QDir &folder, const QString &fileName, qsizetype number,
+                           const CodePage &scriptPage);
+    /// Puts `fresh` (owned by `owner`) in the place of the current user-created entries, which
+    /// are deleted with their owner.
+    void replaceUserEntries(QObject *owner, QList<QAction *> fresh);
     QAction *makeAction(QMenu *menu, const QString &name, const QString &text);
 
     Prompts &m_boxes;
@@ -89,6 +95,7 @@ private:
     QAction *m_mnuUCIs0 = nullptr;
     QAction *m_mnuUCSep1 = nullptr;
     QList<QAction *> m_userEntries;
+    QObject *m_userEntryOwner = nullptr; ///< owns m_userEntries; a child of m_mnuUC
 };
 
 } // namespace brannock

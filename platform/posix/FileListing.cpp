@@ -1,0 +1,105 @@
+#include "platform/FileListing.h"
+
+#include "common/AppError.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace brannock {
+
+namespace {
+
+bool endsWithIgnoringCase(const char *name, std::size_t length, QLatin1StringView suffix)
+{
+    const auto size = std::size_t(suffix.size());
+    return length >= size && QLatin1StringView(name + length - size, qsizetype(size))
+                                     .compare(suffix, Qt::CaseInsensitive) == 0;
+}
+
+/// Whether the entry is a file. The entry's own type answers without asking the system
+/// again; only links and file systems that give no type are looked up.
+bool isFile(int folderFd, const dirent &entry)
+{
+    switch (entry.d_type) {
+    case DT_REG:
+        return true;
+    case DT_LNK:
+    case DT_UNKNOWN: {
+        struct stat info {};
+        return fstatat(folderFd, entry.d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
+    }
+    default:
+        return false;
+    }
+}
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+} // namespace
+
+FolderListing listFilesEndingIn(const QString &folder, QLatin1StringView suffix)
+{
+    FolderListing listing;
+    DIR *dir = opendir(QFile::encodeName(folder).constData());
+    if (!dir) {
+        listing.error = errno;
+        return listing;
+    }
+    const int fd = dirfd(dir);
+    errno = 0;
+    while (const dirent *entry = readdir(dir)) {
+        const std::size_t length = std::strlen(entry->d_name);
+        // "." and ".." are folders; every other name, dotted or not, is a candidate.
+        if (endsWithIgnoringCase(entry->d_name, length, suffix) && isFile(fd, *entry))
+            listing.names.append(QFile::decodeName(QByteArray(entry->d_name, qsizetype(length))));
+        errno = 0;
+    }
+    if (errno != 0)
+        listing.error = errno;
+    closedir(dir);
+    return listing;
+}
+
+QByteArray readFileStart(const QString &path, qsizetype maxBytes)
+{
+    const Descriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC));
+    if (file.get() < 0)
+        throw fileError(QStringLiteral("open"), path, errno);
+    QByteArray bytes(maxBytes, Qt::Uninitialized);
+    ssize_t got = 0;
+    do {
+        got = ::read(file.get(), bytes.data(), std::size_t(maxBytes));
+    } while (got < 0 && errno == EINTR);
+    if (got < 0) {
+        // A folder opens here but cannot be read: it is no file to open.
+        if (errno == EISDIR)
+            throw fileError(QStringLiteral("open"), path, EIO);
+        throw fileError(QStringLiteral("read"), path, errno);
+    }
+    // A plain file gives all it has up to maxBytes in one read: a shorter answer is its end.
+    bytes.truncate(got);
+    return bytes;
+}
+
+} // namespace brannock
