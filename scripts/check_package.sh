@@ -25,6 +25,8 @@ dpkg -x "$deb" "$root"
 version=$(sed -n 's/^project(Brannock VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version is not $version"
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "Depends lacks the Qt libraries"
+# The menus use Qt's private headers: the package names the one Qt it runs with.
+dpkg-deb -f "$deb" Depends | grep -q 'qt6-base-abi (= ' || fail "Depends lacks the Qt build the program was made for"
 
 for file in usr/bin/Brannock usr/bin/Primewell \
             "usr/share/brannock/Skins/6.0 GOLD/back.bmp" usr/share/brannock/Skins/Steel/sysicon.ico \
