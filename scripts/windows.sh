@@ -120,8 +120,11 @@ test)
     cmake --build "$build_dir" --target brannock_zip
     fresh_wine_prefix
     test_wine_prefix
-    wineserver -w # the server of the set-up ends, and one that stays up for all suites starts
+    # The server of the set-up ends, and one that stays up for all suites starts, with Wine's
+    # services started once before the suites start in parallel.
+    wineserver -w
     wineserver -p
+    wine cmd /d /c exit
     (cd "$build_dir" && ctest --output-on-failure --no-tests=error -j "${BRANNOCK_TEST_JOBS:-2}")
     ;;
 bench)
