@@ -48,7 +48,10 @@ class TestWindows : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void cleanupTestCase() { run(QStringLiteral("reg.exe"), {QStringLiteral("delete"), kTestOrganisationKey, QStringLiteral("/f")}); }
+    void cleanupTestCase()
+    {
+        run(QStringLiteral("reg.exe"), {QStringLiteral("delete"), kTestOrganisationKey, QStringLiteral("/f")});
+    }
     void settingsLiveInTheRegistry();
     void codePagesAreTheSystems();
     void batchFileReadInTheConsoleCodePage();
