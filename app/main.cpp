@@ -10,7 +10,7 @@
 #include "common/WorkFolders.h"
 #include "platform/TopmostBand.h"
 #include "platform/Tray.h"
-#include "platform/WinePrefix.h"
+#include "platform/CodePage.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,5 +1,7 @@
 #include "common/AppError.h"
 
+#include "platform/FileErrors.h"
+
 #include <QDir>
 
 #include <cerrno>
@@ -42,6 +44,12 @@ AppError fileError(const QString &action, const QString &path, int errnoValue)
         return AppError(ErrorNumber::PathFileAccess,
                         QStringLiteral("Cannot %1 \"%2\": path or file access error.").arg(action, shown));
     }
+}
+
+AppError lastFileFailure(const QString &action, const QString &path, int fallback)
+{
+    const int error = lastFileError(path);
+    return fileError(action, path, error != 0 ? error : fallback);
 }
 
 } // namespace brannock

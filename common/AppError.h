@@ -41,14 +41,12 @@ private:
 
 /// The failure that a file operation on `path` met, mapped from the platform's error.
 /// `action` says what was being done ("create", "read", "write", "delete", ...).
-AppError fileError(const QString &action, const QString &path, int errnoValue = errno);
+AppError fileError(const QString &action, const QString &path, int errnoValue);
 
-/// The errno that a failed call left, or `fallback` when it left none (Qt refuses some
-/// operations before the system is asked). Clear errno before the call.
-inline int errnoOr(int fallback)
-{
-    const int error = errno;
-    return error != 0 ? error : fallback;
-}
+/// The failure report of the last failed file operation on `path` (`fileError` with
+/// `action`), taking the errno value `fallback` as its cause when the system gave none (Qt
+/// refuses some operations before the system is asked). Call clearFileError() before the
+/// operation.
+AppError lastFileFailure(const QString &action, const QString &path, int fallback);
 
 } // namespace brannock

@@ -1,12 +1,14 @@
 #include "common/SettingsStore.h"
 
 #include "common/AppError.h"
+#include "platform/FileErrors.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringDecoder>
 #include <QTemporaryFile>
 
@@ -18,14 +20,18 @@ namespace brannock {
 namespace {
 
 constexpr auto kOrganisation = "Brannock";
+/// The organisation of a test run (Qt's test mode): its settings never touch the player's,
+/// in the registry too, which the test mode of the standard folders does not cover.
+constexpr auto kTestOrganisation = "Brannock-test";
 constexpr auto kApplication = "Brannock";
 
 std::unique_ptr<QSettings> openStore(const QString &iniFile)
 {
     if (iniFile.isEmpty())
-        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                           QString::fromLatin1(kOrganisation),
-                                           QString::fromLatin1(kApplication));
+        return std::make_unique<QSettings>(
+            QSettings::NativeFormat, QSettings::UserScope,
+            QString::fromLatin1(QStandardPaths::isTestModeEnabled() ? kTestOrganisation : kOrganisation),
+            QString::fromLatin1(kApplication));
     return std::make_unique<QSettings>(iniFile, QSettings::IniFormat);
 }
 
@@ -133,12 +139,12 @@ void checkReadable(const QSettings &store, const QString &what)
     if (info.exists() && !info.isWritable())
         throw fileError(action, file, EACCES);
     QTemporaryFile probe(info.absolutePath() + QStringLiteral("/.Brannock-probe-XXXXXX"));
-    errno = 0;
+    clearFileError();
     if (!probe.open())
-        throw fileError(action, file, errno != 0 ? errno : EACCES);
-    errno = 0;
+        throw lastFileFailure(action, file, EACCES);
+    clearFileError();
     if (probe.write(QByteArray(qMax<qint64>(bytesNeeded, 1), ' ')) < 0 || !probe.flush())
-        throw fileError(action, file, errno != 0 ? errno : EIO);
+        throw lastFileFailure(action, file, EIO);
     raise(store, what);
 }
 

@@ -13,7 +13,8 @@ namespace brannock {
 /// a missing key is no failure.
 class SettingsStore final {
 public:
-    /// The store at the platform's per-user location.
+    /// The store at the platform's per-user location (organisation "Brannock-test" instead
+    /// while QStandardPaths' test mode is on).
     SettingsStore();
     /// A store kept in an INI file at `iniFilePath` (tests and benchmarks).
     explicit SettingsStore(QString iniFilePath);

@@ -1,10 +1,9 @@
 #include "common/WholeFile.h"
 
 #include "common/AppError.h"
+#include "platform/FileErrors.h"
 
 #include <QSaveFile>
-
-#include <cerrno>
 
 namespace brannock {
 
@@ -13,22 +12,18 @@ void writeWholeFile(const QString &path, const QByteArray &bytes)
     // Unbuffered: a write that fails in a buffer flush at commit() would not stop the
     // commit in every Qt version.
     QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        const int error = errno;
-        throw fileError(QStringLiteral("create"), path, error != 0 ? error : EIO);
-    }
-    errno = 0;
+    clearFileError();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw lastFileFailure(QStringLiteral("create"), path, EIO);
+    clearFileError();
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const int error = errno;
+        const AppError failure = lastFileFailure(QStringLiteral("write"), path, EIO);
         file.cancelWriting();
-        throw fileError(QStringLiteral("write"), path, error != 0 ? error : EIO);
+        throw failure;
     }
-    errno = 0;
-    if (!file.commit()) {
-        const int error = errno;
-        throw fileError(QStringLiteral("write"), path, error != 0 ? error : EIO);
-    }
+    clearFileError();
+    if (!file.commit())
+        throw lastFileFailure(QStringLiteral("write"), path, EIO);
 }
 
 } // namespace brannock

@@ -5,10 +5,6 @@
 #include <algorithm>
 #include <array>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
 namespace brannock {
 
 namespace {
@@ -36,15 +32,6 @@ std::optional<CodePage> CodePage::byNumber(int number)
 QList<int> CodePage::singleBytePages()
 {
     return QList<int>(kSingleBytePages.begin(), kSingleBytePages.end());
-}
-
-CodePage CodePage::ansi()
-{
-#ifdef Q_OS_WIN
-    if (auto page = byNumber(int(GetACP())))
-        return *page;
-#endif
-    return *byNumber(1252);
 }
 
 int CodePage::number() const

@@ -21,6 +21,7 @@ public:
     static QList<int> singleBytePages();
 
     /// The system's ANSI code page: GetACP() on Windows, Windows-1252 elsewhere (.tsf files).
+    /// A page that is not supported counts as Windows-1252.
     static CodePage ansi();
 
     int number() const;
@@ -43,5 +44,9 @@ private:
     explicit CodePage(int number) : m_number(number) {}
     int m_number;
 };
+
+/// The console (OEM) code page in which the command interpreter reads batch files:
+/// GetOEMCP() on Windows, the Wine prefix's elsewhere; 437 when the system's is not supported.
+CodePage oemCodePage();
 
 } // namespace brannock

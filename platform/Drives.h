@@ -16,8 +16,8 @@ struct DriveEntry {
 /// nowhere are left out) and the home folder, or "/" and the home folder without a prefix.
 QList<DriveEntry> listDrives();
 
-/// `listDrives` for the prefix folder `winePrefix` and home folder `home` (tests).
-QList<DriveEntry> listWineDrives(const QString &winePrefix, const QString &home);
+/// How this system compares file names: without regard to letter case on Windows.
+Qt::CaseSensitivity fileNameCase();
 
 /// The index of the entry that holds `path` (the longest matching root), or -1.
 int driveHolding(const QList<DriveEntry> &drives, const QString &path);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "common/AppError.h"
-
 #include <QString>
 
 namespace brannock {
@@ -14,9 +12,5 @@ void clearFileError();
 /// fail without setting errno, the system's last error mapped to the nearest errno value,
 /// a missing folder in the path told apart from a file in its way as POSIX does.
 int lastFileError(const QString &path);
-
-/// The failure report of the last failed file operation on `path` (`fileError` with
-/// `action`), taking `fallback` as its cause when the system gave none.
-AppError lastFileFailure(const QString &action, const QString &path, int fallback);
 
 } // namespace brannock

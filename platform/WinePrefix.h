@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/CodePage.h"
+#include "platform/Drives.h"
 
+#include <QList>
 #include <QString>
 
 namespace brannock {
@@ -13,8 +15,8 @@ QString winePrefixFolder();
 /// key); 437 when the file or value is missing, unreadable or names an unsupported page.
 CodePage wineOemCodePage(const QString &prefixFolder);
 
-/// The console (OEM) code page in which the command interpreter reads batch files:
-/// GetOEMCP() on Windows, the Wine prefix's elsewhere.
-CodePage oemCodePage();
+/// The drive list of the prefix folder `winePrefix`: its drive letters (links that lead
+/// nowhere left out), or "/" without any, and then the home folder `home`.
+QList<DriveEntry> listWineDrives(const QString &winePrefix, const QString &home);
 
 } // namespace brannock

@@ -128,9 +128,9 @@ MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::functi
     // The work folder (the per-user data folder of an installed copy) may not exist yet;
     // the script is written into it even under /nodirs/.
     if (!QFileInfo(m_workFolder).isDir()) {
-        errno = 0;
+        clearFileError();
         if (!QDir().mkpath(m_workFolder))
-            throw fileError(QStringLiteral("create the folder"), m_workFolder, errnoOr(ENOENT));
+            throw lastFileFailure(QStringLiteral("create the folder"), m_workFolder, ENOENT);
     }
     const QString script = scriptPath();
     if (QFileInfo::exists(script) || QFileInfo(script).isSymLink()) {

@@ -8,7 +8,7 @@
 #include "fakes/FakeTray.h"
 #include "main_window/FrmMain.h"
 #include "common/SettingsStore.h"
-#include "platform/WinePrefix.h"
+#include "platform/CodePage.h"
 
 #include <QApplication>
 #include <QDir>

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -71,7 +72,8 @@ QString TestEndToEnd::runWithoutWindowSystem(const QString &program, const QStri
     process.start(program, arguments);
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
         return QStringLiteral("failed: ") + QString::fromLocal8Bit(process.readAllStandardError());
-    return QString::fromLocal8Bit(process.readAllStandardOutput());
+    // Windows ends the printed lines with CR LF.
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 void TestEndToEnd::helpAndVersionPrintWithoutAWindow_data()
@@ -115,12 +117,17 @@ void TestEndToEnd::portableCopyKeepsItsWorkFilesBesideIt()
     QVERIFY(home.isValid());
     const QString programs = QDir(home.path()).filePath(QStringLiteral("Brannock portable"));
     QVERIFY(QDir().mkpath(programs));
-    const QString copy = programs + QStringLiteral("/Brannock");
+    const QString copy = programs + QLatin1Char('/') + QFileInfo(QStringLiteral(BRANNOCK_EXE)).fileName();
     QVERIFY(QFile::copy(QStringLiteral(BRANNOCK_EXE), copy));
 
-    // Without the marker the copy counts as installed: work files in the user data folder.
-    QVERIFY(runWithoutWindowSystem(copy, {QStringLiteral("--help")}, home)
-                .contains(QStringLiteral("Work files: ") + QDir::toNativeSeparators(home.filePath("data/Brannock"))));
+    // Without the marker the copy counts as installed: work files in the user data folder
+    // (where XDG_DATA_HOME says on Linux; Windows has its own per-user folder).
+    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    qunsetenv("XDG_DATA_HOME");
+    const QString installed = runWithoutWindowSystem(copy, {QStringLiteral("--help")}, home);
+    QVERIFY2(installed.contains(QStringLiteral("Work files: ") + QDir::toNativeSeparators(data + QStringLiteral("/Brannock"))),
+             qPrintable(installed));
 
     QFile marker(programs + QStringLiteral("/portable"));
     QVERIFY(marker.open(QIODevice::WriteOnly));

@@ -1,5 +1,6 @@
 #include "common/AppError.h"
 #include "platform/CodePage.h"
+#include "platform/Drives.h"
 #include "platform/FileListing.h"
 #include "platform/ScriptRunner.h"
 #include "fakes/TestWine.h"
@@ -9,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -34,6 +36,7 @@ class TestPlatform final : public QObject {
 private slots:
     void initTestCase();
     void drives();
+    void wineDrivesAndHome();
     void toDos_data();
     void toDos();
     void toNative_data();
@@ -88,6 +91,31 @@ void TestPlatform::drives()
     for (const WineDosPaths::Drive &d : paths.drives())
         table << QString(d.letter) + QLatin1Char('=') + d.root;
     QCOMPARE(table, (QStringList{"C=" + m_prefix + "/drive_c", "E=" + m_prefix + "/drive_c/games", "Z=/"}));
+}
+
+void TestPlatform::wineDrivesAndHome()
+{
+    QTemporaryDir dir;
+    const QString prefix = dir.filePath(QStringLiteral("prefix"));
+    QVERIFY(QDir().mkpath(prefix + QStringLiteral("/drive_c")));
+    QVERIFY(QDir().mkpath(prefix + QStringLiteral("/dosdevices")));
+    QVERIFY(QFile::link(QStringLiteral("../drive_c"), prefix + QStringLiteral("/dosdevices/c:")));
+    QVERIFY(QFile::link(QStringLiteral("/"), prefix + QStringLiteral("/dosdevices/z:")));
+    QVERIFY(QFile::link(QStringLiteral("/nowhere/at/all"), prefix + QStringLiteral("/dosdevices/d:")));
+    QVERIFY(QFile::link(QStringLiteral("/dev/null"), prefix + QStringLiteral("/dosdevices/com1")));
+    const QString home = dir.filePath(QStringLiteral("home"));
+    QVERIFY(QDir().mkpath(home));
+
+    const QList<DriveEntry> drives = listWineDrives(prefix, home);
+    QCOMPARE(drives.size(), 3);
+    QVERIFY(drives[0].label.startsWith(QStringLiteral("c: ")));
+    QCOMPARE(drives[0].rootPath, QFileInfo(prefix + QStringLiteral("/drive_c")).canonicalFilePath());
+    QCOMPARE(drives[1].rootPath, QStringLiteral("/"));
+    QVERIFY(drives[2].label.startsWith(QStringLiteral("~ ")));
+    // The longest matching root holds a path.
+    QCOMPARE(driveHolding(drives, prefix + QStringLiteral("/drive_c")), 0);
+    QCOMPARE(driveHolding(drives, home), 2);
+    QCOMPARE(driveHolding(drives, QStringLiteral("/usr")), 1);
 }
 
 void TestPlatform::toDos_data()

@@ -420,11 +420,9 @@ void TestMakeSkinset::gameFolderForms()
 {
     QFETCH(QString, stored);
     QFETCH(bool, found);
-#ifdef Q_OS_WIN
-    if (stored == QLatin1String("<native>"))
-        QSKIP("on Windows the native path is the DOS path");
-#endif
     Bench b;
+    if (stored == QLatin1String("<native>") && QDir::isAbsolutePath(b.game) && b.game.at(1) == QLatin1Char(':'))
+        QSKIP("here the native path is itself a DOS path, written as stored");
     if (stored == QLatin1String("<missing>")) {
         Bench fresh; // a store without the key
         QFile::remove(fresh.root.filePath(QStringLiteral("settings.ini")));
@@ -690,7 +688,7 @@ void TestMakeSkinset::failures_data()
     QTest::addColumn<bool>("scriptWritten");
 
     QTest::newRow("a file where New_Wendle must be a folder")
-        << "file New_Wendle" << "Error 75:\r\nCannot create the folder \"<prog>/New_Wendle\": a file of that name is in the way."
+        << "file New_Wendle" << "Error 75:\r\nCannot create the folder \"<prog/New_Wendle>\": a file of that name is in the way."
         << false;
     QTest::newRow("source folder gone")
         << "source gone" << "Error 76:\r\nThe source folder \"<paint>\" does not exist." << false;
@@ -740,6 +738,8 @@ void TestMakeSkinset::failures()
     else
         QCOMPARE(b.boxes.calls[0].text, QString(report)
                                             .replace(QStringLiteral("<prog>"), QDir::toNativeSeparators(b.program))
+                                            .replace(QStringLiteral("<prog/New_Wendle>"),
+                                                     QDir::toNativeSeparators(b.program + QStringLiteral("/New_Wendle")))
                                             .replace(QStringLiteral("<paint>"), QDir::toNativeSeparators(b.paint)));
     // Every failure but the start comes before anything is written.
     QCOMPARE(QFileInfo(b.program + QStringLiteral("/New_Wendle")).isDir(), fault == QLatin1String("runner fails"));

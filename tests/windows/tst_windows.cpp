@@ -1,14 +1,17 @@
 // What only the Windows build has: the registry as the settings store, shared between
-// processes, and the code pages that come from the system and that cmd.exe reads.
-#include "platform/CodePage.h"
+// processes, the code pages that come from the system and that cmd.exe reads, and cmd.exe
+// running a batch file in the working folder.
 #include "common/SettingsStore.h"
-#include "platform/WinePrefix.h"
+#include "platform/CodePage.h"
+#include "platform/ScriptRunner.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,7 +19,9 @@ using namespace brannock;
 
 namespace {
 
-const QString kStoreKey = QStringLiteral("HKCU\\Software\\Brannock\\Brannock");
+// The store of a test run (Qt's test mode), never the player's HKCU\Software\Brannock.
+const QString kTestOrganisationKey = QStringLiteral("HKCU\\Software\\Brannock-test");
+const QString kStoreKey = kTestOrganisationKey + QStringLiteral("\\Brannock");
 
 /// Runs a system program and returns what it printed; empty when it failed.
 QString run(const QString &program, const QStringList &arguments, const QString &folder = {})
@@ -42,15 +47,21 @@ QString regValue(const QString &key, const QString &name)
 class TestWindows : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void cleanupTestCase()
+    {
+        run(QStringLiteral("reg.exe"), {QStringLiteral("delete"), kTestOrganisationKey, QStringLiteral("/f")});
+    }
     void settingsLiveInTheRegistry();
     void codePagesAreTheSystems();
     void batchFileReadInTheConsoleCodePage();
+    void scriptRunsInTheWorkingFolder();
 };
 
 void TestWindows::settingsLiveInTheRegistry()
 {
     SettingsStore store;
-    QCOMPARE(store.location(), QStringLiteral("\\HKEY_CURRENT_USER\\Software\\Brannock\\Brannock"));
+    QCOMPARE(store.location(), QStringLiteral("\\HKEY_CURRENT_USER\\Software\\Brannock-test\\Brannock"));
 
     // Written here, read by another program at once...
     store.WriteSetting(schema::GamePath, QStringLiteral("D:\\Halvern\\Kestrow"));
@@ -90,6 +101,32 @@ void TestWindows::batchFileReadInTheConsoleCodePage()
                  .isNull());
     QVERIFY2(QFileInfo::exists(dir.filePath(name)),
              qPrintable(QDir(dir.path()).entryList(QDir::Files).join(QStringLiteral(", "))));
+}
+
+void TestWindows::scriptRunsInTheWorkingFolder()
+{
+    // Compile.bat stands in the work folder; cmd.exe runs it in the folder Brannock was
+    // started from, where the player keeps MakeSkin.exe and VT.exe.
+    QTemporaryDir dir;
+    const QString work = dir.filePath(QStringLiteral("work folder")), start = dir.filePath(QStringLiteral("start here"));
+    QVERIFY(QDir().mkpath(work) && QDir().mkpath(start));
+    QFile script(work + QStringLiteral("/Compile.bat"));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("@echo %CD%> \"%~dp0where.txt\"\r\n@echo ran\r\n");
+    script.close();
+
+    const auto run = makeNativeScriptRunner()->start(script.fileName(), start);
+    QSignalSpy output(run.get(), &ScriptRun::output), finished(run.get(), &ScriptRun::finished);
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(finished.first().at(0).toInt(), 0);
+    QByteArray printed;
+    for (const QList<QVariant> &chunk : std::as_const(output))
+        printed += chunk.first().toByteArray();
+    QCOMPARE(printed.trimmed(), QByteArray("ran"));
+    QFile where(work + QStringLiteral("/where.txt"));
+    QVERIFY(where.open(QIODevice::ReadOnly));
+    const QString folder = QString::fromLocal8Bit(where.readAll()).trimmed();
+    QVERIFY2(folder.compare(QDir::toNativeSeparators(start), Qt::CaseInsensitive) == 0, qPrintable(folder));
 }
 
 QTEST_GUILESS_MAIN(TestWindows)

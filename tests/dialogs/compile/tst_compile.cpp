@@ -6,7 +6,7 @@
 #include "common/SettingsStore.h"
 #include "skinset/SkinCatalogue.h"
 #include "fakes/TestWine.h"
-#include "platform/WineDosPaths.h"
+#include "platform/DosPaths.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -140,7 +140,7 @@ void TestCompileWindow::realRunWithTheStandInTools()
     SettingsStore store(root.filePath(QStringLiteral("settings.ini")));
     store.WriteSetting(schema::GamePath, game);
 
-    WineDosPaths dos(wine.prefix());
+    const auto dos = makeNativeDosPaths(); // the prefix of TestWine
     test::FakePrompts boxes;
     const auto runner = makeNativeScriptRunner();
     BuildInputs in;
@@ -153,7 +153,7 @@ void TestCompileWindow::realRunWithTheStandInTools()
     };
     FrmCompile window;
     const auto build = [&] {
-        MakeSkinset make(store, boxes, dos, *runner, program, *CodePage::byNumber(437));
+        MakeSkinset make(store, boxes, *dos, *runner, program, *CodePage::byNumber(437));
         QCOMPARE(make.run(in, {}).outcome, MakeSkinset::Outcome::Started);
         window.follow(make.takeStarted());
         QTRY_VERIFY_WITH_TIMEOUT(window.verdict().has_value(), test::TestWine::FirstRunMs);

@@ -3,15 +3,13 @@
 #include <QGuiApplication>
 #include <QWidget>
 
-#if defined(Q_OS_WIN)
-#include <windows.h>
-#elif defined(BRANNOCK_HAVE_XCB)
+#ifdef BRANNOCK_HAVE_XCB
 #include <xcb/xcb.h>
 #endif
 
 namespace brannock {
 
-#if defined(BRANNOCK_HAVE_XCB)
+#ifdef BRANNOCK_HAVE_XCB
 namespace {
 
 xcb_atom_t internAtom(xcb_connection_t *connection, const char *name)
@@ -64,10 +62,7 @@ void NativeTopmostBand::setTopmost(QWidget *window, bool topmost)
 {
     if (!window || !window->isVisible())
         return; // a hidden window keeps its band; the keep-above hint applies when it maps
-#if defined(Q_OS_WIN)
-    SetWindowPos(reinterpret_cast<HWND>(window->winId()), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0,
-                 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-#elif defined(BRANNOCK_HAVE_XCB)
+#ifdef BRANNOCK_HAVE_XCB
     sendAboveState(window->winId(), topmost);
 #else
     Q_UNUSED(topmost);

@@ -1,24 +1,22 @@
 #include "platform/Console.h"
 
-#include <QtGlobal>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-
 #include <cstdio>
-#endif
+
+#include <windows.h>
 
 namespace brannock {
 
 void attachParentConsole()
 {
-#ifdef Q_OS_WIN
+    // Output sent to a file or a pipe stays there: only a program started without any
+    // borrows its parent's console.
+    if (GetFileType(GetStdHandle(STD_OUTPUT_HANDLE)) != FILE_TYPE_UNKNOWN)
+        return;
     if (AttachConsole(ATTACH_PARENT_PROCESS)) {
         std::FILE *ignored = nullptr;
         freopen_s(&ignored, "CONOUT$", "w", stdout);
         freopen_s(&ignored, "CONOUT$", "w", stderr);
     }
-#endif
 }
 
 } // namespace brannock

@@ -1,16 +1,13 @@
 #include "platform/FileErrors.h"
 
-#include <cerrno>
-
-#ifdef Q_OS_WIN
 #include <QFileInfo>
 
+#include <cerrno>
+
 #include <windows.h>
-#endif
 
 namespace brannock {
 
-#ifdef Q_OS_WIN
 namespace {
 
 /// Windows says "path not found" both when a folder of the path is missing and when a file
@@ -28,19 +25,15 @@ int missingPathError(const QString &path)
 }
 
 } // namespace
-#endif
 
 void clearFileError()
 {
     errno = 0;
-#ifdef Q_OS_WIN
     SetLastError(ERROR_SUCCESS);
-#endif
 }
 
 int lastFileError(const QString &path)
 {
-#ifdef Q_OS_WIN
     switch (GetLastError()) {
     case ERROR_SUCCESS:
         return 0;
@@ -59,16 +52,6 @@ int lastFileError(const QString &path)
     default:
         return EIO;
     }
-#else
-    Q_UNUSED(path);
-    return errno;
-#endif
-}
-
-AppError lastFileFailure(const QString &action, const QString &path, int fallback)
-{
-    const int error = lastFileError(path);
-    return fileError(action, path, error != 0 ? error : fallback);
 }
 
 } // namespace brannock

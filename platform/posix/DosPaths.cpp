@@ -1,6 +1,5 @@
-#include "platform/DosPaths.h"
-
 #include "platform/WineDosPaths.h"
+
 #include "platform/WinePrefix.h"
 
 #include <QDir>
@@ -148,24 +147,9 @@ QString WineDosPaths::programsDriveFor(const QString &nativeFolder) const
     return holds(prefix, canonicalised(nativeFolder)) ? QString() : QStringLiteral("C:\\");
 }
 
-#ifdef Q_OS_WIN
-namespace {
-/// On Windows the tools see the paths of this machine unchanged.
-class WindowsDosPaths final : public DosPaths {
-public:
-    QString toDos(const QString &nativePath) const override { return QDir::toNativeSeparators(nativePath); }
-    QString toNative(const QString &dosPath) const override { return dosPath; }
-};
-} // namespace
-#endif
-
 std::unique_ptr<DosPaths> makeNativeDosPaths()
 {
-#ifdef Q_OS_WIN
-    return std::make_unique<WindowsDosPaths>();
-#else
     return std::make_unique<WineDosPaths>(winePrefixFolder());
-#endif
 }
 
 } // namespace brannock

@@ -2,10 +2,8 @@
 
 #include <QDir>
 #include <QFile>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
+#include <QFileInfo>
+#include <QRegularExpression>
 
 namespace brannock {
 
@@ -45,15 +43,26 @@ CodePage wineOemCodePage(const QString &prefixFolder)
     return CodePage::byNumber(number).value_or(fallback);
 }
 
-CodePage oemCodePage()
+QList<DriveEntry> listWineDrives(const QString &winePrefix, const QString &home)
 {
-#ifdef Q_OS_WIN
-    if (auto page = CodePage::byNumber(int(GetOEMCP())))
-        return *page;
-    return *CodePage::byNumber(437);
-#else
-    return wineOemCodePage(winePrefixFolder());
-#endif
+    QList<DriveEntry> drives;
+    const QDir devices(winePrefix + QStringLiteral("/dosdevices"));
+    static const QRegularExpression letter(QStringLiteral("^[a-z]:$"));
+    const QStringList names = devices.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString &name : names) {
+        if (!letter.match(name).hasMatch())
+            continue;
+        const QString target = QFileInfo(devices.filePath(name)).canonicalFilePath();
+        if (target.isEmpty() || !QFileInfo(target).isDir())
+            continue; // a dangling link or a device
+        drives.append({name + QLatin1Char(' ') + target, target});
+    }
+    if (drives.isEmpty())
+        drives.append({QStringLiteral("/"), QStringLiteral("/")});
+    const QString homeRoot = QFileInfo(home).canonicalFilePath();
+    if (!homeRoot.isEmpty())
+        drives.append({QStringLiteral("~ ") + homeRoot, homeRoot});
+    return drives;
 }
 
 } // namespace brannock

@@ -1,0 +1,17 @@
+#include "platform/CodePage.h"
+
+#include "platform/WinePrefix.h"
+
+namespace brannock {
+
+CodePage CodePage::ansi()
+{
+    return *byNumber(1252);
+}
+
+CodePage oemCodePage()
+{
+    return wineOemCodePage(winePrefixFolder());
+}
+
+} // namespace brannock
