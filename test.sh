@@ -11,6 +11,8 @@ source scripts/packages.sh
 # wine and mingw-w64: the suites that run a real Compile.bat with the stand-in tools, and the
 # Windows build.
 EXTRA_PACKAGES=(clang libclang-rt-14-dev "${WINDOWS_PACKAGES[@]}")
+# The benchmarks are built (and meant to be run) in the Release build below, not here.
+BUILD_OPTIONS=(-DBRANNOCK_BENCH=OFF)
 source scripts/setup.sh
 
 export QT_QPA_PLATFORM=offscreen

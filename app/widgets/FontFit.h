@@ -15,9 +15,9 @@ namespace brannock {
 /// `smallest` is in the same unit.
 ///
 /// Measuring at a size loads the face at that size, which costs more than the control
-/// itself; text width grows in step with the size, so the size is worked out from the
-/// measurement at the font's own size and only made smaller further while the text still
-/// does not fit there.
+/// itself; text width grows about in step with the size, so the size is worked out from the
+/// measurement at the font's own size and then checked against its neighbours: the result
+/// is the size that trying every size one by one from the top would find.
 inline QFont shrinkToFit(QFont font, const QString &text, int width, qreal smallest)
 {
     const bool inPixels = font.pixelSize() > 0;
@@ -43,6 +43,19 @@ inline QFont shrinkToFit(QFont font, const QString &text, int width, qreal small
     const qreal stepsToSmallest = std::ceil((size - smallest) / step - 1e-9);
     qreal tried = size - std::min(stepsDown, stepsToSmallest) * step;
     resize(tried);
+    if (fits()) {
+        // Hinted widths do not grow exactly in step with the size: a larger size may fit as
+        // well, and the largest that fits is the one to use (the font's own does not).
+        while (tried + step < size - 1e-9) {
+            resize(tried + step);
+            if (!fits()) {
+                resize(tried);
+                break;
+            }
+            tried += step;
+        }
+        return font;
+    }
     while (tried > smallest && !fits()) {
         tried -= step;
         resize(tried);
