@@ -5,7 +5,11 @@ set -eu
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build="${BRANNOCK_FUZZ_BUILD:-$root/build-fuzz}"
 seconds="${1:-20}"
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DBRANNOCK_FUZZ=ON -DBRANNOCK_BENCH=OFF >/dev/null
+launcher=
+if command -v ccache >/dev/null 2>&1; then
+    launcher=-DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+fi
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DBRANNOCK_FUZZ=ON -DBRANNOCK_BENCH=OFF $launcher >/dev/null
 cmake --build "$build" --target fuzz_tsf -j2
 mkdir -p "$build/fuzz/tsf-corpus"
 ASAN_OPTIONS=detect_leaks=0 "$build/fuzz/fuzz_tsf" -max_total_time="$seconds" -max_len=70000 -timeout=10 \
