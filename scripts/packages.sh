@@ -2,8 +2,8 @@
 # Debian packages that are missing, with apt-get when run as root or through password-less
 # sudo; otherwise it prints the exact apt-get line and exits.
 
-# What the Windows build and its test run under Wine need (scripts/windows.sh).
-WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools wine ccache)
+# What the Windows build (linked with lld) and its test run under Wine need (scripts/windows.sh).
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools lld wine ccache)
 
 install_packages() {
     local missing=() package
