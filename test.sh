@@ -6,6 +6,12 @@
 # (when a Qt for Windows is found). Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")"
+# Each step says how long it took, so a slow step shows.
+step_start=$SECONDS
+step_done() {
+    echo "== $1: $((SECONDS - step_start)) s (./test.sh so far: $SECONDS s)"
+    step_start=$SECONDS
+}
 export BRANNOCK_WERROR=ON
 source scripts/packages.sh
 # wine and mingw-w64: the suites that run a real Compile.bat with the stand-in tools, and the
@@ -14,16 +20,21 @@ EXTRA_PACKAGES=(clang libclang-rt-14-dev "${WINDOWS_PACKAGES[@]}")
 # The benchmarks are built (and meant to be run) in the Release build below, not here.
 BUILD_OPTIONS=(-DBRANNOCK_BENCH=OFF)
 source scripts/setup.sh
+step_done "packages and the Debug build"
 
 export QT_QPA_PLATFORM=offscreen
 (cd "$BUILD_DIR" && ctest --output-on-failure --no-tests=error -j "${BRANNOCK_TEST_JOBS:-2}")
+step_done "the suites"
 
 # The Release build of everything (warnings as errors), then the package made from it.
 BRANNOCK_RELEASE_ALL=1 scripts/check_package.sh
+step_done "the Release build and the package"
 
 if command -v clang++ >/dev/null 2>&1; then
     echo "Fuzzing the .tsf readers for ${BRANNOCK_FUZZ_SECONDS:-20} s"
     fuzz/tsf/run_fuzz.sh "${BRANNOCK_FUZZ_SECONDS:-20}"
+    step_done "fuzzing"
 fi
 
 scripts/windows.sh test
+step_done "the Windows build and its suites"
