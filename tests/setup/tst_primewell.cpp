@@ -11,7 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using namespace brannock;
 using brannock::test::FakePrompts;

@@ -6,7 +6,7 @@
 
 #include <QSet>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using namespace brannock;
 

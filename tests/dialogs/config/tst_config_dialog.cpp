@@ -13,7 +13,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 
 using namespace brannock;
 using brannock::test::FakePrompts;
