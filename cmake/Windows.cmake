@@ -10,10 +10,9 @@ if(MINGW)
     add_link_options(-static -Wl,--gc-sections $<$<CONFIG:Release,MinSizeRel>:-s>)
 
     # LLVM's linker links a program with the static Qt in well under a second where the GNU
-    # one takes several (the build links two programs and over thirty test programs).
-    option(BRANNOCK_WINDOWS_LLD "Link the Windows programs with ld.lld when it is installed" ON)
-    find_program(BRANNOCK_LD_LLD ld.lld)
-    if(BRANNOCK_WINDOWS_LLD AND BRANNOCK_LD_LLD AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU"
+    # one takes several. MinGW's g++ always runs its own linker, so the link goes through a
+    # script that hands g++'s linker command to ld.lld.
+    if(BRANNOCK_LLD AND BRANNOCK_LD_LLD AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU"
        AND NOT CMAKE_CXX_LINKER_LAUNCHER)
         set(CMAKE_CXX_LINKER_LAUNCHER ${PROJECT_SOURCE_DIR}/cmake/mingw_link_with_lld.sh ${BRANNOCK_LD_LLD})
     endif()
