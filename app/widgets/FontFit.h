@@ -6,8 +6,20 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <utility>
+#include <vector>
 
 namespace brannock {
+
+/// A font fitted to a text by fitFont.
+struct FontFit {
+    QFont font;
+    /// The size found fits, but the next larger one (below the font's own size) was not
+    /// measured yet: settleFit measures it.
+    bool provisional = false;
+    qreal ownSize = 0; ///< the size of the font before fitting
+};
 
 /// `font` at its own size, or made smaller until `text` fits in `width` pixels (a substitute
 /// face is often wider than the one a layout was made for), but never below `smallest`. A
@@ -15,52 +27,120 @@ namespace brannock {
 /// `smallest` is in the same unit.
 ///
 /// Measuring at a size loads the face at that size, which costs more than the control
-/// itself; text width grows about in step with the size, so the size is worked out from the
-/// measurement at the font's own size and then checked against its neighbours: the result
-/// is the size that trying every size one by one from the top would find.
-inline QFont shrinkToFit(QFont font, const QString &text, int width, qreal smallest)
+/// itself. So the search starts at `hint` when one is given (a likely size, such as the one
+/// the last layout used), otherwise at a size worked out from the measurement at the font's
+/// own size (text width grows about in step with the size); from there it goes up while the
+/// text fits and down while it does not. The result is the size that trying every size one
+/// by one from the top would find. With `checkLarger` false, a size that fits at the first
+/// measurement is taken without measuring the next larger one, and the result is marked
+/// provisional: settleFit finishes the search when there is time for it.
+inline FontFit fitFont(QFont font, const QString &text, int width, qreal smallest, qreal hint = 0,
+                       bool checkLarger = true)
 {
     const bool inPixels = font.pixelSize() > 0;
     const qreal size = inPixels ? qreal(font.pixelSize()) : font.pointSizeF();
     const qreal step = inPixels ? 1.0 : 0.25;
-    const auto resize = [&](qreal to) {
-        if (inPixels)
-            font.setPixelSize(int(to));
-        else
-            font.setPointSizeF(to);
-    };
-    const auto fits = [&] { return QFontMetrics(font).horizontalAdvance(text) <= width; };
     if (size <= smallest)
-        return font;
-    const int advance = QFontMetrics(font).horizontalAdvance(text);
-    if (advance <= width)
-        return font;
+        return {font, false, size};
+    // The sizes are numbered in steps down from the font's own; one by one, the search
+    // stops at the first one at or below `smallest`.
+    const int last = int(std::ceil((size - smallest) / step - 1e-9));
+    const auto resize = [&](int down) {
+        if (inPixels)
+            font.setPixelSize(int(size - down * step));
+        else
+            font.setPointSizeF(size - down * step);
+    };
+    const auto fitsAt = [&](int down) {
+        resize(down);
+        return QFontMetrics(font).horizontalAdvance(text) <= width;
+    };
 
-    // Sizes are tried down from the font's own in whole steps, stopping at the first one at
-    // or below `smallest`.
-    const qreal proportional = size * qreal(std::max(width, 0)) / qreal(advance);
-    const qreal stepsDown = std::max(1.0, std::ceil((size - proportional) / step - 1e-9));
-    const qreal stepsToSmallest = std::ceil((size - smallest) / step - 1e-9);
-    qreal tried = size - std::min(stepsDown, stepsToSmallest) * step;
-    resize(tried);
-    if (fits()) {
+    int down = 0;
+    int tooLarge = -1; ///< the nearest larger size known not to fit
+    if (hint > 0) {
+        // The largest size at or below the hint.
+        down = std::clamp(int(std::ceil((size - hint) / step - 1e-9)), 0, last);
+    } else {
+        const int advance = QFontMetrics(font).horizontalAdvance(text);
+        if (advance <= width)
+            return {font, false, size};
+        tooLarge = 0;
+        const qreal proportional = size * qreal(std::max(width, 0)) / qreal(advance);
+        down = std::clamp(int(std::ceil((size - proportional) / step - 1e-9)), 1, last);
+    }
+
+    if (fitsAt(down)) {
         // Hinted widths do not grow exactly in step with the size: a larger size may fit as
-        // well, and the largest that fits is the one to use (the font's own does not).
-        while (tried + step < size - 1e-9) {
-            resize(tried + step);
-            if (!fits()) {
-                resize(tried);
-                break;
-            }
-            tried += step;
-        }
-        return font;
+        // well, and the largest that fits is the one to use.
+        if (!checkLarger && down - 1 > tooLarge)
+            return {font, true, size};
+        while (down - 1 > tooLarge && fitsAt(down - 1))
+            --down;
+        resize(down);
+        return {font, false, size};
     }
-    while (tried > smallest && !fits()) {
-        tried -= step;
-        resize(tried);
+    while (down < last && !fitsAt(++down)) {
     }
-    return font;
+    return {font, false, size};
 }
+
+/// fitFont's result, always with the next larger size checked.
+inline QFont shrinkToFit(const QFont &font, const QString &text, int width, qreal smallest, qreal hint = 0)
+{
+    return fitFont(font, text, width, smallest, hint).font;
+}
+
+/// Finishes a provisional fit of `text` in `width`: the size it found, or a larger one up to
+/// the font's own that fits as well. True when the size changed.
+inline bool settleFit(FontFit &fit, const QString &text, int width)
+{
+    if (!fit.provisional)
+        return false;
+    fit.provisional = false;
+    const bool inPixels = fit.font.pixelSize() > 0;
+    const qreal found = inPixels ? qreal(fit.font.pixelSize()) : fit.font.pointSizeF();
+    QFont own = fit.font;
+    if (inPixels)
+        own.setPixelSize(int(fit.ownSize));
+    else
+        own.setPointSizeF(fit.ownSize);
+    // The size found fits: the search starts one step above it.
+    const QFont settled = shrinkToFit(own, text, width, found, found + (inPixels ? 1.0 : 0.25));
+    if (settled == fit.font)
+        return false;
+    fit.font = settled;
+    return true;
+}
+
+/// Provisional fits taken so that a window's first frame comes sooner, each with the texts
+/// it was made for and what puts a changed font in place; settle() finishes them once the
+/// frame is shown.
+class PendingFits {
+public:
+    /// `fit`'s font as it is now; kept for settle() when it is provisional.
+    QFont add(FontFit fit, const QString &text, int width, std::function<void(const QFont &)> apply)
+    {
+        if (fit.provisional)
+            m_pending.push_back({fit, text, width, std::move(apply)});
+        return fit.font;
+    }
+
+    void settle()
+    {
+        for (Pending &pending : std::exchange(m_pending, {}))
+            if (settleFit(pending.fit, pending.text, pending.width))
+                pending.apply(pending.fit.font);
+    }
+
+private:
+    struct Pending {
+        FontFit fit;
+        QString text;
+        int width;
+        std::function<void(const QFont &)> apply;
+    };
+    std::vector<Pending> m_pending;
+};
 
 } // namespace brannock

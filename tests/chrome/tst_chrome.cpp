@@ -366,12 +366,23 @@ void TestChrome::doubleClickOnIconWhileItsMenuIsUp()
 
 void TestChrome::titleCaptionFits()
 {
-    // Where the face present is wider than the intended one, the caption still fits.
+    // Where the face present is wider than the intended one, the caption still fits; fitted
+    // provisionally for a first frame, it ends at the same size once settled.
     Window w;
     const QFont fitted = w.title->fittedFont();
     QVERIFY(fitted.bold());
     QVERIFY(fitted.pixelSize() <= 19);
     QVERIFY(QFontMetrics(fitted).horizontalAdvance(w.title->text()) <= layout::Titlebar.width());
+
+    Window first;
+    QFont controls;
+    controls.setPixelSize(11); // the main window's, from which the likely size is worked out
+    first.top.setFont(controls);
+    PendingFits pending;
+    first.title->fitProvisionallyOnce(&pending);
+    QVERIFY(QFontMetrics(first.title->fittedFont()).horizontalAdvance(first.title->text()) <= layout::Titlebar.width());
+    pending.settle();
+    QCOMPARE(first.title->fittedFont(), fitted);
 }
 
 void TestChrome::fittedSizeAsTriedOneByOne_data()
@@ -397,24 +408,38 @@ void TestChrome::fittedSizeAsTriedOneByOne_data()
 
 void TestChrome::fittedSizeAsTriedOneByOne()
 {
-    // The size worked out from one measurement is the one that trying every size down
-    // from the font's own finds.
+    // The size worked out from one measurement, or found from a likely size whether that is
+    // right, too high or too low, is the one that trying every size down from the font's own
+    // finds; so is a provisional fit once settled.
     QFETCH(QFont, font);
     QFETCH(QString, text);
     QFETCH(int, width);
     QFETCH(qreal, smallest);
-    QFont oneByOne = font;
     const bool inPixels = font.pixelSize() > 0;
-    while ((inPixels ? oneByOne.pixelSize() : oneByOne.pointSizeF()) > smallest
-           && QFontMetrics(oneByOne).horizontalAdvance(text) > width) {
+    const auto sizeOf = [inPixels](const QFont &f) { return inPixels ? qreal(f.pixelSize()) : f.pointSizeF(); };
+    QFont oneByOne = font;
+    while (sizeOf(oneByOne) > smallest && QFontMetrics(oneByOne).horizontalAdvance(text) > width) {
         if (inPixels)
             oneByOne.setPixelSize(oneByOne.pixelSize() - 1);
         else
             oneByOne.setPointSizeF(oneByOne.pointSizeF() - 0.25);
     }
-    const QFont fitted = shrinkToFit(font, text, width, smallest);
-    QCOMPARE(fitted.pixelSize(), oneByOne.pixelSize());
-    QCOMPARE(fitted.pointSizeF(), oneByOne.pointSizeF());
+    const qreal step = inPixels ? 1.0 : 0.25;
+    const qreal found = sizeOf(oneByOne);
+    for (const qreal hint : {0.0, found, found + 2 * step, found - 2 * step, found - 0.4 * step}) {
+        const QFont fitted = shrinkToFit(font, text, width, smallest, hint);
+        QCOMPARE(sizeOf(fitted), found);
+
+        FontFit fit = fitFont(font, text, width, smallest, hint, false);
+        QVERIFY(fit.provisional || fit.font == oneByOne);
+        if (fit.provisional)
+            QVERIFY(QFontMetrics(fit.font).horizontalAdvance(text) <= width);
+        PendingFits pending;
+        QFont applied = pending.add(fit, text, width, [&applied](const QFont &settled) { applied = settled; });
+        pending.settle();
+        QCOMPARE(sizeOf(applied), found);
+        QCOMPARE(applied, oneByOne);
+    }
 }
 
 void TestChrome::modalDialogsOneAtATime()
