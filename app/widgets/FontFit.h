@@ -27,13 +27,13 @@ struct FontFit {
 /// `smallest` is in the same unit.
 ///
 /// Measuring at a size loads the face at that size, which costs more than the control
-/// itself. So the search starts at `hint` when one is given (a likely size, such as the one
-/// the last layout used), otherwise at a size worked out from the measurement at the font's
-/// own size (text width grows about in step with the size); from there it goes up while the
-/// text fits and down while it does not. The result is the size that trying every size one
-/// by one from the top would find. With `checkLarger` false, a size that fits at the first
-/// measurement is taken without measuring the next larger one, and the result is marked
-/// provisional: settleFit finishes the search when there is time for it.
+/// itself. So the first measurement is at `hint` when one is given (a likely size, such as
+/// the one the last layout used), otherwise at the font's own size; where the text is too
+/// wide there, the next size tried is worked out from that width (text width grows about in
+/// step with the size). From a size that fits the search goes up while the text still fits;
+/// the result is the size that trying every size one by one from the top would find. With
+/// `checkLarger` false, a size that fits is taken without measuring the next larger one, and
+/// the result is marked provisional: settleFit finishes the search when there is time for it.
 inline FontFit fitFont(QFont font, const QString &text, int width, qreal smallest, qreal hint = 0,
                        bool checkLarger = true)
 {
@@ -45,43 +45,42 @@ inline FontFit fitFont(QFont font, const QString &text, int width, qreal smalles
     // The sizes are numbered in steps down from the font's own; one by one, the search
     // stops at the first one at or below `smallest`.
     const int last = int(std::ceil((size - smallest) / step - 1e-9));
+    const auto stepsDownTo = [&](qreal to) { return int(std::ceil((size - to) / step - 1e-9)); };
     const auto resize = [&](int down) {
         if (inPixels)
             font.setPixelSize(int(size - down * step));
         else
             font.setPointSizeF(size - down * step);
     };
-    const auto fitsAt = [&](int down) {
+    const auto advanceAt = [&](int down) {
         resize(down);
-        return QFontMetrics(font).horizontalAdvance(text) <= width;
+        return QFontMetrics(font).horizontalAdvance(text);
     };
+    const auto fitsAt = [&](int down) { return advanceAt(down) <= width; };
 
-    int down = 0;
+    int down = hint > 0 ? std::clamp(stepsDownTo(hint), 0, last) : 0;
     int tooLarge = -1; ///< the nearest larger size known not to fit
-    if (hint > 0) {
-        // The largest size at or below the hint.
-        down = std::clamp(int(std::ceil((size - hint) / step - 1e-9)), 0, last);
-    } else {
-        const int advance = QFontMetrics(font).horizontalAdvance(text);
-        if (advance <= width)
+    if (const int advance = advanceAt(down); advance > width) {
+        tooLarge = down;
+        if (down == last)
             return {font, false, size};
-        tooLarge = 0;
-        const qreal proportional = size * qreal(std::max(width, 0)) / qreal(advance);
-        down = std::clamp(int(std::ceil((size - proportional) / step - 1e-9)), 1, last);
+        const qreal proportional = (size - down * step) * qreal(std::max(width, 0)) / qreal(advance);
+        down = std::clamp(stepsDownTo(proportional), down + 1, last);
+        if (!fitsAt(down)) {
+            // Down one size at a time to the first that fits, or to the last one tried.
+            while (down < last && !fitsAt(++down)) {
+            }
+            return {font, false, size};
+        }
     }
 
-    if (fitsAt(down)) {
-        // Hinted widths do not grow exactly in step with the size: a larger size may fit as
-        // well, and the largest that fits is the one to use.
-        if (!checkLarger && down - 1 > tooLarge)
-            return {font, true, size};
-        while (down - 1 > tooLarge && fitsAt(down - 1))
-            --down;
-        resize(down);
-        return {font, false, size};
-    }
-    while (down < last && !fitsAt(++down)) {
-    }
+    // Hinted widths do not grow exactly in step with the size: a larger size may fit as well,
+    // and the largest that fits is the one to use.
+    if (!checkLarger && down - 1 > tooLarge)
+        return {font, true, size};
+    while (down - 1 > tooLarge && fitsAt(down - 1))
+        --down;
+    resize(down);
     return {font, false, size};
 }
 
