@@ -117,16 +117,20 @@ inline bool settleFit(FontFit &fit, const QString &text, int width)
 /// frame is shown.
 class PendingFits {
 public:
-    /// `fit`'s font as it is now; kept for settle() when it is provisional.
+    /// The font to use now; a provisional one is kept for settle(), or finished at once when
+    /// settle() has run already.
     QFont add(FontFit fit, const QString &text, int width, std::function<void(const QFont &)> apply)
     {
-        if (fit.provisional)
+        if (m_settled)
+            settleFit(fit, text, width);
+        else if (fit.provisional)
             m_pending.push_back({fit, text, width, std::move(apply)});
         return fit.font;
     }
 
     void settle()
     {
+        m_settled = true;
         for (Pending &pending : std::exchange(m_pending, {}))
             if (settleFit(pending.fit, pending.text, pending.width))
                 pending.apply(pending.fit.font);
@@ -140,6 +144,7 @@ private:
         std::function<void(const QFont &)> apply;
     };
     std::vector<Pending> m_pending;
+    bool m_settled = false;
 };
 
 } // namespace brannock

@@ -439,6 +439,8 @@ void TestChrome::fittedSizeAsTriedOneByOne()
         pending.settle();
         QCOMPARE(sizeOf(applied), found);
         QCOMPARE(applied, oneByOne);
+        // A fit that comes after the settling is finished at once.
+        QCOMPARE(pending.add(fit, text, width, [](const QFont &) { QFAIL("applied later"); }), oneByOne);
     }
 }
 

@@ -61,10 +61,11 @@ QFont TitleBar::fittedFont() const
         hint = likelyTitleSize(base, parentWidget()->font(), text(), width());
     PendingFits *pending = std::exchange(m_pendingFits, nullptr);
     const FontFit fit = fitFont(base, text(), width(), 9, hint, !pending);
-    m_fittedFor = {text(), base, width(), fit.font};
+    QFont fitted = fit.font;
     if (pending) {
         auto *self = const_cast<TitleBar *>(this);
-        pending->add(fit, text(), width(), [self, key = m_fittedFor](const QFont &settled) {
+        const FittedFont key{text(), base, width(), {}};
+        fitted = pending->add(fit, text(), width(), [self, key](const QFont &settled) {
             FittedFont &now = self->m_fittedFor;
             if (now.text == key.text && now.font == key.font && now.width == key.width) {
                 now.fitted = settled;
@@ -72,7 +73,8 @@ QFont TitleBar::fittedFont() const
             }
         });
     }
-    return fit.font;
+    m_fittedFor = {text(), base, width(), fitted};
+    return fitted;
 }
 
 void TitleBar::paintEvent(QPaintEvent *)
