@@ -61,14 +61,12 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect 
 }
 
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QString &toolTip,
-                        QRect geometry, PendingFits &firstFrameFits)
+                        QRect geometry)
 {
     auto *button = placeControlWithTip<QPushButton>(parent, name, geometry, toolTip, caption);
     // A substitute face wider than the one the layout was made for must not cut the caption.
     const QString shown = QString(caption).remove(QLatin1Char('&'));
-    const int width = geometry.width() - 6;
-    button->setFont(firstFrameFits.add(fitFont(button->font(), shown, width, 8, 0, false), shown, width,
-                                       [button](const QFont &settled) { button->setFont(settled); }));
+    button->setFont(shrinkToFit(button->font(), shown, geometry.width() - 6, 8));
     return button;
 }
 
@@ -166,14 +164,13 @@ void FrmMain::createControls()
     m_lblVOL = makeLabel(this, "LblVOL", QStringLiteral("New VOL"), layout::LblVOL);
     m_txtVOL = placeControlWithTip<QLineEdit>(this, "TxtVOL", layout::TxtVOL, QStringLiteral("(For newvol.vol, you'd type newvol)"));
 
-    m_cmdMake = makeButton(this, "CmdMake", QStringLiteral("&Make Skinset"), QStringLiteral("GO!!"), layout::CmdMake,
-                           m_firstFrameFits);
+    m_cmdMake = makeButton(this, "CmdMake", QStringLiteral("&Make Skinset"), QStringLiteral("GO!!"), layout::CmdMake);
     m_cmdCfg = makeButton(this, "CmdCfg", QStringLiteral("C&onfiguration"), QStringLiteral("Configure Wendle..."),
-                          layout::CmdCfg, m_firstFrameFits);
+                          layout::CmdCfg);
     m_cmdSkins = makeButton(this, "CmdSkins", QStringLiteral("&Skins"), QStringLiteral("Wendle's Skin Setup..."),
-                            layout::CmdSkins, m_firstFrameFits);
+                            layout::CmdSkins);
     m_cmdAbout = makeButton(this, "CmdAbout", QStringLiteral("A&bout"), QStringLiteral("About Wendle..."),
-                            layout::CmdAbout, m_firstFrameFits);
+                            layout::CmdAbout);
 
     m_incModule = new QWidget(this);
     m_incModule->setObjectName(QStringLiteral("IncModule"));
@@ -203,7 +200,6 @@ void FrmMain::createChrome()
 {
     m_titlebar = new TitleBar(this);
     m_titlebar->setGeometry(layout::Titlebar);
-    m_titlebar->fitProvisionallyOnce(&m_firstFrameFits);
     m_picIcon = new TitleIcon(this);
     m_picIcon->setObjectName(QStringLiteral("PicIcon"));
     m_picIcon->setGeometry(layout::PicIcon);
@@ -535,9 +531,6 @@ void FrmMain::paintEvent(QPaintEvent *)
 {
     if (!m_firstFramePainted) {
         m_firstFramePainted = true;
-        // The fonts fitted for this frame without their last measurement get it now, before
-        // anything else the start-up shows.
-        QTimer::singleShot(0, this, [this] { m_firstFrameFits.settle(); });
         if (std::exchange(m_userMenuAfterFirstFrame, false))
             QTimer::singleShot(0, m_includeMenu, &IncludeMenu::BuildUCIMenu);
         QTimer::singleShot(0, m_sourceFolders, &SourceFolderLists::fillFolderList);

@@ -5,7 +5,6 @@
 #include "platform/Drives.h"
 #include "look/LookPictures.h"
 #include "look/LookRefresher.h"
-#include "widgets/FontFit.h"
 
 #include <QImage>
 #include <QList>
@@ -166,8 +165,6 @@ private:
     bool m_ended = false;
     bool m_firstFramePainted = false;
     bool m_userMenuAfterFirstFrame = false; ///< the User-Created menu waits for the first frame
-    /// Fonts fitted for the first frame without measuring the next larger size.
-    PendingFits m_firstFrameFits;
     QImage m_background; ///< the persistent background: gradient or back.bmp
 
     TitleBar *m_titlebar = nullptr;

@@ -366,8 +366,8 @@ void TestChrome::doubleClickOnIconWhileItsMenuIsUp()
 
 void TestChrome::titleCaptionFits()
 {
-    // Where the face present is wider than the intended one, the caption still fits; fitted
-    // provisionally for a first frame, it ends at the same size once settled.
+    // Where the face present is wider than the intended one, the caption still fits; started
+    // from the size likely in the main window's font, it ends at the same size.
     Window w;
     const QFont fitted = w.title->fittedFont();
     QVERIFY(fitted.bold());
@@ -378,10 +378,6 @@ void TestChrome::titleCaptionFits()
     QFont controls;
     controls.setPixelSize(11); // the main window's, from which the likely size is worked out
     first.top.setFont(controls);
-    PendingFits pending;
-    first.title->fitProvisionallyOnce(&pending);
-    QVERIFY(QFontMetrics(first.title->fittedFont()).horizontalAdvance(first.title->text()) <= layout::Titlebar.width());
-    pending.settle();
     QCOMPARE(first.title->fittedFont(), fitted);
 }
 
@@ -410,7 +406,7 @@ void TestChrome::fittedSizeAsTriedOneByOne()
 {
     // The size worked out from one measurement, or found from a likely size whether that is
     // right, too high or too low, is the one that trying every size down from the font's own
-    // finds; so is a provisional fit once settled.
+    // finds.
     QFETCH(QFont, font);
     QFETCH(QString, text);
     QFETCH(int, width);
@@ -429,18 +425,7 @@ void TestChrome::fittedSizeAsTriedOneByOne()
     for (const qreal hint : {0.0, found, found + 2 * step, found - 2 * step, found - 0.4 * step}) {
         const QFont fitted = shrinkToFit(font, text, width, smallest, hint);
         QCOMPARE(sizeOf(fitted), found);
-
-        FontFit fit = fitFont(font, text, width, smallest, hint, false);
-        QVERIFY(fit.provisional || fit.font == oneByOne);
-        if (fit.provisional)
-            QVERIFY(QFontMetrics(fit.font).horizontalAdvance(text) <= width);
-        PendingFits pending;
-        QFont applied = pending.add(fit, text, width, [&applied](const QFont &settled) { applied = settled; });
-        pending.settle();
-        QCOMPARE(sizeOf(applied), found);
-        QCOMPARE(applied, oneByOne);
-        // A fit that comes after the settling is finished at once.
-        QCOMPARE(pending.add(fit, text, width, [](const QFont &) { QFAIL("applied later"); }), oneByOne);
+        QCOMPARE(fitted, oneByOne);
     }
 }
 

@@ -7,8 +7,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <utility>
-
 namespace brannock {
 
 TitleBar::TitleBar(QWidget *parent) : QLabel(parent)
@@ -52,27 +50,14 @@ qreal likelyTitleSize(const QFont &titleFont, const QFont &measured, const QStri
 QFont TitleBar::fittedFont() const
 {
     // Measuring loads a face per size tried: worked out once per caption, font and width,
-    // starting from the size the last fitting found.
+    // starting from the size the last fitting found, or else from a likely one.
     const QFont base = font();
     if (m_fittedFor.text == text() && m_fittedFor.font == base && m_fittedFor.width == width())
         return m_fittedFor.fitted;
     qreal hint = m_fittedFor.width >= 0 ? qreal(m_fittedFor.fitted.pixelSize()) : 0;
     if (hint <= 0 && parentWidget())
         hint = likelyTitleSize(base, parentWidget()->font(), text(), width());
-    PendingFits *pending = std::exchange(m_pendingFits, nullptr);
-    const FontFit fit = fitFont(base, text(), width(), 9, hint, !pending);
-    QFont fitted = fit.font;
-    if (pending) {
-        auto *self = const_cast<TitleBar *>(this);
-        const FittedFont key{text(), base, width(), {}};
-        fitted = pending->add(fit, text(), width(), [self, key](const QFont &settled) {
-            FittedFont &now = self->m_fittedFor;
-            if (now.text == key.text && now.font == key.font && now.width == key.width) {
-                now.fitted = settled;
-                self->update();
-            }
-        });
-    }
+    const QFont fitted = shrinkToFit(base, text(), width(), 9, hint);
     m_fittedFor = {text(), base, width(), fitted};
     return fitted;
 }

@@ -12,8 +12,6 @@ class QMenu;
 
 namespace brannock {
 
-class PendingFits;
-
 /// The main window's own title (Titlebar): a transparent, centred label in a large bold
 /// face. Dragging it with the left button moves the window; a press of any other button
 /// asks for the main menu at the pointer.
@@ -33,9 +31,6 @@ public:
     static QFont titleFont();
     /// The title font, made smaller when the face present is too wide for the caption.
     QFont fittedFont() const;
-    /// The next fitting may be provisional, finished by `pending` (which must outlive the
-    /// title): for a window's first frame.
-    void fitProvisionallyOnce(PendingFits *pending) { m_pendingFits = pending; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -52,7 +47,6 @@ private:
         QFont fitted;
     };
     mutable FittedFont m_fittedFor; ///< the last fitting worked out
-    mutable PendingFits *m_pendingFits = nullptr;
     bool m_dragging = false;
     QPoint m_grabOffset; ///< pointer's screen position minus the window's at the press
 };
