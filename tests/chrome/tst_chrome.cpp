@@ -366,12 +366,19 @@ void TestChrome::doubleClickOnIconWhileItsMenuIsUp()
 
 void TestChrome::titleCaptionFits()
 {
-    // Where the face present is wider than the intended one, the caption still fits.
+    // Where the face present is wider than the intended one, the caption still fits; started
+    // from the size likely in the main window's font, it ends at the same size.
     Window w;
     const QFont fitted = w.title->fittedFont();
     QVERIFY(fitted.bold());
     QVERIFY(fitted.pixelSize() <= 19);
     QVERIFY(QFontMetrics(fitted).horizontalAdvance(w.title->text()) <= layout::Titlebar.width());
+
+    Window first;
+    QFont controls;
+    controls.setPixelSize(11); // the main window's, from which the likely size is worked out
+    first.top.setFont(controls);
+    QCOMPARE(first.title->fittedFont(), fitted);
 }
 
 void TestChrome::fittedSizeAsTriedOneByOne_data()
@@ -397,24 +404,29 @@ void TestChrome::fittedSizeAsTriedOneByOne_data()
 
 void TestChrome::fittedSizeAsTriedOneByOne()
 {
-    // The size worked out from one measurement is the one that trying every size down
-    // from the font's own finds.
+    // The size worked out from one measurement, or found from a likely size whether that is
+    // right, too high or too low, is the one that trying every size down from the font's own
+    // finds.
     QFETCH(QFont, font);
     QFETCH(QString, text);
     QFETCH(int, width);
     QFETCH(qreal, smallest);
-    QFont oneByOne = font;
     const bool inPixels = font.pixelSize() > 0;
-    while ((inPixels ? oneByOne.pixelSize() : oneByOne.pointSizeF()) > smallest
-           && QFontMetrics(oneByOne).horizontalAdvance(text) > width) {
+    const auto sizeOf = [inPixels](const QFont &f) { return inPixels ? qreal(f.pixelSize()) : f.pointSizeF(); };
+    QFont oneByOne = font;
+    while (sizeOf(oneByOne) > smallest && QFontMetrics(oneByOne).horizontalAdvance(text) > width) {
         if (inPixels)
             oneByOne.setPixelSize(oneByOne.pixelSize() - 1);
         else
             oneByOne.setPointSizeF(oneByOne.pointSizeF() - 0.25);
     }
-    const QFont fitted = shrinkToFit(font, text, width, smallest);
-    QCOMPARE(fitted.pixelSize(), oneByOne.pixelSize());
-    QCOMPARE(fitted.pointSizeF(), oneByOne.pointSizeF());
+    const qreal step = inPixels ? 1.0 : 0.25;
+    const qreal found = sizeOf(oneByOne);
+    for (const qreal hint : {0.0, found, found + 2 * step, found - 2 * step, found - 0.4 * step}) {
+        const QFont fitted = shrinkToFit(font, text, width, smallest, hint);
+        QCOMPARE(sizeOf(fitted), found);
+        QCOMPARE(fitted, oneByOne);
+    }
 }
 
 void TestChrome::modalDialogsOneAtATime()

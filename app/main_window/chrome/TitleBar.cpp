@@ -28,13 +28,36 @@ QFont TitleBar::titleFont()
     return font;
 }
 
+namespace {
+
+/// A likely size for `text` in `titleFont` to fill `width`, worked out from its width in the
+/// controls' font `measured`, whose face is loaded already: text width grows about in step
+/// with the size, and a bold face runs about a seventh wider than the regular one. Only a
+/// starting point for the fitting, which measures from there.
+qreal likelyTitleSize(const QFont &titleFont, const QFont &measured, const QString &text, int width)
+{
+    if (titleFont.pixelSize() <= 0 || measured.pixelSize() <= 0)
+        return 0;
+    const int advance = QFontMetrics(measured).horizontalAdvance(text);
+    if (advance <= 0)
+        return 0;
+    const qreal boldWidth = titleFont.bold() && !measured.bold() ? 8.0 / 7.0 : 1.0;
+    return qreal(measured.pixelSize()) * qreal(width) / (qreal(advance) * boldWidth);
+}
+
+} // namespace
+
 QFont TitleBar::fittedFont() const
 {
-    // Measuring loads a face per size tried: worked out once per caption, font and width.
+    // Measuring loads a face per size tried: worked out once per caption, font and width,
+    // starting from the size the last fitting found, or else from a likely one.
     const QFont base = font();
     if (m_fittedFor.text == text() && m_fittedFor.font == base && m_fittedFor.width == width())
         return m_fittedFor.fitted;
-    const QFont fitted = shrinkToFit(base, text(), width(), 9);
+    qreal hint = m_fittedFor.width >= 0 ? qreal(m_fittedFor.fitted.pixelSize()) : 0;
+    if (hint <= 0 && parentWidget())
+        hint = likelyTitleSize(base, parentWidget()->font(), text(), width());
+    const QFont fitted = shrinkToFit(base, text(), width(), 9, hint);
     m_fittedFor = {text(), base, width(), fitted};
     return fitted;
 }

@@ -29,15 +29,34 @@ IncludeMenu::IncludeMenu(Prompts &boxes, QString workFolder, std::function<CodeP
       m_workFolder(std::move(workFolder)),
       m_scriptCodePage(std::move(scriptCodePage))
 {
-    m_mnuInc = new QMenu(QStringLiteral("IncludeMenu"));
-    m_mnuInc->setObjectName(QStringLiteral("mnuInc"));
-    createBuiltInMenus();
-    createUserCreatedMenu();
 }
 
 IncludeMenu::~IncludeMenu()
 {
     delete m_mnuInc;
+}
+
+void IncludeMenu::ensureMenus() const
+{
+    if (m_mnuInc)
+        return;
+    auto *self = const_cast<IncludeMenu *>(this); // made once, on the first look at them
+    self->m_mnuInc = new QMenu(QStringLiteral("IncludeMenu"));
+    self->m_mnuInc->setObjectName(QStringLiteral("mnuInc"));
+    self->createBuiltInMenus();
+    self->createUserCreatedMenu();
+}
+
+QMenu *IncludeMenu::includeMenu() const
+{
+    ensureMenus();
+    return m_mnuInc;
+}
+
+QMenu *IncludeMenu::userCreatedMenu() const
+{
+    ensureMenus();
+    return m_mnuUC;
 }
 
 QAction *IncludeMenu::makeAction(QMenu *menu, const QString &name, const QString &text)
@@ -96,11 +115,13 @@ void IncludeMenu::createUserCreatedMenu()
 
 QMenu *IncludeMenu::groupMenu(SkinGroup group) const
 {
+    ensureMenus();
     return m_groupMenus.value(group);
 }
 
 QAction *IncludeMenu::action(const QString &controlName) const
 {
+    ensureMenus();
     return m_actions.value(controlName);
 }
 
@@ -177,6 +198,7 @@ void IncludeMenu::BuildUCIMenu()
 {
     // A file that cannot be listed is reported once the others are listed; one bad file
     // never hides the ones after it. The new entries replace the old ones in one step.
+    ensureMenus();
     std::optional<AppError> firstFailure;
     QStringList notListed;
     // The entries of one build share an owner (in the menu), so they are deleted together.

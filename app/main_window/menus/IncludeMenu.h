@@ -39,8 +39,8 @@ public:
     ~IncludeMenu() override;
     Q_DISABLE_COPY(IncludeMenu)
 
-    QMenu *includeMenu() const { return m_mnuInc; }
-    QMenu *userCreatedMenu() const { return m_mnuUC; }
+    QMenu *includeMenu() const;
+    QMenu *userCreatedMenu() const;
     QMenu *groupMenu(SkinGroup group) const;
     /// The entry of a built-in item, a toggle or a command, by its control name; null if none.
     QAction *action(const QString &controlName) const;
@@ -73,6 +73,8 @@ signals:
     void addSupportRequested();
 
 private:
+    /// The menus are made on first use: none of them shows in the main window's first frame.
+    void ensureMenus() const;
     void createBuiltInMenus();
     void createUserCreatedMenu();
     /// The entry, owned by `owner`, for the definition file `fileName` in `folder`, numbered
