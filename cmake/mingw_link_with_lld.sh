@@ -12,7 +12,12 @@ shift
 line=$("$@" -### 2>&1 | grep -E '^ *"?[^ "]*/collect2"? ' || true)
 args=()
 if [ -n "$line" ]; then
-    mapfile -d '' args < <(printf '%s' "$line" | xargs printf '%s\0' 2>/dev/null || true)
+    # g++ quotes the arguments as a shell would; xargs reads them back one by one.
+    split=$(mktemp)
+    if printf '%s' "$line" | xargs printf '%s\0' >"$split" 2>/dev/null; then
+        mapfile -d '' args <"$split"
+    fi
+    rm -f "$split"
 fi
 if [ ${#args[@]} -lt 2 ]; then
     exec "$@"
