@@ -21,7 +21,6 @@ std::unique_ptr<ProcessScriptRun> ProcessScriptRun::start(std::unique_ptr<QProce
                                                           const std::function<EndTree(QProcess &)> &afterStart)
 {
     process->setProcessChannelMode(QProcess::MergedChannels);
-    process->setStandardInputFile(QProcess::nullDevice());
     process->start();
     if (!process->waitForStarted())
         throw AppError(ErrorNumber::CannotStart,
@@ -46,6 +45,17 @@ void ProcessScriptRun::stop()
 {
     if (isRunning())
         m_endTree(*m_process);
+}
+
+void ProcessScriptRun::write(const QByteArray &bytes)
+{
+    if (isRunning())
+        m_process->write(bytes);
+}
+
+bool ProcessScriptRun::waitForEnd(int msecs)
+{
+    return !isRunning() || m_process->waitForFinished(msecs);
 }
 
 bool ProcessScriptRun::isRunning() const

@@ -19,7 +19,7 @@ public:
     using EndTree = std::function<void(QProcess &)>;
 
     /// Starts `process` (program, arguments, folder and environment already set) with both
-    /// output channels merged and no input. Throws AppError naming `what` when it cannot
+    /// output channels merged and its standard input a pipe. Throws AppError naming `what` when it cannot
     /// start. `afterStart` runs once the process exists and may return the tree's end.
     static std::unique_ptr<ProcessScriptRun> start(std::unique_ptr<QProcess> process, const QString &what,
                                                    const std::function<EndTree(QProcess &)> &afterStart);
@@ -27,6 +27,8 @@ public:
 
     void stop() override;
     bool isRunning() const override;
+    void write(const QByteArray &bytes) override;
+    bool waitForEnd(int msecs) override;
 
 private:
     ProcessScriptRun(std::unique_ptr<QProcess> process, EndTree endTree);

@@ -19,6 +19,10 @@ public:
     /// Ends the interpreter and every program it started; `finished` follows.
     virtual void stop() = 0;
     virtual bool isRunning() const = 0;
+    /// Sends `bytes` to the interpreter's standard input.
+    virtual void write(const QByteArray &bytes) = 0;
+    /// Waits up to `msecs` for the end (`finished` is emitted before it returns); true when ended.
+    virtual bool waitForEnd(int msecs) = 0;
 
 signals:
     /// What the interpreter echoes and what it and the tools print (both channels, in the
@@ -28,7 +32,9 @@ signals:
     void finished(int exitCode, bool crashed);
 };
 
-/// Starts a batch file with the platform's command interpreter, without a console window.
+/// Starts a batch file with the platform's own command interpreter, named by its full path
+/// (never a cmd.exe found in the working folder or along the search path), without a
+/// console window, its standard input a pipe from Brannock.
 class ScriptRunner {
 public:
     virtual ~ScriptRunner() = default;

@@ -306,8 +306,13 @@ void FrmMain::UnsetAoT()
 void FrmMain::ConfirmExit()
 {
     UnsetAoT();
-    const PromptAnswer answer = m_context.prompts.message(QStringLiteral("Are you sure?"),
-                                                          QStringLiteral("Exit Brannock?"),
+    // Exit while a skinset is being built ends the build: the player is told so first.
+    const bool building = m_compile && m_compile->isRunning();
+    const QString question = building
+        ? QStringLiteral("A skinset is being built. Exiting stops Compile.bat now: the skinset is not made, "
+                         "and the game's Skins folder is kept as it was before the build.\r\n\r\nExit Brannock?")
+        : QStringLiteral("Exit Brannock?");
+    const PromptAnswer answer = m_context.prompts.message(QStringLiteral("Are you sure?"), question,
                                                           PromptButtons::YesNo, PromptIcon::Question);
     if (answer == PromptAnswer::Yes) {
         clearMask();
@@ -570,6 +575,9 @@ void FrmMain::endProgram()
     if (m_ended)
         return;
     m_ended = true;
+    // A build still running is stopped, and the volumes put back, before the program ends.
+    if (m_compile)
+        m_compile->stopAndWait();
     if (m_skins)
         m_skins->close();
     emit programEnded();

@@ -1,9 +1,12 @@
 #include "skinset/CompileJudge.h"
 
 #include "platform/DosPaths.h"
+#include "skinset/WatchedScript.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace brannock {
 
@@ -27,6 +30,29 @@ QString fileNameOf(const QString &dosPath)
 QString folderOf(const QString &dosPath)
 {
     return dosPath.section(QLatin1Char('\\'), 0, -2);
+}
+
+/// Words with which tools and the interpreter report that something went wrong.
+const QRegularExpression &failureWords()
+{
+    static const QRegularExpression words(
+        QStringLiteral(R"(\b(errors?|fail(s|ed|ure)?|cannot|can't|could ?n[o']t|unable|denied|not found|no such|)"
+                       R"(invalid|abort(ed)?|disk (is )?full|no space|not enough space|out of memory)\b)"),
+        QRegularExpression::CaseInsensitiveOption);
+    return words;
+}
+
+bool sameBytes(const QString &a, const QString &b)
+{
+    QFile left(a), right(b);
+    if (!left.open(QIODevice::ReadOnly) || !right.open(QIODevice::ReadOnly) || left.size() != right.size())
+        return false;
+    while (!left.atEnd()) {
+        const QByteArray chunk = left.read(1 << 20);
+        if (chunk != right.read(chunk.size()))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -54,8 +80,8 @@ QList<CompileStep> compileSteps(const QStringList &lines)
     return steps;
 }
 
-CompileJudge::CompileJudge(QList<CompileStep> steps, const DosPaths &dos, QString workingFolder)
-    : m_workingFolder(std::move(workingFolder))
+CompileJudge::CompileJudge(QList<CompileStep> steps, const DosPaths &dos, QString workingFolder, QByteArray token)
+    : m_workingFolder(std::move(workingFolder)), m_token(QString::fromLatin1(token))
 {
     m_steps.reserve(steps.size());
     for (CompileStep &step : steps) {
@@ -65,103 +91,169 @@ CompileJudge::CompileJudge(QList<CompileStep> steps, const DosPaths &dos, QStrin
         tracked.step = std::move(step);
         m_steps.append(std::move(tracked));
     }
-    QHash<QString, int> lastWriter;
-    for (int n = 0; n < m_steps.size(); ++n) {
-        Tracked &t = m_steps[n];
-        if (t.nativeProduct.isEmpty())
-            continue;
-        if (t.step.kind == CompileStep::Kind::Delete) {
-            if (const auto writer = lastWriter.constFind(t.nativeProduct); writer != lastWriter.constEnd())
-                m_steps[*writer].deletedBy = n;
-            for (int reader = 0; reader < n; ++reader)
-                if (m_steps[reader].nativeInput == t.nativeProduct)
-                    m_steps[reader].inputDeletedLater = true;
-        } else {
-            lastWriter.insert(t.nativeProduct, n);
-            if (!m_before.contains(t.nativeProduct))
-                m_before.insert(t.nativeProduct, stateOf(t.nativeProduct));
-        }
-    }
+    for (int n = 0; n < m_steps.size(); ++n)
+        if (m_steps[n].step.kind == CompileStep::Kind::Delete)
+            for (int reader = n + 1; reader < m_steps.size(); ++reader)
+                if (m_steps[reader].nativeInput == m_steps[n].nativeProduct)
+                    m_steps[reader].inputDeletedEarlier = true;
+    if (!m_steps.isEmpty())
+        m_steps[0].before = stateOf(m_steps[0].nativeProduct);
 }
 
 CompileJudge::FileState CompileJudge::stateOf(const QString &nativePath)
 {
+    if (nativePath.isEmpty())
+        return {};
     const QFileInfo info(nativePath);
     if (!info.isFile())
         return {};
     return {true, info.lastModified(), info.size()};
 }
 
-void CompileJudge::feed(QStringView text)
+CompileJudge::Fed CompileJudge::feed(QStringView text)
 {
+    Fed fed;
     m_partial += text;
     qsizetype start = 0;
-    for (qsizetype end; (end = m_partial.indexOf(QLatin1Char('\n'), start)) >= 0; start = end + 1)
-        takeLine(QStringView(m_partial).mid(start, end - start));
+    for (qsizetype end; (end = m_partial.indexOf(QLatin1Char('\n'), start)) >= 0; start = end + 1) {
+        const QStringView line = QStringView(m_partial).mid(start, end - start);
+        if (start == 0 && m_partialShown > 0) {
+            // Its beginning was shown already; it can be no marker.
+            fed.shown += QStringView(m_partial).mid(m_partialShown, end + 1 - m_partialShown);
+            QString ignored;
+            takeLine(line, ignored, fed.answers);
+        } else {
+            takeLine(line, fed.shown, fed.answers);
+        }
+        m_partialShown = 0;
+    }
     m_partial.remove(0, start);
-    // An echo without its line end yet still counts, so progress shows while the line runs.
-    if (!m_partial.isEmpty() && echoedStep(m_partial) >= 0) {
-        takeLine(m_partial);
-        m_partial.clear();
+    // A piece of a line without its end is shown at once, unless it may be the start of
+    // one of the watched script's own lines.
+    const QStringView tail = QStringView(m_partial).trimmed();
+    const bool mayBeMarker = tail.size() < m_token.size() ? QStringView(m_token).startsWith(tail) : tail.startsWith(m_token);
+    if (!m_partial.isEmpty() && !mayBeMarker) {
+        fed.shown += QStringView(m_partial).mid(m_partialShown);
+        m_partialShown = m_partial.size();
     }
-    // Every line before the one running now has ended; look at what it left. This comes
-    // after the whole piece was read, so a "del" line already echoed in it is known.
-    for (int n = 0; n + 1 < m_next; ++n)
-        check(n);
+    return fed;
 }
 
-int CompileJudge::echoedStep(QStringView line) const
+bool CompileJudge::isEcho(QStringView line, int step) const
 {
-    // The interpreter echoes "<prompt>" + command, the prompt ending in ">"; a command it did
-    // not echo as written only delays the count until the next one it does.
+    // The interpreter echoes "<prompt>" + command, the prompt ending in ">".
     const QStringView trimmed = line.trimmed();
-    for (int n = m_next; n < m_steps.size(); ++n) {
-        const QString &command = m_steps[n].step.line;
-        if (trimmed.size() > command.size() && trimmed.endsWith(command)
-            && trimmed[trimmed.size() - command.size() - 1] == QLatin1Char('>'))
-            return n;
-    }
-    return -1;
+    const QString &command = m_steps[step].step.line;
+    return trimmed.size() > command.size() && trimmed.endsWith(command)
+        && trimmed[trimmed.size() - command.size() - 1] == QLatin1Char('>');
 }
 
-void CompileJudge::takeLine(QStringView line)
+void CompileJudge::takeLine(QStringView line, QString &shown, QList<bool> &answers)
 {
-    const int echoed = echoedStep(line);
-    if (echoed >= 0) {
-        m_next = echoed + 1;
+    QStringView bare = line;
+    if (bare.endsWith(QLatin1Char('\r')))
+        bare.chop(1);
+    if (const std::optional<watch::Marker> marker = watch::markerOf(bare, m_token)) {
+        const int index = marker->line - 1;
+        if (index < 0 || index >= m_steps.size())
+            return;
+        if (marker->kind == watch::Marker::Kind::Begin) {
+            m_current = marker->line;
+            return;
+        }
+        Tracked &t = m_steps[index];
+        t.failure = judge(index, marker->exitCode);
+        m_done = std::max(m_done, marker->line);
+        const bool goOn = t.failure.isEmpty() && m_failed < 0;
+        if (!goOn && m_failed < 0)
+            m_failed = index;
+        // The next line's product is looked at before the next line may start.
+        if (goOn && index + 1 < m_steps.size())
+            m_steps[index + 1].before = stateOf(m_steps[index + 1].nativeProduct);
+        answers.append(goOn);
         return;
     }
-    const QString text = line.trimmed().toString();
+    shown += line;
+    shown += QLatin1Char('\n');
+    const QString text = bare.trimmed().toString();
     if (text.isEmpty())
         return;
-    (m_next > 0 ? m_steps[m_next - 1].printed : m_preamble).append(text);
-}
-
-bool CompileJudge::changed(const QString &nativePath) const
-{
-    const FileState now = stateOf(nativePath);
-    const FileState before = m_before.value(nativePath);
-    return now.exists && (!before.exists || now.modified != before.modified || now.size != before.size);
-}
-
-void CompileJudge::check(int index)
-{
-    Tracked &t = m_steps[index];
-    if (t.landed != Landed::NotChecked)
+    if (m_current == 0) {
+        m_preamble.append(text);
         return;
-    if (t.step.kind == CompileStep::Kind::Other) {
-        t.landed = Landed::Yes; // nothing to look at
-    } else if (t.nativeProduct.isEmpty()) {
-        t.landed = Landed::No; // on no drive this machine can see
-    } else if (t.step.kind == CompileStep::Kind::Delete) {
-        t.landed = QFileInfo::exists(t.nativeProduct) ? Landed::No : Landed::Yes;
-    } else if (changed(t.nativeProduct)) {
-        t.landed = Landed::Yes;
-    } else {
-        // A compiled bitmap may already be gone through its "del" line when the output is
-        // read late; only its missing source or tool then tells a failure.
-        t.landed = t.deletedBy >= 0 && t.deletedBy < m_next ? Landed::CannotTell : Landed::No;
     }
+    if (m_done >= m_current || isEcho(bare, m_current - 1))
+        return; // the echo of the command, or the interpreter between two lines
+    m_steps[m_current - 1].printed.append(text);
+}
+
+QString CompileJudge::printedFailure(const Tracked &t) const
+{
+    // The line's own words (paths, names, palette) are no report of the tool's.
+    QStringList own = quotedPieces(t.step.line);
+    for (const QString &path : QStringList(own))
+        own.append(fileNameOf(path));
+    own += t.step.line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    std::sort(own.begin(), own.end(), [](const QString &a, const QString &b) { return a.size() > b.size(); });
+    for (const QString &line : t.printed) {
+        QString rest = line;
+        for (const QString &word : own)
+            if (word.size() >= 3)
+                rest.replace(word, QStringLiteral(" "), Qt::CaseInsensitive);
+        if (failureWords().match(rest).hasMatch())
+            return line;
+    }
+    return {};
+}
+
+QString CompileJudge::judge(int index, int exitCode) const
+{
+    const Tracked &t = m_steps[index];
+    const CompileStep &s = t.step;
+    const QString what = s.tool.isEmpty() ? QStringLiteral("The command") : s.tool;
+    const bool inputMissing = !s.input.isEmpty() && !t.inputDeletedEarlier && !QFileInfo(t.nativeInput).isFile();
+    if (s.kind != CompileStep::Kind::Other && s.kind != CompileStep::Kind::Delete && t.nativeProduct.isEmpty())
+        return QStringLiteral("%1 lies on no drive this system can see.").arg(s.product);
+    if (!s.tool.isEmpty() && exitCode != 0 && !toolInWorkingFolder(s.tool) && t.printed.join(QLatin1Char(' ')).contains(s.tool, Qt::CaseInsensitive))
+        return QStringLiteral("%1 was not found.").arg(s.tool);
+    if (inputMissing && s.kind == CompileStep::Kind::MakeSkin)
+        return QStringLiteral("The bitmap %1 is missing.").arg(fileNameOf(s.input));
+    if (inputMissing && s.kind == CompileStep::Kind::Pack)
+        return QStringLiteral("The compiled bitmap %1 is missing.").arg(fileNameOf(s.input));
+    if (inputMissing && s.kind == CompileStep::Kind::Copy)
+        return QStringLiteral("There was no volume %1 to copy.").arg(fileNameOf(s.input));
+    if (exitCode != 0)
+        return QStringLiteral("%1 ended with exit code %2.").arg(what).arg(exitCode);
+    if (const QString printed = printedFailure(t); !printed.isEmpty())
+        return QStringLiteral("%1 reported a failure: %2").arg(what, printed);
+    const FileState now = stateOf(t.nativeProduct);
+    switch (s.kind) {
+    case CompileStep::Kind::MakeSkin:
+        if (!now.exists)
+            return QStringLiteral("MakeSkin.exe did not write %1.").arg(fileNameOf(s.product));
+        if (now == t.before)
+            return QStringLiteral("MakeSkin.exe left %1 unchanged.").arg(fileNameOf(s.product));
+        break;
+    case CompileStep::Kind::Pack:
+        if (!now.exists)
+            return QStringLiteral("VT.exe did not write the volume %1.").arg(fileNameOf(s.product));
+        if (now.size <= t.before.size)
+            return QStringLiteral("VT.exe did not add %1 to the volume %2.").arg(fileNameOf(s.input), fileNameOf(s.product));
+        break;
+    case CompileStep::Kind::Copy:
+        if (!now.exists)
+            return QStringLiteral("The copy into %1 was refused.").arg(folderOf(s.product));
+        if (!sameBytes(t.nativeInput, t.nativeProduct))
+            return QStringLiteral("The copy of %1 in %2 is not the whole volume.").arg(fileNameOf(s.product), folderOf(s.product));
+        break;
+    case CompileStep::Kind::Delete:
+        if (QFileInfo::exists(t.nativeProduct))
+            return QStringLiteral("%1 could not be deleted.").arg(fileNameOf(s.product));
+        break;
+    case CompileStep::Kind::Other:
+        break;
+    }
+    return {};
 }
 
 bool CompileJudge::toolInWorkingFolder(const QString &tool) const
@@ -175,88 +267,54 @@ bool CompileJudge::toolInWorkingFolder(const QString &tool) const
 CompileVerdict CompileJudge::finish(int exitCode, bool crashed, bool stopped)
 {
     if (!m_partial.isEmpty()) {
-        takeLine(m_partial);
+        QString ignored;
+        QList<bool> answers;
+        takeLine(m_partial, ignored, answers);
         m_partial.clear();
+        m_partialShown = 0;
     }
     const int total = lineCount();
+    if (m_failed >= 0)
+        return failure(m_failed);
     if (stopped)
         return {CompileVerdict::Kind::Stopped,
-                m_next > 0 ? QStringLiteral("Stopped at line %1 of %2.").arg(m_next).arg(total)
-                           : QStringLiteral("Stopped before the first line ran."),
+                m_current > 0 ? QStringLiteral("Stopped at line %1 of %2.").arg(m_current).arg(total)
+                              : QStringLiteral("Stopped before the first line ran."),
                 currentText(), 0};
-    // The interpreter ran to its end: every line has run, echoed or not.
-    const bool echoSeen = m_next > 0;
-    m_next = total;
-    m_ended = true;
-    bool anyLanded = false;
-    for (int n = 0; n < total; ++n) {
-        check(n);
-        const CompileStep::Kind kind = m_steps[n].step.kind;
-        anyLanded = anyLanded
-            || (m_steps[n].landed == Landed::Yes && kind != CompileStep::Kind::Other && kind != CompileStep::Kind::Delete);
-    }
-    if (total > 0 && !echoSeen && !anyLanded && (exitCode != 0 || crashed)) {
+    if (total > 0 && m_current == 0) {
         const QString printed = m_preamble.join(QLatin1Char('\n'));
         return {CompileVerdict::Kind::NotStarted, QStringLiteral("The command interpreter did not run Compile.bat."),
                 printed.isEmpty() ? QStringLiteral("It ended with exit code %1 and printed nothing.").arg(exitCode)
                                   : printed,
                 0};
     }
-    for (int n = 0; n < total; ++n) {
-        const Tracked &t = m_steps[n];
-        const bool toolMissing = !t.step.tool.isEmpty() && t.landed != Landed::Yes && !toolInWorkingFolder(t.step.tool);
-        const bool sourceMissing = t.step.kind == CompileStep::Kind::MakeSkin && t.landed == Landed::CannotTell
-            && !QFileInfo(t.nativeInput).isFile();
-        if (t.landed == Landed::No || toolMissing || sourceMissing)
-            return failure(n);
-    }
-    return success();
+    if (m_done >= total)
+        return success();
+    // The interpreter ended in the middle of a line.
+    const int index = std::max(m_current, 1) - 1;
+    m_steps[index].failure = crashed ? QStringLiteral("The command interpreter was ended during this line.")
+                                     : QStringLiteral("The command interpreter ended during this line (exit code %1).")
+                                           .arg(exitCode);
+    m_failed = index;
+    return failure(index);
 }
 
 CompileVerdict CompileJudge::failure(int index) const
 {
     const Tracked &t = m_steps[index];
-    // A compiled bitmap that a later "del" line removes tells nothing by its absence now.
-    const bool inputMissing = !t.step.input.isEmpty() && !t.inputDeletedLater && !QFileInfo(t.nativeInput).isFile();
-    QString reason, advice;
-    if (!t.step.tool.isEmpty() && !toolInWorkingFolder(t.step.tool)) {
-        reason = QStringLiteral("%1 was not found.").arg(t.step.tool);
-        advice = QStringLiteral("Compile.bat runs in %1, the folder Brannock was started from. "
-                                "Keep MakeSkin.exe and VT.exe there.")
-                     .arg(QDir::toNativeSeparators(m_workingFolder));
-    } else if (inputMissing && t.step.kind == CompileStep::Kind::MakeSkin) {
-        reason = QStringLiteral("The bitmap %1 is missing.").arg(fileNameOf(t.step.input));
-        advice = QStringLiteral("It was looked for in %1.").arg(folderOf(t.step.input));
-    } else if (inputMissing && t.step.kind == CompileStep::Kind::Pack) {
-        reason = QStringLiteral("The compiled bitmap %1 is missing.").arg(fileNameOf(t.step.input));
-    } else if (inputMissing && t.step.kind == CompileStep::Kind::Copy) {
-        reason = QStringLiteral("There was no volume %1 to copy.").arg(fileNameOf(t.step.input));
-    } else {
-        switch (t.step.kind) {
-        case CompileStep::Kind::MakeSkin:
-            reason = QStringLiteral("MakeSkin.exe did not write %1.").arg(fileNameOf(t.step.product));
-            break;
-        case CompileStep::Kind::Pack:
-            reason = QStringLiteral("VT.exe did not write the volume %1.").arg(fileNameOf(t.step.product));
-            break;
-        case CompileStep::Kind::Copy:
-            reason = QStringLiteral("The copy into %1 was refused.").arg(folderOf(t.step.product));
-            break;
-        case CompileStep::Kind::Delete:
-            reason = QStringLiteral("%1 could not be deleted.").arg(fileNameOf(t.step.product));
-            break;
-        case CompileStep::Kind::Other:
-            reason = QStringLiteral("The line did not do its work.");
-            break;
-        }
-    }
     QStringList details{QStringLiteral("Line %1: %2").arg(index + 1).arg(t.step.line)};
-    if (!advice.isEmpty())
-        details.append(advice);
+    if (t.failure.endsWith(QLatin1String("was not found.")))
+        details.append(QStringLiteral("Compile.bat runs in %1, the folder Brannock was started from; "
+                                      "%2 was not found there.")
+                           .arg(QDir::toNativeSeparators(m_workingFolder), t.step.tool));
+    else if (t.step.kind == CompileStep::Kind::MakeSkin && t.failure.startsWith(QLatin1String("The bitmap")))
+        details.append(QStringLiteral("It was looked for in %1.").arg(folderOf(t.step.input)));
     details.append(t.printed.isEmpty() ? QStringLiteral("Nothing was printed for this line.")
                                        : QStringLiteral("Printed:\n") + t.printed.join(QLatin1Char('\n')));
+    if (index + 1 < lineCount())
+        details.append(QStringLiteral("The run stopped there; no later line ran."));
     return {CompileVerdict::Kind::Failure,
-            QStringLiteral("Line %1 of %2 failed: %3").arg(index + 1).arg(lineCount()).arg(reason),
+            QStringLiteral("Line %1 of %2 failed: %3").arg(index + 1).arg(lineCount()).arg(t.failure),
             details.join(QLatin1Char('\n')), index + 1};
 }
 

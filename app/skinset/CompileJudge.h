@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QHash>
 #include <QList>
@@ -39,48 +40,56 @@ struct CompileVerdict {
     int failedLine = 0; ///< 1-based line of the first failure, 0 when none
 };
 
-/// Follows one run of Compile.bat from what the interpreter echoes (each command after its
-/// prompt) and judges it by what landed on disk: each line's product is looked at when the
-/// next line starts and when the run ends, against the state it had before the run.
+/// Follows one watched run of Compile.bat (see WatchedScript.h) and judges each line the
+/// moment it ends, before the next one may start: a line fails when its tool exits with a
+/// status other than 0, prints a failure, or leaves no product or an unchanged one. The run
+/// goes on only while every line did its work.
 class CompileJudge final {
 public:
-    /// Takes the before-state of every product now, so construct it before the run starts.
-    /// `workingFolder` (native) is where the interpreter looks for the tools.
-    CompileJudge(QList<CompileStep> steps, const DosPaths &dos, QString workingFolder);
+    /// Takes the state of the first line's product now, so construct it just before the run
+    /// starts. `workingFolder` (native) is where the interpreter looks for the tools;
+    /// `token` marks the watched script's own lines.
+    CompileJudge(QList<CompileStep> steps, const DosPaths &dos, QString workingFolder, QByteArray token);
 
-    /// The next piece of output, decoded; lines may be split anywhere between pieces.
-    void feed(QStringView text);
+    /// What one piece of output means.
+    struct Fed {
+        QString shown;      ///< the output to show the player, the watched script's own lines left out
+        QList<bool> answers; ///< for each line that ended in it: whether the run goes on
+    };
+    /// The next piece of output, decoded; lines may be split anywhere between pieces. The
+    /// caller sends each answer to the interpreter (watch::answer) in order.
+    Fed feed(QStringView text);
 
     int lineCount() const { return int(m_steps.size()); }
-    /// Lines finished: every line before the one that runs now.
-    int linesDone() const { return m_ended ? lineCount() : m_next > 0 ? m_next - 1 : 0; }
-    /// The 1-based number of the line running now; 0 before the first echo.
-    int currentLine() const { return m_next; }
-    QString currentText() const { return m_next > 0 ? m_steps[m_next - 1].step.line : QString(); }
+    /// Lines that ended.
+    int linesDone() const { return m_done; }
+    /// The 1-based number of the line running now; 0 before the first line begins.
+    int currentLine() const { return m_current; }
+    QString currentText() const { return m_current > 0 ? m_steps[m_current - 1].step.line : QString(); }
 
     /// The verdict once the interpreter has ended; `stopped` when the player stopped it.
     CompileVerdict finish(int exitCode, bool crashed, bool stopped);
 
 private:
-    enum class Landed { NotChecked, Yes, No, CannotTell };
-    struct Tracked {
-        CompileStep step;
-        QString nativeInput, nativeProduct;
-        QStringList printed;
-        Landed landed = Landed::NotChecked;
-        int deletedBy = -1; ///< index of a later "del" line that removes the product
-        bool inputDeletedLater = false;
-    };
     struct FileState {
         bool exists = false;
         QDateTime modified;
         qint64 size = 0;
+        bool operator==(const FileState &) const = default;
+    };
+    struct Tracked {
+        CompileStep step;
+        QString nativeInput, nativeProduct;
+        QStringList printed;
+        FileState before; ///< the product just before the line ran
+        bool inputDeletedEarlier = false;
+        QString failure;  ///< why the line did not do its work; empty when it did
     };
 
-    void takeLine(QStringView line);
-    int echoedStep(QStringView line) const;
-    void check(int index);
-    bool changed(const QString &nativePath) const;
+    void takeLine(QStringView line, QString &shown, QList<bool> &answers);
+    bool isEcho(QStringView line, int step) const;
+    QString judge(int index, int exitCode) const;
+    QString printedFailure(const Tracked &t) const;
     bool toolInWorkingFolder(const QString &tool) const;
     CompileVerdict failure(int index) const;
     CompileVerdict success() const;
@@ -88,11 +97,13 @@ private:
 
     QList<Tracked> m_steps;
     QString m_workingFolder;
-    QHash<QString, FileState> m_before;
+    QString m_token;
     QString m_partial;
-    QStringList m_preamble; ///< printed before the first echo (Wine's own messages)
-    int m_next = 0;         ///< steps echoed so far
-    bool m_ended = false;
+    qsizetype m_partialShown = 0; ///< characters of m_partial already shown
+    QStringList m_preamble; ///< printed before the first line began (Wine's own messages)
+    int m_current = 0;
+    int m_done = 0;
+    int m_failed = -1; ///< index of the line that failed; the run stopped after it
     mutable std::optional<QStringList> m_workingFiles; ///< read once, when a failure is judged
 };
 

@@ -10,6 +10,7 @@
 #include "skinset/SkinCatalogue.h"
 #include "items/TsfFile.h"
 #include "common/WholeFile.h"
+#include "skinset/WatchedScript.h"
 #include "platform/FileErrors.h"
 
 #include <QDir>
@@ -62,6 +63,11 @@ MakeSkinset::MakeSkinset(SettingsStore &store, Prompts &boxes, DosPaths &dos, Sc
 QString MakeSkinset::scriptPath() const
 {
     return m_workFolder + QStringLiteral("/Compile.bat");
+}
+
+QString MakeSkinset::watchedScriptPath() const
+{
+    return m_workFolder + QStringLiteral("/Compile.watched.bat");
 }
 
 QString MakeSkinset::definitionFileOf(const QString &entryText)
@@ -213,10 +219,36 @@ MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::functi
                                           + leftOut.join(QStringLiteral("\r\n")));
         return Outcome::Written;
     }
-    auto judge = std::make_unique<CompileJudge>(compileSteps(lines), m_dos, in.workingFolder);
-    m_started.run = m_runner.start(script, in.workingFolder);
+    // Brannock runs a watched copy that reports each line's end and waits for leave to go
+    // on; the volumes are kept safe around the run.
+    const QByteArray token = watch::newToken();
+    const QString watched = watchedScriptPath();
+    writeWholeFile(watched, watch::watchedScript(encoded.bytes, token));
+    // The volumes as the tools will find them: Windows and Wine match names without regard
+    // to letter case.
+    const auto resolved = [this](const QString &dosPath, const QString &fallback) {
+        const QString native = m_dos.toNative(dosPath);
+        return native.isEmpty() ? fallback : native;
+    };
+    const QString workVolume =
+        resolved(v.workFolder + QStringLiteral("\\New_Wendle\\") + v.saveFolder + QLatin1Char('\\') + v.volumeName,
+                 m_workFolder + QStringLiteral("/New_Wendle/") + toSlashes(v.saveFolder) + QLatin1Char('/') + v.volumeName);
+    const QString gameVolume = v.skinsFolder.isEmpty()
+        ? QString()
+        : resolved(v.skinsFolder + v.volumeName, skinsNative + QLatin1Char('/') + v.volumeName);
+    RunGuard guard = RunGuard::prepare(workVolume, gameVolume);
+    auto judge = std::make_unique<CompileJudge>(compileSteps(lines), m_dos, in.workingFolder, token);
+    try {
+        m_started.run = m_runner.start(watched, in.workingFolder);
+    } catch (const AppError &) {
+        guard.settle(false);
+        QFile::remove(watched);
+        throw;
+    }
     m_started.judge = std::move(judge);
     m_started.page = m_page;
+    m_started.guard = std::move(guard);
+    m_started.watchedScript = watched;
     return Outcome::Started;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/CodePage.h"
 #include "skinset/CompileJudge.h"
 #include "skinset/CompileScript.h"
+#include "skinset/RunGuard.h"
 #include "platform/ScriptRunner.h"
 
 #include <QString>
@@ -35,6 +36,8 @@ struct StartedScript {
     std::unique_ptr<ScriptRun> run;
     std::unique_ptr<CompileJudge> judge; ///< took the before-state of the products just before the start
     std::optional<CodePage> page;        ///< the console's code page, in which the output comes
+    RunGuard guard;                      ///< the volumes kept around the run, settled when it ends
+    QString watchedScript;               ///< the watched copy of Compile.bat that runs, removed at the end
 };
 
 /// The "&Make Skinset" operation: reads the settings, checks the inputs, prepares the work
@@ -79,6 +82,8 @@ public:
 
     /// The native path of the script in the work folder.
     QString scriptPath() const;
+    /// The native path of the watched copy that Brannock runs (WatchedScript.h).
+    QString watchedScriptPath() const;
 
     /// The definition file name of a user-created entry "Description * file.tsf": the text
     /// after the first "*" and the one character after it; empty when there is no "*".

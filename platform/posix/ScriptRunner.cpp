@@ -17,7 +17,9 @@ namespace brannock {
 
 namespace {
 
-/// Wine's cmd in Brannock's working folder: `wine cmd /d /c %BRANNOCK_SCRIPT%`, the
+/// Wine's cmd in Brannock's working folder, named by its full path in the prefix so that a
+/// cmd.exe in the working folder never runs: `wine C:\windows\system32\cmd.exe /d /c
+/// %BRANNOCK_SCRIPT%`, the
 /// variable holding the script's DOS path in quotes. Wine quotes an argument with blanks
 /// for cmd, and cmd strips those quotes again when the path holds "&" or brackets; a
 /// variable expanded by cmd itself keeps the quotes whatever the path holds.
@@ -42,10 +44,13 @@ public:
         env.insert(QStringLiteral("BRANNOCK_SCRIPT"), QLatin1Char('"') + dosPath + QLatin1Char('"'));
         if (!env.contains(QStringLiteral("WINEDEBUG")))
             env.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all")); // no fixme lines in the output
+        // Variables of these names would stand in for the interpreter's own.
+        env.remove(QStringLiteral("ERRORLEVEL"));
+        env.remove(QStringLiteral("BRANNOCK_GO"));
 
         auto process = std::make_unique<QProcess>();
         process->setProgram(wine);
-        process->setArguments({QStringLiteral("cmd"), QStringLiteral("/d"), QStringLiteral("/c"),
+        process->setArguments({QStringLiteral("C:\\windows\\system32\\cmd.exe"), QStringLiteral("/d"), QStringLiteral("/c"),
                                QStringLiteral("%BRANNOCK_SCRIPT%")});
         process->setWorkingDirectory(workingFolder);
         process->setProcessEnvironment(env);

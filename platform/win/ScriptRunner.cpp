@@ -1,9 +1,11 @@
 #include "platform/ScriptRunner.h"
 
+#include "common/AppError.h"
 #include "platform/ProcessScriptRun.h"
 
 #include <QDir>
 #include <QProcess>
+#include <QProcessEnvironment>
 
 #include <memory>
 
@@ -30,7 +32,8 @@ std::shared_ptr<void> jobFor(QProcess &process)
     return assigned ? owned : std::shared_ptr<void>();
 }
 
-/// cmd.exe in Brannock's working folder, with no console window and its output through
+/// The system's own cmd.exe (in the system folder, named by its full path: a cmd.exe in the
+/// working folder or along the search path never runs), in Brannock's working folder, with no console window and its output through
 /// pipes. "/d" skips AutoRun commands; "/s" with the doubled quotes makes cmd strip exactly
 /// the outer pair, whatever the path holds. Stop ends the job, and so the tools too.
 class CmdScriptRunner final : public ScriptRunner {
@@ -38,13 +41,25 @@ public:
     std::unique_ptr<ScriptRun> start(const QString &nativePath, const QString &workingFolder) override
     {
         const QString path = QDir::toNativeSeparators(nativePath);
+        wchar_t system[MAX_PATH];
+        const UINT length = GetSystemDirectoryW(system, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH)
+            throw AppError(ErrorNumber::CannotStart,
+                           QStringLiteral("Cannot start \"%1\": the system folder, which holds cmd.exe, is not known.")
+                               .arg(path));
+        const QString interpreter = QString::fromWCharArray(system, int(length)) + QStringLiteral("\\cmd.exe");
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        // Variables of these names would stand in for the interpreter's own.
+        env.remove(QStringLiteral("ERRORLEVEL"));
+        env.remove(QStringLiteral("BRANNOCK_GO"));
         auto process = std::make_unique<QProcess>();
-        process->setProgram(QStringLiteral("cmd.exe"));
+        process->setProgram(interpreter);
+        process->setProcessEnvironment(env);
         process->setNativeArguments(QStringLiteral("/d /s /c \"\"%1\"\"").arg(path));
         process->setWorkingDirectory(workingFolder);
         process->setCreateProcessArgumentsModifier(
             [](QProcess::CreateProcessArguments *args) { args->flags |= CREATE_NO_WINDOW; });
-        return ProcessScriptRun::start(std::move(process), QStringLiteral("\"%1\" with cmd.exe").arg(path),
+        return ProcessScriptRun::start(std::move(process), QStringLiteral("\"%1\" with %2").arg(path, interpreter),
                                        [](QProcess &started) -> ProcessScriptRun::EndTree {
                                            std::shared_ptr<void> job = jobFor(started);
                                            if (!job)

@@ -3,6 +3,7 @@
 #include "common/AppError.h"
 #include "platform/ScriptRunner.h"
 
+#include <QFile>
 #include <QPointer>
 #include <QStringList>
 
@@ -16,6 +17,15 @@ class FakeScriptRun final : public ScriptRun {
 public:
     bool running = true;
     int stopCalls = 0;
+    QByteArray written; ///< what Brannock sent to the interpreter's input
+    QByteArray token;   ///< the watched script's marker, read from its first line
+
+    /// What the watched script prints when line `n` (1-based) begins, or ends with `exitCode`.
+    void begin(int n) { print(token + " begin " + QByteArray::number(n) + "\r\n"); }
+    void finishLine(int n, int exitCode = 0)
+    {
+        print(token + " end " + QByteArray::number(n) + " " + QByteArray::number(exitCode) + "\r\n");
+    }
 
     void stop() override
     {
@@ -23,6 +33,8 @@ public:
         end(1, true);
     }
     bool isRunning() const override { return running; }
+    void write(const QByteArray &bytes) override { written += bytes; }
+    bool waitForEnd(int) override { return !running; }
 
     void print(const QByteArray &bytes) { emit output(bytes); }
     void end(int exitCode = 0, bool crashed = false)
@@ -49,6 +61,12 @@ public:
         started.append(nativePath);
         workingFolders.append(workingFolder);
         auto run = std::make_unique<FakeScriptRun>();
+        QFile script(nativePath);
+        if (script.open(QIODevice::ReadOnly)) {
+            const QList<QByteArray> words = script.readLine().split(' ');
+            if (words.size() > 1 && words[0] == "@echo")
+                run->token = words[1];
+        }
         lastRun = run.get();
         return run;
     }

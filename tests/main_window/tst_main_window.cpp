@@ -495,7 +495,10 @@ void TestMainWindow::watchedRunFromTheWindow()
     // Hidden to the tray, the Compile window goes too and the outcome comes as a tray message.
     h.window->mnuHS_Click();
     QVERIFY(!compile->isVisible());
-    h.runner.lastRun->end(0);
+    h.runner.lastRun->begin(1);
+    h.runner.lastRun->finishLine(1, 1);
+    QCOMPARE(h.runner.lastRun->written, QByteArray("stop\r\n")); // the run ends at its first failed line
+    h.runner.lastRun->end(1);
     QCOMPARE(h.tray.messages.size(), 1);
     QCOMPARE(h.tray.messages[0].text, compile->verdict()->summary);
     h.window->mnuHS_Click();

@@ -22,10 +22,22 @@ const QStringList Script = {
     R"(del "C:\Skinner\New_Wendle\skin1\skin1.flag.bmp")",
 };
 
+const QByteArray Token = "[brannock-test]";
+
 /// The echo of one script line as the interpreter prints it: Wine's cmd ends it in a blank.
 QString echo(int line, bool trailingBlank = true)
 {
     return QStringLiteral("\r\nZ:\\start>") + Script[line] + (trailingBlank ? QStringLiteral(" \r\n") : QStringLiteral("\r\n"));
+}
+
+/// The watched script's report that line `n` (0-based) begins, or ended with `exitCode`.
+QString begins(int n)
+{
+    return QStringLiteral("%1 begin %2\r\n").arg(QLatin1String(Token)).arg(n + 1);
+}
+QString ends(int n, int exitCode = 0)
+{
+    return QStringLiteral("%1 end %2 %3\r\n").arg(QLatin1String(Token)).arg(n + 1).arg(exitCode);
 }
 
 struct Folders {
@@ -99,18 +111,17 @@ void TestCompileJudge::progress_data()
     QTest::addColumn<int>("chunk"); // the output arrives in pieces of this many characters
     QTest::addColumn<int>("current");
     QTest::addColumn<int>("done");
-    QTest::newRow("nothing yet") << QString() << 1 << 0 << 0;
-    QTest::newRow("interpreter's own message first") << QStringLiteral("wine: starting\r\n") << 100 << 0 << 0;
-    QTest::newRow("first line echoed") << echo(0) << 100 << 1 << 0;
-    QTest::newRow("echo without its line end yet") << echo(0).chopped(2) << 100 << 1 << 0;
-    QTest::newRow("three lines, tool output between")
-        << echo(0) + "MakeSkin: ok\r\n" + echo(1) + "MakeSkin: ok\r\n" + echo(2) << 100 << 3 << 2;
-    QTest::newRow("echoes split anywhere") << echo(0) + "MakeSkin: ok\r\n" + echo(1) + echo(2) << 7 << 3 << 2;
-    QTest::newRow("echo without a trailing blank") << echo(0, false) + echo(1, false) << 100 << 2 << 1;
-    QTest::newRow("a line not echoed as written is passed over")
-        << echo(0) + "\r\nZ:\\start>MakeSkin.exe something else\r\n" + echo(3) << 100 << 4 << 3;
-    QTest::newRow("tool output that names a command is no echo")
-        << echo(0) + "would run: " + Script[1] + "\r\n" << 100 << 1 << 0;
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("nothing yet") << QString() << 1 << 0 << 0 << QString();
+    QTest::newRow("interpreter's own message first")
+        << QStringLiteral("wine: starting\r\n") << 100 << 0 << 0 << QStringLiteral("wine: starting\r\n");
+    QTest::newRow("first line begun") << begins(0) + echo(0) << 100 << 1 << 0 << echo(0);
+    QTest::newRow("markers split anywhere")
+        << begins(0) + echo(0) + "MakeSkin: ok\r\n" + ends(0) + begins(1) + echo(1) << 5 << 2 << 1
+        << echo(0) + "MakeSkin: ok\r\n" + echo(1);
+    QTest::newRow("a tool's words that look like a marker are shown")
+        << begins(0) + QStringLiteral("[brannock-tes] end 1 0\r\n") << 3 << 1 << 0
+        << QStringLiteral("[brannock-tes] end 1 0\r\n");
 }
 
 void TestCompileJudge::progress()
@@ -119,13 +130,18 @@ void TestCompileJudge::progress()
     QFETCH(int, chunk);
     QFETCH(int, current);
     QFETCH(int, done);
+    QFETCH(QString, shown);
     Folders f;
-    CompileJudge judge(compileSteps(Script), f.dos, f.start);
+    Folders::put(f.paint + QStringLiteral("/new1.larmor.bmp"));
+    f.perform(0);
+    CompileJudge judge(compileSteps(Script), f.dos, f.start, Token);
+    QString seen;
     for (qsizetype at = 0; at < output.size(); at += chunk)
-        judge.feed(QStringView(output).mid(at, chunk));
+        seen += judge.feed(QStringView(output).mid(at, chunk)).shown;
     QCOMPARE(judge.lineCount(), 7);
     QCOMPARE(judge.currentLine(), current);
     QCOMPARE(judge.linesDone(), done);
+    QCOMPARE(seen.remove(QLatin1Char('\r')), QString(shown).remove(QLatin1Char('\r')));
     if (current > 0)
         QCOMPARE(judge.currentText(), Script[current - 1]);
 }
@@ -139,20 +155,29 @@ void TestCompileJudge::verdicts_data()
     using K = CompileVerdict::Kind;
     QTest::newRow("success") << "" << int(K::Success) << "Done: newvol.vol is in the game."
                              << "In the game: C:\\Games\\Kestrow\\base\\Skins\\newvol.vol";
-    QTest::newRow("output read after the deletes ran") << "late" << int(K::Success)
-                                                       << "Done: newvol.vol is in the game." << "Volume: C:\\Skinner";
     QTest::newRow("tool not found") << "no MakeSkin.exe" << int(K::Failure)
                                     << "Line 1 of 7 failed: MakeSkin.exe was not found."
-                                    << "Keep MakeSkin.exe and VT.exe there.";
+                                    << "MakeSkin.exe was not found there.";
     QTest::newRow("bitmap missing") << "no flag.bmp" << int(K::Failure)
                                     << "Line 2 of 7 failed: The bitmap new1.flag.bmp is missing."
-                                    << "MakeSkin: cannot open";
-    QTest::newRow("stale volume of an earlier build") << "VT writes nothing" << int(K::Failure)
-                                                      << "Line 3 of 7 failed: VT.exe did not write the volume newvol.vol."
-                                                      << "Line 3: VT.exe -sp";
-    QTest::newRow("copy refused") << "copy refused" << int(K::Failure)
-                                  << "Line 5 of 7 failed: The copy into C:\\Games\\Kestrow\\base\\Skins was refused."
-                                  << "Access is denied.";
+                                    << "It was looked for in D:\\Paint.";
+    QTest::newRow("half written, exit 1") << "half" << int(K::Failure)
+                                          << "Line 1 of 7 failed: MakeSkin.exe ended with exit code 1."
+                                          << "The run stopped there; no later line ran.";
+    QTest::newRow("torn append, exit 1") << "torn" << int(K::Failure)
+                                         << "Line 3 of 7 failed: VT.exe ended with exit code 1." << "Line 3: VT.exe -sp";
+    QTest::newRow("full disk, exit 0") << "full" << int(K::Failure)
+                                       << "Line 4 of 7 failed: VT.exe reported a failure: VT: write failed"
+                                       << "Printed:\nVT: write failed";
+    QTest::newRow("product of an earlier build left as it was") << "unchanged" << int(K::Failure)
+                                                                << "Line 2 of 7 failed: MakeSkin.exe left skin1.flag.bmp unchanged."
+                                                                << "Nothing was printed";
+    QTest::newRow("copy cut short") << "short copy" << int(K::Failure)
+                                    << "Line 5 of 7 failed: The copy of newvol.vol in C:\\Games\\Kestrow\\base\\Skins is not the whole volume."
+                                    << "Line 5: copy";
+    QTest::newRow("interpreter killed during a line") << "killed" << int(K::Failure)
+                                                      << "Line 3 of 7 failed: The command interpreter was ended during this line."
+                                                      << "Line 3: VT.exe";
     QTest::newRow("interpreter never started") << "no start" << int(K::NotStarted)
                                                << "The command interpreter did not run Compile.bat."
                                                << "wine: could not load kernel32.dll";
@@ -166,17 +191,18 @@ void TestCompileJudge::verdicts()
     QFETCH(QString, summary);
     QFETCH(QString, detail);
     Folders f;
-    if (fault != QLatin1String("no MakeSkin.exe"))
+    const auto is = [&fault](const char *name) { return fault == QLatin1String(name); };
+    if (!is("no MakeSkin.exe"))
         Folders::put(f.start + QStringLiteral("/makeskin.EXE"), "MZ"); // found in any letter case
     Folders::put(f.start + QStringLiteral("/VT.exe"), "MZ");
     Folders::put(f.paint + QStringLiteral("/new1.larmor.bmp"));
-    if (fault != QLatin1String("no flag.bmp"))
+    if (!is("no flag.bmp"))
         Folders::put(f.paint + QStringLiteral("/new1.flag.bmp"));
-    if (fault == QLatin1String("VT writes nothing"))
-        Folders::put(f.work + QStringLiteral("/New_Wendle/skin1/newvol.vol"), "old");
+    if (is("unchanged"))
+        Folders::put(f.work + QStringLiteral("/New_Wendle/skin1/skin1.flag.bmp"), "BM old");
 
-    CompileJudge judge(compileSteps(Script), f.dos, f.start);
-    if (fault == QLatin1String("no start")) {
+    CompileJudge judge(compileSteps(Script), f.dos, f.start, Token);
+    if (is("no start")) {
         judge.feed(QStringLiteral("wine: could not load kernel32.dll, status c0000135\n"));
         const CompileVerdict v = judge.finish(1, false, false);
         QCOMPARE(int(v.kind), kind);
@@ -184,28 +210,62 @@ void TestCompileJudge::verdicts()
         QVERIFY2(v.details.contains(detail), qPrintable(v.details));
         return;
     }
-    QString output;
-    for (int n = 0; n < Script.size(); ++n) {
-        const bool fails = (n < 2 && fault == QLatin1String("no MakeSkin.exe")) || (n == 1 && fault == QLatin1String("no flag.bmp"))
-            || (n >= 2 && n <= 3 && fault == QLatin1String("VT writes nothing")) || (n == 4 && fault == QLatin1String("copy refused"));
-        output += echo(n);
-        if (fault == QLatin1String("stop") && n == 2)
+    // The interpreter as the watched script drives it: each line waits for its answer.
+    QList<bool> answers;
+    bool ended = false;
+    int exitCode = 0;
+    for (int n = 0; n < Script.size() && !ended; ++n) {
+        QString output = begins(n) + echo(n);
+        int status = 0;
+        if (is("stop") && n == 2) {
+            judge.feed(output);
             break;
-        if (fails) {
-            output += n == 4 ? QStringLiteral("Access is denied.\r\n") : QStringLiteral("MakeSkin: cannot open\r\n");
+        }
+        if (is("killed") && n == 2) {
+            judge.feed(output + QStringLiteral("VT: adding\r\n"));
+            ended = true;
+            exitCode = 1;
+            break;
+        }
+        const QString volume = f.work + QStringLiteral("/New_Wendle/skin1/newvol.vol");
+        if (is("no MakeSkin.exe") && n == 0) {
+            output += QStringLiteral("Can't recognize '%1' as an internal or external command, or batch script.\r\n").arg(Script[0]);
+            status = 9009;
+        } else if (is("no flag.bmp") && n == 1) {
+            output += QStringLiteral("MakeSkin: cannot open D:\\Paint\\new1.flag.bmp\r\n");
+            status = 1;
+        } else if (is("half") && n == 0) {
+            Folders::put(f.work + QStringLiteral("/New_Wendle/skin1/skin1.larmor.bmp"), "B");
+            status = 1;
+        } else if (is("torn") && n == 2) {
+            Folders::put(volume, "lar");
+            status = 1;
+        } else if (is("full") && n == 3) {
+            Folders::put(volume, "f");
+            output += QStringLiteral("VT: write failed\r\n");
+        } else if (is("unchanged") && n == 1) {
+        } else if (is("short copy") && n == 4) {
+            Folders::put(f.game + QStringLiteral("/base/Skins/newvol.vol"), "ent");
+            output += QStringLiteral("        1 file(s) copied.\r\n");
         } else {
             f.perform(n);
+            // A tool that names the files of its line, whatever words they hold, reports no failure.
+            if (n == 0)
+                output += QStringLiteral("MakeSkin: D:\\Paint\\new1.larmor.bmp -> skin1.larmor.bmp with palette pal3\r\n");
         }
-        if (fault != QLatin1String("late")) {
-            judge.feed(output);
-            output.clear();
+        judge.feed(output + ends(n, status)).answers.swap(answers);
+        QCOMPARE(answers.size(), 1);
+        if (!answers[0]) {
+            ended = true;
+            exitCode = 1;
         }
     }
-    judge.feed(output);
-    const CompileVerdict v = judge.finish(0, false, fault == QLatin1String("stop"));
+    const CompileVerdict v = judge.finish(exitCode, is("killed"), is("stop"));
     QCOMPARE(int(v.kind), kind);
     QCOMPARE(v.summary, summary);
     QVERIFY2(v.details.contains(detail), qPrintable(v.details));
+    // The run goes on only after a line that did its work.
+    QCOMPARE(answers.value(0, true), kind == int(CompileVerdict::Kind::Success) || is("stop") || is("killed"));
 }
 
 QTEST_GUILESS_MAIN(TestCompileJudge)

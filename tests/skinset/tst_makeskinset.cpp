@@ -202,7 +202,15 @@ void TestMakeSkinset::workedExampleByteForByte()
         "del \"C:\\Skinner\\New_Wendle\\skin1\\skin1.larmor.bmp\"\r\n"
         "del \"C:\\Skinner\\New_Wendle\\skin1\\skin1.flag.bmp\"\r\n";
     QCOMPARE(b.scriptBytes(), expected);
-    QCOMPARE(b.runner.started, QStringList{b.scriptPath()});
+    // What runs is the watched copy: every line of Compile.bat as written, in order.
+    QCOMPARE(b.runner.started, QStringList{b.program + QStringLiteral("/Compile.watched.bat")});
+    QFile watched(b.runner.started[0]);
+    QVERIFY(watched.open(QIODevice::ReadOnly));
+    QByteArrayList own;
+    for (const QByteArray &line : watched.readAll().split('\n'))
+        if (!line.startsWith('@') && !line.isEmpty())
+            own.append(line + '\n');
+    QCOMPARE(own.join(), expected);
     QCOMPARE(b.runner.workingFolders, QStringList{b.in.workingFolder});
     MakeSkinset make(*b.store, b.boxes, b.dos, b.runner, b.program, *CodePage::byNumber(437));
     QVERIFY(!make.takeStarted().run); // a build that did not start hands over nothing

@@ -1,5 +1,7 @@
 /* Stand-in for the game's VT.exe, for trying Brannock out and for its tests:
-   VT.exe -sp <volume> <file> appends the file (its name, size and bytes) to the volume. */
+   VT.exe -sp <volume> <file> appends the file (its name, size and bytes) to the volume.
+   Faults: "torn" appends a few bytes and exits 1; "full" adds nothing and says "write
+   failed", yet exits 0, as a tool on a full disk may. */
 #include "StandIn.h"
 
 #include <string.h>
@@ -23,6 +25,16 @@ int main(int argc, char **argv)
     name = strrchr(argv[3], '\\');
     name = name ? name + 1 : argv[3];
     volume = fopen(argv[2], "ab");
+    if (volume && standInFault("torn", argv[3])) {
+        fwrite(name, 1, strlen(name) < 3 ? strlen(name) : 3, volume);
+        fclose(volume);
+        return 1;
+    }
+    if (volume && standInFault("full", argv[3])) {
+        fclose(volume);
+        printf("VT: write failed\n");
+        return 0;
+    }
     if (!volume || fprintf(volume, "%s\n%ld\n", name, size) < 0
         || fwrite(bytes, 1, (size_t)size, volume) != (size_t)size || fclose(volume) != 0) {
         printf("VT: cannot write %s\n", argv[2]);

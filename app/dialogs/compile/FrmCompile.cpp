@@ -1,6 +1,9 @@
 #include "dialogs/compile/FrmCompile.h"
 
+#include "skinset/WatchedScript.h"
+
 #include <QCloseEvent>
+#include <QFile>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -116,10 +119,23 @@ void FrmCompile::CmdStop_Click()
     m_started.run->stop();
 }
 
+void FrmCompile::stopAndWait()
+{
+    if (!isRunning())
+        return;
+    CmdStop_Click();
+    if (!m_started.run->waitForEnd(10000))
+        onFinished(1, true); // settle the volumes even if the interpreter does not end
+}
+
 void FrmCompile::onOutput(const QByteArray &bytes)
 {
-    const QString text = m_started.page ? m_started.page->decode(bytes) : QString::fromLocal8Bit(bytes);
-    m_started.judge->feed(text);
+    const QString decoded = m_started.page ? m_started.page->decode(bytes) : QString::fromLocal8Bit(bytes);
+    const CompileJudge::Fed fed = m_started.judge->feed(decoded);
+    // Each line that ended waits for its answer before the next may start.
+    for (const bool goOn : fed.answers)
+        m_started.run->write(watch::answer(goOn && !m_stopRequested));
+    const QString &text = fed.shown;
     // Appended through a cursor of its own, so the view neither jumps sideways nor leaves
     // the place the player scrolled back to; at the bottom it follows the output.
     QScrollBar *bar = m_txtOutput->verticalScrollBar();
@@ -148,9 +164,16 @@ void FrmCompile::showProgress()
 
 void FrmCompile::onFinished(int exitCode, bool crashed)
 {
+    if (m_verdict)
+        return; // settled already (stopAndWait)
     QScrollBar *bar = m_txtOutput->verticalScrollBar();
     const bool atEnd = bar->value() == bar->maximum();
     CompileVerdict verdict = m_started.judge->finish(exitCode, crashed, m_stopRequested);
+    const QString kept = m_started.guard.settle(verdict.kind == CompileVerdict::Kind::Success);
+    if (!kept.isEmpty())
+        verdict.details += (verdict.details.isEmpty() ? QString() : QStringLiteral("\n")) + kept;
+    if (!m_started.watchedScript.isEmpty())
+        QFile::remove(m_started.watchedScript);
     const CompileJudge &judge = *m_started.judge;
     m_progress->setRange(0, std::max(1, judge.lineCount()));
     m_progress->setValue(judge.linesDone());

@@ -38,6 +38,9 @@ public:
 
     /// "&Stop": ends the interpreter and the tools it started.
     void CmdStop_Click();
+    /// Stops a running script and waits for its end, so that the volumes are settled when
+    /// it returns (the program is about to end).
+    void stopAndWait();
 
 signals:
     /// The run has ended; `verdict()` holds the same outcome.

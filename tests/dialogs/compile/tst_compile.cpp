@@ -21,6 +21,17 @@ using namespace brannock;
 namespace {
 
 const QStringList Lines = {QStringLiteral("echo one"), QStringLiteral("echo two"), QStringLiteral("echo three")};
+const QByteArray Token = "[brannock-test]";
+
+/// What the watched script prints when line `n` (1-based) begins or ends.
+QByteArray begins(int n)
+{
+    return Token + " begin " + QByteArray::number(n) + "\r\n";
+}
+QByteArray ends(int n, int exitCode = 0)
+{
+    return Token + " end " + QByteArray::number(n) + " " + QByteArray::number(exitCode) + "\r\n";
+}
 
 /// A Compile window following a run that the test drives.
 struct Window {
@@ -33,7 +44,7 @@ struct Window {
     Window()
     {
         StartedScript started;
-        started.judge = std::make_unique<CompileJudge>(compileSteps(Lines), dos, folder.path());
+        started.judge = std::make_unique<CompileJudge>(compileSteps(Lines), dos, folder.path(), Token);
         started.run = runner.start(folder.filePath(QStringLiteral("Compile.bat")), folder.path());
         started.page = CodePage::byNumber(437);
         run = runner.lastRun;
@@ -74,17 +85,22 @@ void TestCompileWindow::followsProgressOutputAndOutcome()
     QCOMPARE(bar->maximum(), 0); // busy until the interpreter echoes the first line
     QVERIFY(w.child<QPushButton>("cmdStop")->isEnabled());
 
-    w.run->print("\r\nZ:\\start>echo one \r\none\r\n\r\nZ:\\start>echo t");
+    w.run->print(begins(1) + "\r\nZ:\\start>echo one \r\none\r\n" + ends(1) + begins(2) + "\r\nZ:\\start>echo t");
+    QCOMPARE(w.run->written, QByteArray("go\r\n")); // line 1 did its work: line 2 may start
     w.run->print("wo \r\ntwo\r\n");
     QCOMPARE(bar->maximum(), 3);
     QCOMPARE(bar->value(), 1);
     const QString status = w.child<QLabel>("lblStatus")->toolTip(); // the label may show it shortened
     QCOMPARE(status, QStringLiteral("Line 2 of 3: echo two"));
-    QVERIFY(w.child<QPlainTextEdit>("txtOutput")->toPlainText().endsWith(QStringLiteral("echo two \ntwo\n")));
+    // The watched script's own lines are never shown.
+    const QString shown = w.child<QPlainTextEdit>("txtOutput")->toPlainText();
+    QVERIFY(shown.endsWith(QStringLiteral("echo two \ntwo\n")));
+    QVERIFY(!shown.contains(QLatin1String(Token)));
     QVERIFY(w.window.isRunning());
 
     w.window.setNotes({QStringLiteral("Tag: the definition file tag.tsf cannot be read.")});
-    w.run->print("\r\nZ:\\start>echo three \r\nthree\r\n");
+    w.run->print(ends(2) + begins(3) + "\r\nZ:\\start>echo three \r\nthree\r\n" + ends(3));
+    QCOMPARE(w.run->written, QByteArray("go\r\ngo\r\ngo\r\n"));
     w.run->end(0);
     QCOMPARE(ended.size(), 1);
     QVERIFY(w.window.verdict());
@@ -108,7 +124,7 @@ void TestCompileWindow::stopEndsTheRun()
     QFETCH(bool, byClosing);
     Window w;
     w.window.show();
-    w.run->print("\r\nZ:\\start>echo one \r\n");
+    w.run->print(begins(1) + "\r\nZ:\\start>echo one \r\n");
     if (byClosing)
         w.window.close();
     else
