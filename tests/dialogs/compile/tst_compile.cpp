@@ -7,6 +7,7 @@
 #include "skinset/SkinCatalogue.h"
 #include "fakes/TestWine.h"
 #include "platform/DosPaths.h"
+#include "skinset/RunGuard.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -75,6 +76,9 @@ private slots:
     void stopEndsTheRun_data();
     void stopEndsTheRun();
     void realRunWithTheStandInTools();
+    void toolsThatMisbehave_data();
+    void toolsThatMisbehave();
+    void exitDuringARunKeepsTheGame();
 };
 
 void TestCompileWindow::followsProgressOutputAndOutcome()
@@ -135,58 +139,166 @@ void TestCompileWindow::stopEndsTheRun()
     QCOMPARE(w.window.verdict()->summary, QStringLiteral("Stopped at line 1 of 3."));
 }
 
+namespace {
+
+/// A real build run by Wine's cmd with the stand-in tools in the start folder: Light Male
+/// and Flag ticked, five lines (two compile, two pack, the copy into the game).
+struct RealBuild {
+    QTemporaryDir root;
+    test::TestWine wine{root.path()};
+    QString start, program, paint, game, tools;
+    std::unique_ptr<SettingsStore> store;
+    std::unique_ptr<DosPaths> dos;
+    std::unique_ptr<ScriptRunner> runner;
+    test::FakePrompts boxes;
+    BuildInputs in;
+    FrmCompile window;
+
+    /// Empty when the build can run here, else why not.
+    QString missing() const
+    {
+        if (!wine.available())
+            return QStringLiteral("wine is not installed: the real command interpreter cannot be tried");
+        if (tools.isEmpty())
+            return QStringLiteral("the stand-in tools were not built (no mingw-w64 C compiler)");
+        return {};
+    }
+
+    RealBuild()
+    {
+        tools = test::TestWine::standInFolder();
+        start = root.filePath(QStringLiteral("start"));
+        program = root.filePath(QStringLiteral("prog"));
+        paint = root.filePath(QStringLiteral("paint"));
+        game = root.filePath(QStringLiteral("game"));
+        for (const QString &folder : {start, program, paint, game + QStringLiteral("/base/Skins")})
+            QDir().mkpath(folder);
+        for (const char *tool : {"MakeSkin.exe", "VT.exe"})
+            QFile::copy(tools + QLatin1Char('/') + QLatin1String(tool), start + QLatin1Char('/') + QLatin1String(tool));
+        for (const char *bitmap : {"larmor.bmp", "flag.bmp"})
+            writeFile(paint + QLatin1Char('/') + QLatin1String(bitmap), "BM painted " + QByteArray(bitmap));
+        store = std::make_unique<SettingsStore>(root.filePath(QStringLiteral("settings.ini")));
+        store->WriteSetting(schema::GamePath, game);
+        dos = makeNativeDosPaths(); // the prefix of TestWine
+        runner = makeNativeScriptRunner();
+        in.saveFilePrefix = QStringLiteral("skin1");
+        in.volumeName = QStringLiteral("newvol");
+        in.sourceFolder = paint;
+        in.workingFolder = start;
+        in.isTicked = [](const SkinItem &item) {
+            return item.menuItem == QLatin1String("mnularmor") || item.menuItem == QLatin1String("mnuFlag");
+        };
+    }
+
+    QString gameVolume() const { return game + QStringLiteral("/base/Skins/newvol.vol"); }
+    QString workVolume() const { return program + QStringLiteral("/New_Wendle/skin1/newvol.vol"); }
+
+    /// Makes the skinset and lets the Compile window follow it; false when it did not start.
+    bool startBuild()
+    {
+        MakeSkinset make(*store, boxes, *dos, *runner, program, *CodePage::byNumber(437));
+        if (make.run(in, {}).outcome != MakeSkinset::Outcome::Started)
+            return false;
+        window.follow(make.takeStarted());
+        return true;
+    }
+    bool build()
+    {
+        if (!startBuild())
+            return false;
+        return QTest::qWaitFor([this] { return window.verdict().has_value(); }, test::TestWine::FirstRunMs);
+    }
+};
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+} // namespace
+
 void TestCompileWindow::realRunWithTheStandInTools()
 {
-    QTemporaryDir root;
-    test::TestWine wine(root.path());
-    if (!wine.available())
-        QSKIP("wine is not installed: the real command interpreter cannot be tried");
-    const QString tools = test::TestWine::standInFolder();
-    if (tools.isEmpty())
-        QSKIP("the stand-in tools were not built (no mingw-w64 C compiler)");
+    RealBuild b;
+    if (!b.missing().isEmpty())
+        QSKIP(qPrintable(b.missing()));
+    // A cmd.exe in the start folder (players keep downloaded tools there) must never run.
+    QVERIFY(QFile::copy(b.tools + QStringLiteral("/VT.exe"), b.start + QStringLiteral("/cmd.exe")));
 
-    const QString start = root.filePath(QStringLiteral("start")), program = root.filePath(QStringLiteral("prog"));
-    const QString paint = root.filePath(QStringLiteral("paint")), game = root.filePath(QStringLiteral("game"));
-    for (const QString &folder : {start, program, paint, game + QStringLiteral("/base/Skins")})
-        QVERIFY(QDir().mkpath(folder));
-    for (const char *tool : {"MakeSkin.exe", "VT.exe"})
-        QVERIFY(QFile::copy(tools + QLatin1Char('/') + QLatin1String(tool), start + QLatin1Char('/') + QLatin1String(tool)));
-    for (const char *bitmap : {"larmor.bmp", "flag.bmp"})
-        QVERIFY(writeFile(paint + QLatin1Char('/') + QLatin1String(bitmap), "BM painted"));
-    SettingsStore store(root.filePath(QStringLiteral("settings.ini")));
-    store.WriteSetting(schema::GamePath, game);
+    QVERIFY(b.build());
+    QCOMPARE(b.window.verdict()->summary, QStringLiteral("Done: newvol.vol is in the game."));
+    QCOMPARE(b.window.findChild<QProgressBar *>(QStringLiteral("prgLines"))->value(), 5);
+    // A rebuild makes a fresh volume: each bitmap is in it once, never appended twice.
+    QVERIFY(b.build());
+    QCOMPARE(b.window.verdict()->kind, CompileVerdict::Kind::Success);
+    const QByteArray volume = bytesOf(b.gameVolume());
+    QCOMPARE(volume.count("skin1.flag.bmp"), 1);
+    QCOMPARE(bytesOf(b.workVolume()), volume);
+    QVERIFY(!QFileInfo::exists(RunGuard::previousPathOf(b.workVolume())));
+    QVERIFY(!QFileInfo::exists(RunGuard::gameCopyPathOf(b.workVolume())));
+    QVERIFY(!QFileInfo::exists(b.program + QStringLiteral("/Compile.watched.bat")));
+}
 
-    const auto dos = makeNativeDosPaths(); // the prefix of TestWine
-    test::FakePrompts boxes;
-    const auto runner = makeNativeScriptRunner();
-    BuildInputs in;
-    in.saveFilePrefix = QStringLiteral("skin1");
-    in.volumeName = QStringLiteral("newvol");
-    in.sourceFolder = paint;
-    in.workingFolder = start;
-    in.isTicked = [](const SkinItem &item) {
-        return item.menuItem == QLatin1String("mnularmor") || item.menuItem == QLatin1String("mnuFlag");
-    };
-    FrmCompile window;
-    const auto build = [&] {
-        MakeSkinset make(store, boxes, *dos, *runner, program, *CodePage::byNumber(437));
-        QCOMPARE(make.run(in, {}).outcome, MakeSkinset::Outcome::Started);
-        window.follow(make.takeStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(window.verdict().has_value(), test::TestWine::FirstRunMs);
-    };
+void TestCompileWindow::toolsThatMisbehave_data()
+{
+    QTest::addColumn<QByteArray>("fault");
+    QTest::addColumn<QString>("summary");
+    QTest::newRow("MakeSkin writes half and exits 1")
+        << QByteArray("half:flag") << QStringLiteral("Line 2 of 5 failed: MakeSkin.exe ended with exit code 1.");
+    QTest::newRow("MakeSkin exits 0 and writes nothing")
+        << QByteArray("nothing:larmor") << QStringLiteral("Line 1 of 5 failed: MakeSkin.exe did not write skin1.larmor.bmp.");
+    QTest::newRow("VT appends a few bytes and exits 1")
+        << QByteArray("torn:flag") << QStringLiteral("Line 4 of 5 failed: VT.exe ended with exit code 1.");
+    QTest::newRow("VT says write failed on a full disk, exits 0")
+        << QByteArray("full:flag") << QStringLiteral("Line 4 of 5 failed: VT.exe reported a failure: VT: write failed");
+}
 
-    build();
-    QCOMPARE(window.verdict()->summary, QStringLiteral("Done: newvol.vol is in the game."));
-    QFile volume(game + QStringLiteral("/base/Skins/newvol.vol"));
-    QVERIFY(volume.open(QIODevice::ReadOnly));
-    QVERIFY(volume.readAll().contains("skin1.flag.bmp"));
-    QCOMPARE(window.findChild<QProgressBar *>(QStringLiteral("prgLines"))->value(), 5);
+void TestCompileWindow::toolsThatMisbehave()
+{
+    QFETCH(QByteArray, fault);
+    QFETCH(QString, summary);
+    RealBuild b;
+    if (!b.missing().isEmpty())
+        QSKIP(qPrintable(b.missing()));
+    // The player's good volume in the game, and one of an earlier build in the work folder.
+    QVERIFY(writeFile(b.gameVolume(), "the player's good volume"));
+    QVERIFY(QDir().mkpath(b.program + QStringLiteral("/New_Wendle/skin1")));
+    QVERIFY(writeFile(b.workVolume(), "an earlier build's volume"));
 
-    QVERIFY(QFile::remove(start + QStringLiteral("/MakeSkin.exe")));
-    build();
-    QCOMPARE(window.verdict()->kind, CompileVerdict::Kind::Failure);
-    QCOMPARE(window.verdict()->summary, QStringLiteral("Line 1 of 5 failed: MakeSkin.exe was not found."));
-    QVERIFY2(window.verdict()->details.contains(QStringLiteral("MakeSkin.exe pal3")), qPrintable(window.verdict()->details));
+    qputenv("STANDIN_FAULT", fault);
+    const bool built = b.build();
+    qunsetenv("STANDIN_FAULT");
+    QVERIFY(built);
+    QCOMPARE(b.window.verdict()->kind, CompileVerdict::Kind::Failure);
+    QCOMPARE(b.window.verdict()->summary, summary);
+    QVERIFY2(b.window.verdict()->details.contains(QStringLiteral("The game's newvol.vol was kept as it was before this build.")),
+             qPrintable(b.window.verdict()->details));
+    // Nothing after the failed line ran; the game and the work folder are as they were.
+    QCOMPARE(bytesOf(b.gameVolume()), QByteArray("the player's good volume"));
+    QCOMPARE(bytesOf(b.workVolume()), QByteArray("an earlier build's volume"));
+    QCOMPARE(bytesOf(b.paint + QStringLiteral("/flag.bmp")), QByteArray("BM painted flag.bmp"));
+    QVERIFY(!QFileInfo::exists(RunGuard::gameCopyPathOf(b.workVolume())));
+}
+
+void TestCompileWindow::exitDuringARunKeepsTheGame()
+{
+    RealBuild b;
+    if (!b.missing().isEmpty())
+        QSKIP(qPrintable(b.missing()));
+    QVERIFY(writeFile(b.gameVolume(), "the player's good volume"));
+    qputenv("STANDIN_DELAY_MS", "60000");
+    const bool started = b.startBuild();
+    qunsetenv("STANDIN_DELAY_MS");
+    QVERIFY(started);
+    auto *status = b.window.findChild<QLabel *>(QStringLiteral("lblStatus"));
+    QTRY_VERIFY_WITH_TIMEOUT(status->toolTip().startsWith(QStringLiteral("Line 1 of 5")), test::TestWine::FirstRunMs);
+
+    b.window.stopAndWait(); // what the program does on its way out
+    QVERIFY(b.window.verdict());
+    QCOMPARE(b.window.verdict()->kind, CompileVerdict::Kind::Stopped);
+    QCOMPARE(bytesOf(b.gameVolume()), QByteArray("the player's good volume"));
+    QVERIFY(!QFileInfo::exists(b.workVolume()));
 }
 
 QTEST_MAIN(TestCompileWindow)
