@@ -12,6 +12,7 @@
 #include "main_window/menus/IncludeMenu.h"
 #include "main_window/MainMenu.h"
 #include "common/SettingsStore.h"
+#include "skinset/SkinCatalogue.h"
 #include "main_window/SourceFolderLists.h"
 #include "main_window/TopmostProtocol.h"
 #include "platform/Tray.h"
@@ -122,6 +123,7 @@ private slots:
     void workFilesGoToTheWorkFolder_data();
     void workFilesGoToTheWorkFolder();
     void watchedRunFromTheWindow();
+    void exitWhileBuildingSaysSoAndStopsTheBuild();
     void folderListRevealsTheWorkingFolder();
 
     void controlsAreNamedForAssistiveTechnology_data();
@@ -515,6 +517,42 @@ void TestMainWindow::watchedRunFromTheWindow()
              qPrintable(h.prompts.calls[0].text));
     QVERIFY(!compile->isVisible());
     QCOMPARE(h.tray.messages.size(), 1);
+}
+
+void TestMainWindow::exitWhileBuildingSaysSoAndStopsTheBuild()
+{
+    Harness h;
+    const QString program = h.folder.path();
+    const QString paint = program + QStringLiteral("/paint");
+    QVERIFY(QDir().mkpath(paint));
+    for (const SkinItem &item : SkinCatalogue::items())
+        for (const QString &file : item.files) {
+            QFile bitmap(paint + QLatin1Char('/') + file);
+            QVERIFY(bitmap.open(QIODevice::WriteOnly) && bitmap.write("BM") == 2);
+        }
+    h.dos.mappings = {{paint, QStringLiteral("D:\\Paint")}, {program, QStringLiteral("C:\\Skinner")}};
+    h.window->Form_Load();
+    h.window->findChild<QLineEdit *>(QStringLiteral("TxtSFP"))->setText(QStringLiteral("skin1"));
+    h.window->sourceFolders().setCurrentPath(paint);
+    h.window->findChild<QPushButton *>(QStringLiteral("CmdMake"))->click();
+    QVERIFY(h.window->compileWindow() && h.window->compileWindow()->isRunning());
+    h.prompts.calls.clear();
+
+    // The question says what exit does to the build; No leaves it running.
+    h.prompts.answers = {PromptAnswer::No};
+    h.window->ConfirmExit();
+    QCOMPARE(h.prompts.calls.size(), 1);
+    QVERIFY2(h.prompts.calls[0].text.startsWith(QStringLiteral("A skinset is being built. Exiting stops Compile.bat"))
+                 && h.prompts.calls[0].text.endsWith(QStringLiteral("Exit Brannock?")),
+             qPrintable(h.prompts.calls[0].text));
+    QCOMPARE(h.runner.lastRun->stopCalls, 0);
+
+    // A close from outside stops the build before the program ends.
+    QSignalSpy ended(h.window.get(), &FrmMain::programEnded);
+    h.window->close();
+    QCOMPARE(ended.size(), 1);
+    QCOMPARE(h.runner.lastRun->stopCalls, 1);
+    QCOMPARE(h.window->compileWindow()->verdict()->kind, CompileVerdict::Kind::Stopped);
 }
 
 void TestMainWindow::folderListRevealsTheWorkingFolder()
