@@ -20,7 +20,8 @@ public:
     /// The numbers of the supported single-byte pages.
     static QList<int> singleBytePages();
 
-    /// The system's ANSI code page: GetACP() on Windows, Windows-1252 elsewhere (.tsf files).
+    /// The system's ANSI code page: GetACP() on Windows, Windows-1252 elsewhere (.tsf files,
+    /// and the page Wine's programs get their command lines in, see WinePrefix.h).
     /// A page that is not supported counts as Windows-1252.
     static CodePage ansi();
 
@@ -46,7 +47,8 @@ private:
 };
 
 /// The console (OEM) code page in which the command interpreter reads batch files:
-/// GetOEMCP() on Windows, the Wine prefix's elsewhere; 437 when the system's is not supported.
+/// GetOEMCP() on Windows (437 when the system's is not supported); under Wine the page of
+/// the locale Brannock runs Wine's programs in (WinePrefix.h), whatever the prefix recorded.
 CodePage oemCodePage();
 
 } // namespace brannock

@@ -11,9 +11,13 @@ namespace brannock {
 /// The Wine prefix folder: $WINEPREFIX when set, else ~/.wine (it need not exist).
 QString winePrefixFolder();
 
-/// The OEM code page recorded in the prefix's system.reg ("OEMCP" under the Nls\CodePage
-/// key); 437 when the file or value is missing, unreadable or names an unsupported page.
-CodePage wineOemCodePage(const QString &prefixFolder);
+/// The locale every Wine program Brannock starts runs in. Wine takes the console (OEM) and
+/// ANSI code pages from the process's locale, not from what the prefix last recorded, so
+/// Brannock imposes one whose pages it knows: C.UTF-8, in which Wine reads batch files in
+/// code page 437, converts the tools' command lines to 1252, and names Linux files in UTF-8.
+inline constexpr char kWineRunLocale[] = "C.UTF-8";
+/// The console code page of a Wine program run in kWineRunLocale.
+inline constexpr int kWineRunOemCodePage = 437;
 
 /// The drive list of the prefix folder `winePrefix`: its drive letters (links that lead
 /// nowhere left out), or "/" without any, and then the home folder `home`.

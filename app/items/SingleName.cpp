@@ -25,6 +25,9 @@ QString singleNameProblem(QStringView name)
 {
     if (!name.isEmpty() && name.count(QLatin1Char('.')) == name.size())
         return QStringLiteral("is made of dots only, which names a folder, not a file");
+    // Windows drops them: "skin1." would name the folder skin1, another skinset.
+    if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
+        return QStringLiteral("ends in a dot or a blank, which Windows drops from a name");
     static const QString forbidden = QStringLiteral("\\/:*?\"<>|");
     for (const QChar c : name) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)

@@ -23,8 +23,15 @@ char32_t codePointAt(QStringView text, qsizetype i)
 QString codePageProblem(QStringView text, const CodePage &page)
 {
     qsizetype bad = -1;
-    if (page.canHold(text, &bad))
-        return {};
+    if (page.canHold(text, &bad)) {
+        // The tools get their command lines in the ANSI page, where a character the console
+        // page holds may turn into a look-alike ("Γ" into "G"): it must hold it exactly too.
+        const CodePage tools = CodePage::ansi();
+        if (tools.number() == page.number() || tools.canHold(text, &bad))
+            return {};
+        return QStringLiteral("holds %1, which the game's tools would read as another character (code page %2)")
+            .arg(describeCharacter(codePointAt(text, bad)), QString::number(tools.number()));
+    }
     if (page.asciiOnly())
         return QStringLiteral("holds %1; in the console's code page %2 only plain ASCII text can be written")
             .arg(describeCharacter(codePointAt(text, bad)), QString::number(page.number()));

@@ -24,8 +24,9 @@ QString quotedTextProblem(QStringView text, const CodePage &page,
 /// Empty when `text` may stand unquoted as the palette word; otherwise a short reason.
 QString paletteWordProblem(QStringView text, const CodePage &page);
 
-/// Empty when `page` can hold every character of `text` exactly; otherwise a short reason
-/// naming the first character it cannot hold and the code page.
+/// Empty when `page` (the console's) and the system's ANSI page, in which the tools get their
+/// command lines, can both hold every character of `text` exactly; otherwise a short reason
+/// naming the first character that cannot stand and the code page.
 QString codePageProblem(QStringView text, const CodePage &page);
 
 /// The most bytes of one line, CR LF included, that the command interpreter reads as one

@@ -11,7 +11,7 @@ CodePage CodePage::ansi()
 
 CodePage oemCodePage()
 {
-    return wineOemCodePage(winePrefixFolder());
+    return *CodePage::byNumber(kWineRunOemCodePage);
 }
 
 } // namespace brannock

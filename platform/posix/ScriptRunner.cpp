@@ -44,6 +44,10 @@ public:
         env.insert(QStringLiteral("BRANNOCK_SCRIPT"), QLatin1Char('"') + dosPath + QLatin1Char('"'));
         if (!env.contains(QStringLiteral("WINEDEBUG")))
             env.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all")); // no fixme lines in the output
+        // The locale decides the code pages Wine reads the script and converts the tools'
+        // command lines in: the one whose pages the script was written for.
+        for (const char *name : {"LC_ALL", "LC_CTYPE", "LANG"})
+            env.insert(QString::fromLatin1(name), QString::fromLatin1(kWineRunLocale));
         // Variables of these names would stand in for the interpreter's own.
         env.remove(QStringLiteral("ERRORLEVEL"));
         env.remove(QStringLiteral("BRANNOCK_GO"));

@@ -58,6 +58,18 @@ public:
         return {};
     }
 
+    /// Makes the locale `name` ("ja_JP.UTF-8") in `folder` for programs started with
+    /// LOCPATH=`folder`, as a player's system has it; false when localedef cannot.
+    static bool makeLocale(const QString &folder, const QString &name)
+    {
+        QDir().mkpath(folder);
+        QProcess localedef;
+        localedef.start(QStringLiteral("localedef"),
+                        {QStringLiteral("-i"), name.section(QLatin1Char('.'), 0, 0), QStringLiteral("-f"),
+                         QStringLiteral("UTF-8"), folder + QLatin1Char('/') + name});
+        return localedef.waitForFinished(120000) && QFileInfo(folder + QLatin1Char('/') + name).isDir();
+    }
+
 private:
     QString m_prefix;
     QByteArray m_oldPrefix, m_oldDisplay;

@@ -46,8 +46,8 @@ private slots:
     void programsDrive();
     void placementBeside_data();
     void placementBeside();
-    void oemCodePage_data();
-    void oemCodePage();
+    void wineRunsInTheLocaleTheScriptIsWrittenFor_data();
+    void wineRunsInTheLocaleTheScriptIsWrittenFor();
     void codePageEncoding_data();
     void codePageEncoding();
     void everySingleBytePageIsConverted();
@@ -238,41 +238,6 @@ void TestPlatform::placementBeside()
     const QRect place = brannock::placementBeside(owner, frame, screen, taken);
     QCOMPARE(place.topLeft(), expected);
     QCOMPARE(place.size(), frame);
-}
-
-void TestPlatform::oemCodePage_data()
-{
-    QTest::addColumn<QByteArray>("systemReg");
-    QTest::addColumn<int>("page");
-    const QByteArray head = "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n";
-    const QByteArray key = "[System\\\\CurrentControlSet\\\\Control\\\\Nls\\\\CodePage] 1700000000\n"
-                           "#time=1d0\n\"ACP\"=\"1252\"\n\"MACCP\"=\"10000\"\n";
-    QTest::newRow("850") << head + key + "\"OEMCP\"=\"850\"\n\n[Other]\n" << 850;
-    QTest::newRow("866, key in other letter case")
-        << head + QByteArray(key).replace("CodePage", "Codepage") + "\"OEMCP\"=\"866\"\n" << 866;
-    QTest::newRow("value missing") << head + key + "\n[Other]\n\"OEMCP\"=\"850\"\n" << 437;
-    // A multi-byte console page is kept (and written in its ASCII half only), never
-    // replaced by 437.
-    QTest::newRow("UTF-8 console") << head + key + "\"OEMCP\"=\"65001\"\n" << 65001;
-    QTest::newRow("Japanese console") << head + key + "\"OEMCP\"=\"932\"\n" << 932;
-    QTest::newRow("unsupported page") << head + key + "\"OEMCP\"=\"1200\"\n" << 437;
-    QTest::newRow("not a number") << head + key + "\"OEMCP\"=\"x\"\n" << 437;
-    QTest::newRow("no file") << QByteArray() << 437;
-}
-
-void TestPlatform::oemCodePage()
-{
-    QFETCH(QByteArray, systemReg);
-    QFETCH(int, page);
-    QTemporaryDir prefix;
-    if (!systemReg.isEmpty())
-        QVERIFY(writeFile(prefix.filePath(QStringLiteral("system.reg")), systemReg));
-    const CodePage read = wineOemCodePage(prefix.path());
-    QCOMPARE(read.number(), page);
-    QVERIFY(read.canHold(u"plain ASCII"));
-    QCOMPARE(read.asciiOnly(), page == 65001 || page == 932);
-    if (read.asciiOnly())
-        QVERIFY(!read.canHold(u"\u00e9"));
 }
 
 void TestPlatform::codePageEncoding_data()
@@ -472,6 +437,46 @@ void TestPlatform::stopEndsTheRunAndItsTools()
     QVERIFY(!run->isRunning());
     QTRY_VERIFY_WITH_TIMEOUT(!processWith(token), 5000);
     QVERIFY(!record.output.contains("after"));
+}
+
+void TestPlatform::wineRunsInTheLocaleTheScriptIsWrittenFor_data()
+{
+    QTest::addColumn<QString>("locale");
+    // Wine takes its code pages from the process's locale: in these the player's own would
+    // read the script in a multi-byte page (932 ...) or in 850, not in the page it was written in.
+    for (const char *locale : {"ja_JP.UTF-8", "zh_CN.UTF-8", "ko_KR.UTF-8", "zh_TW.UTF-8", "de_DE.UTF-8"})
+        QTest::newRow(locale) << QString::fromLatin1(locale);
+}
+
+void TestPlatform::wineRunsInTheLocaleTheScriptIsWrittenFor()
+{
+    QFETCH(QString, locale);
+    test::TestWine wine(m_dir.path());
+    if (!wine.available())
+        QSKIP("wine is not installed: the real command interpreter cannot be tried");
+    const QString tools = test::TestWine::standInFolder();
+    if (tools.isEmpty() || !QFileInfo::exists(tools + QStringLiteral("/Pages.exe")))
+        QSKIP("the stand-in tools were not built (no mingw-w64 C compiler)");
+    const QString locales = m_dir.filePath(QStringLiteral("locales"));
+    if (!test::TestWine::makeLocale(locales, locale))
+        QSKIP("localedef cannot make the locale here");
+    const QString start = m_dir.filePath(QStringLiteral("pages"));
+    QVERIFY(QDir().mkpath(start));
+    QVERIFY(QFileInfo::exists(start + QStringLiteral("/Pages.exe"))
+            || QFile::copy(tools + QStringLiteral("/Pages.exe"), start + QStringLiteral("/Pages.exe")));
+    QVERIFY(writeFile(start + QStringLiteral("/Compile.bat"), "@Pages.exe\r\n"));
+
+    const QByteArray oldLang = qgetenv("LANG"), oldLocPath = qgetenv("LOCPATH");
+    qputenv("LANG", locale.toLatin1());
+    qputenv("LOCPATH", locales.toLocal8Bit());
+    const auto run = makeNativeScriptRunner()->start(start + QStringLiteral("/Compile.bat"), start);
+    qputenv("LANG", oldLang);
+    qputenv("LOCPATH", oldLocPath);
+    RunRecord record(*run);
+    QTRY_VERIFY_WITH_TIMEOUT(record.ended, test::TestWine::FirstRunMs);
+    QVERIFY2(record.output.contains("OEMCP=" + QByteArray::number(oemCodePage().number()) + " ACP="
+                                    + QByteArray::number(CodePage::ansi().number())),
+             record.output.constData());
 }
 
 QTEST_GUILESS_MAIN(TestPlatform)
