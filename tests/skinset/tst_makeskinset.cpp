@@ -510,6 +510,8 @@ void TestMakeSkinset::userItemsLeftOut()
     b.writeTsf(QStringLiteral("quote.tsf"), QStringLiteral("pal2"), QStringLiteral("a\" & del \"b.bmp"));
     b.writeTsf(QStringLiteral("slash.tsf"), QStringLiteral("pal2"), QStringLiteral("x\\"));
     b.writeTsf(QStringLiteral("pct.tsf"), QStringLiteral("pal2"), QStringLiteral("%TEMP%.bmp"));
+    b.writeTsf(QStringLiteral("up.tsf"), QStringLiteral("pal2"), QStringLiteral("..\\..\\up.bmp"));
+    b.writeTsf(QStringLiteral("dev.tsf"), QStringLiteral("pal2"), QStringLiteral("COM1.bmp"));
     b.writeTsf(QStringLiteral("two.tsf"), QStringLiteral("pal2"), QStringLiteral("two.bmp"));
     b.in.tickedUserEntries.append(QStringLiteral("No star here"));
     QVERIFY(QFile::remove(b.program + QStringLiteral("/gone.tsf")));
@@ -530,6 +532,8 @@ void TestMakeSkinset::userItemsLeftOut()
                               "\"Item quote.tsf * quote.tsf\": The skin file name ",
                               "\"Item slash.tsf * slash.tsf\": The skin file name ",
                               "\"Item pct.tsf * pct.tsf\": The skin file name ",
+                              "\"Item up.tsf * up.tsf\": The skin file name \"..\\..\\up.bmp\" in ",
+                              "\"Item dev.tsf * dev.tsf\": The skin file name \"COM1.bmp\" in ",
                               "\"No star here\": it names no definition file."};
     QCOMPARE(b.leftOut.size(), reasons.size());
     for (qsizetype i = 0; i < reasons.size(); ++i)
