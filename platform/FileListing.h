@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace brannock {
 
 /// What listing a folder gave: the names, or why the folder could not be listed.
@@ -25,5 +27,15 @@ FolderListing listFilesEndingIn(const QString &folder, QLatin1StringView suffix)
 /// open, one read and one close. Throws AppError (`fileError`, action "open" or "read");
 /// a folder is reported as a file that cannot be opened.
 QByteArray readFileStart(const QString &path, qsizetype maxBytes);
+
+/// Which file on which device `path` names, a link counting as what it points to: two
+/// paths with equal identities are one file (a hard link, a second mount).
+struct FileIdentity {
+    quint64 device = 0;
+    quint64 file = 0;
+    bool operator==(const FileIdentity &) const = default;
+};
+/// nullopt when the file does not exist or the system does not tell.
+std::optional<FileIdentity> fileIdentityOf(const QString &path);
 
 } // namespace brannock

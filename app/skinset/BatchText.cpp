@@ -1,5 +1,7 @@
 #include "skinset/BatchText.h"
 
+#include "items/SingleName.h"
+
 namespace brannock::batch {
 
 namespace {
@@ -130,6 +132,9 @@ QString definitionProblem(const QString &palette, const QString &skinFile, const
     if (const QString problem = quotedTextProblem(skinFile, page); !problem.isEmpty())
         return QStringLiteral("The skin file name \"%1\" in \"%2\" %3; it cannot go into Compile.bat.")
             .arg(skinFile, definition, problem);
+    // It names a file in the source folder and one in New_Wendle: never a path out of them.
+    if (const QString problem = singleNameProblem(skinFile); !problem.isEmpty())
+        return QStringLiteral("The skin file name \"%1\" in \"%2\" %3.").arg(skinFile, definition, problem);
     return {};
 }
 

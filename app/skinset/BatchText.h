@@ -40,8 +40,8 @@ inline constexpr qsizetype kMaxLineBytes = 8191;
 QString encodedLineProblem(QByteArrayView line, int quotedPieces);
 
 /// Empty when a user-created item's palette and skin file name can go into Compile.bat
-/// written in `page`; otherwise the sentence that says why, naming `definition` (the path
-/// of its .tsf file as shown to the user).
+/// written in `page` and the skin file name is a single name; otherwise the sentence that
+/// says why, naming `definition` (the path of its .tsf file as shown to the user).
 QString definitionProblem(const QString &palette, const QString &skinFile, const QString &definition,
                           const CodePage &page);
 

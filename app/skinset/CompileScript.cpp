@@ -112,10 +112,13 @@ CompileScript writeCompileScript(const ScriptValues &v)
         LineParts parts = compileParts;
         parts.append({QStringLiteral("The \"%1\" palette").arg(toQString(item->paletteCategory.key)), palette});
         for (const QString &file : item->files)
-            script.WriteMakeSkinLine(palette, sourceRootQ + v.openPrefix + file + Quote, script.compiledPath(file),
-                                     parts);
+            if (!v.leftOutFiles.contains(file))
+                script.WriteMakeSkinLine(palette, sourceRootQ + v.openPrefix + file + Quote,
+                                         script.compiledPath(file), parts);
     }
     for (const ScriptValues::UserItem &user : v.userItems) {
+        if (v.leftOutFiles.contains(user.file))
+            continue;
         LineParts parts = compileParts;
         parts.append({QStringLiteral("The palette in \"%1\"").arg(user.definition), user.palette});
         parts.append({QStringLiteral("The skin file name in \"%1\"").arg(user.definition), user.file, 2});
@@ -124,14 +127,16 @@ CompileScript writeCompileScript(const ScriptValues &v)
     }
     for (const SkinItem *item : v.tickedItems)
         for (const QString &file : item->files)
-            script.WriteVolLine(volume, script.compiledPath(file), {program(2), save(3), vol(1)});
+            if (!v.leftOutFiles.contains(file))
+                script.WriteVolLine(volume, script.compiledPath(file), {program(2), save(3), vol(1)});
     if (!v.skinsFolder.isEmpty())
         script.WriteCopyLine(volume, Quote + v.skinsFolder + v.volumeName + Quote,
                              {program(1), save(1), vol(2), {QStringLiteral("The game folder"), v.skinsFolder}});
     if (v.deleteBitmaps)
         for (const SkinItem *item : v.tickedItems)
             for (const QString &file : item->files)
-                script.WriteDelLine(file, {program(1), save(2)});
+                if (!v.leftOutFiles.contains(file))
+                    script.WriteDelLine(file, {program(1), save(2)});
     return script;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSet>
 #include <QString>
 
 namespace brannock {
@@ -81,10 +82,12 @@ struct ScriptValues {
         QString definition; ///< the definition file's name, for messages
     };
     QList<UserItem> userItems; ///< ticked user-created items in menu order
+    /// Skin file names whose painted bitmap cannot be compiled: no line names them.
+    QSet<QString> leftOutFiles;
 };
 
 /// Writes the five sections: compile lines of built-in items, of user-created items, pack
-/// lines, the copy line, delete lines.
+/// lines, the copy line, delete lines; the files in `leftOutFiles` get none of them.
 CompileScript writeCompileScript(const ScriptValues &values);
 
 } // namespace brannock

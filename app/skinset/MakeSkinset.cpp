@@ -2,6 +2,7 @@
 
 #include "common/AppError.h"
 #include "skinset/BatchText.h"
+#include "skinset/PaintedBitmaps.h"
 #include "platform/DosPaths.h"
 #include "platform/Prompts.h"
 #include "platform/ScriptRunner.h"
@@ -192,12 +193,17 @@ MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::functi
     // encoded, before anything is written.
     QString problem = refusalOf(v, in);
     v.userItems = readUserItems(in.tickedUserEntries, v.openPrefix, leftOut);
+    if (problem.isEmpty())
+        problem = overwriteProblem(v, in.sourceFolder, v.skinsFolder.isEmpty() ? QString() : skinsNative);
     CompileScript::Encoded encoded;
     QStringList lines;
-    if (problem.isEmpty()) {
+    const auto encode = [&] {
         const CompileScript compileScript = writeCompileScript(v);
         encoded = compileScript.encode(m_page);
         lines = compileScript.lines();
+    };
+    if (problem.isEmpty()) {
+        encode();
         problem = encoded.refusal;
     }
     if (!problem.isEmpty()) {
@@ -205,6 +211,13 @@ MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::functi
         leftOut.clear();
         return Outcome::Refused;
     }
+    const qsizetype unexplained = leftOut.size(); // the rest were named in the Missing Bitmaps box
+    if (!leaveOutMissingBitmaps(v, in.sourceFolder, leftOut)) {
+        leftOut.clear();
+        return Outcome::Refused;
+    }
+    if (!v.leftOutFiles.isEmpty())
+        encode();
 
     const bool noDirs = in.commandLine.contains(QLatin1String("/nodirs/"), Qt::CaseInsensitive);
     if (in.runScript || !noDirs)
@@ -214,9 +227,9 @@ MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::functi
     // Ticked items that could not be built are named: in the Compile window when the script
     // runs, in a box of their own when nothing runs.
     if (!in.runScript) {
-        if (!leftOut.isEmpty())
+        if (unexplained > 0)
             exclaim(InvalidDataTitle, QStringLiteral("These ticked items were left out of the build:\r\n")
-                                          + leftOut.join(QStringLiteral("\r\n")));
+                                          + leftOut.first(unexplained).join(QStringLiteral("\r\n")));
         return Outcome::Written;
     }
     // Brannock runs a watched copy that reports each line's end and waits for leave to go
@@ -322,6 +335,82 @@ QList<ScriptValues::UserItem> MakeSkinset::readUserItems(const QStringList &entr
         result.append(item);
     }
     return result;
+}
+
+namespace {
+
+/// The native path of the painted bitmap `file` that a compile line reads. The tools see the
+/// source folder by its links resolved, so a ".." in the Open File Prefix leads from there.
+QString sourceBitmap(const QString &sourceFolder, const QString &openPrefix, const QString &file)
+{
+    const QString canonical = QFileInfo(sourceFolder).canonicalFilePath();
+    return (canonical.isEmpty() ? sourceFolder : canonical) + QLatin1Char('/') + toSlashes(openPrefix + file);
+}
+
+} // namespace
+
+QString MakeSkinset::overwriteProblem(const ScriptValues &v, const QString &sourceFolder,
+                                      const QString &skinsNative) const
+{
+    using painted::Change;
+    const QString saveFolder = m_workFolder + QStringLiteral("/New_Wendle/") + v.saveFolder + QLatin1Char('/');
+    const auto compiled = [&](const QString &file) { return saveFolder + v.saveFolder + QLatin1Char('.') + file; };
+    QStringList sources;
+    QList<painted::Target> targets;
+    const auto compile = [&](const QString &file) {
+        sources.append(sourceBitmap(sourceFolder, v.openPrefix, file));
+        targets.append({compiled(file), Change::Compile, sources.last()});
+    };
+    for (const SkinItem *item : v.tickedItems)
+        for (const QString &file : item->files)
+            compile(file);
+    for (const ScriptValues::UserItem &user : v.userItems)
+        compile(user.file);
+    targets.append({saveFolder + v.volumeName, Change::Pack, {}});
+    if (!skinsNative.isEmpty())
+        targets.append({skinsNative + QLatin1Char('/') + v.volumeName, Change::Copy, {}});
+    if (v.deleteBitmaps)
+        for (const SkinItem *item : v.tickedItems)
+            for (const QString &file : item->files)
+                targets.append({compiled(file), Change::Delete, {}});
+    return painted::overwrittenProblem(sources, targets);
+}
+
+bool MakeSkinset::leaveOutMissingBitmaps(ScriptValues &v, const QString &sourceFolder, QStringList &leftOut)
+{
+    QStringList files; // each skin file once, in build order
+    for (const SkinItem *item : v.tickedItems)
+        for (const QString &file : item->files)
+            if (!files.contains(file))
+                files.append(file);
+    for (const ScriptValues::UserItem &user : v.userItems)
+        if (!files.contains(user.file))
+            files.append(user.file);
+    QStringList named;
+    for (const QString &file : files) {
+        const QString path = painted::foundWithoutCase(sourceBitmap(sourceFolder, v.openPrefix, file));
+        if (const QString problem = painted::bitmapProblem(path); !problem.isEmpty()) {
+            v.leftOutFiles.insert(file);
+            named.append(QStringLiteral("\"%1\": %2").arg(v.openPrefix + file, problem));
+        }
+    }
+    if (named.isEmpty())
+        return true;
+    const QString folder = QDir::toNativeSeparators(sourceFolder);
+    const QString list = named.join(QStringLiteral("\r\n"));
+    if (named.size() == files.size()) {
+        exclaim(InvalidDataTitle, QStringLiteral("None of the ticked bitmaps in \"%1\" can be compiled:\r\n%2\r\n"
+                                                 "Nothing was written or started.")
+                                      .arg(folder, list));
+        return false;
+    }
+    const QString question =
+        QStringLiteral("These ticked bitmaps in \"%1\" cannot be compiled:\r\n%2\r\n\r\nBuild the rest?").arg(folder, list);
+    if (m_boxes.message(QStringLiteral("Missing Bitmaps"), question, PromptButtons::YesNo, PromptIcon::Question)
+        != PromptAnswer::Yes)
+        return false;
+    leftOut.append(named);
+    return true;
 }
 
 void MakeSkinset::makeWorkFolders(const QString &saveFolder) const

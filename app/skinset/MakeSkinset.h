@@ -49,15 +49,16 @@ public:
         Started,      ///< script written and started
         Written,      ///< script written, not started ("/noexec/")
         NoSavePrefix, ///< "You need a Save File Prefix."
-        Refused,      ///< a text cannot stand in the script; nothing written
+        Refused,      ///< a text cannot stand in the script, or the build was stopped; nothing written
         Failed,       ///< "Make Error!"
     };
 
     /// What one build did.
     struct Result {
         Outcome outcome = Outcome::Failed;
-        /// The ticked user-created items that the script leaves out, one line each naming
-        /// the entry and why ("My skin * a.tsf": Cannot open ...).
+        /// The ticked user-created items and painted bitmaps that the script leaves out, one
+        /// line each naming the entry or bitmap and why ("My skin * a.tsf": Cannot open ...,
+        /// "new1.flag.bmp": not found).
         QStringList leftOut;
     };
 
@@ -101,6 +102,12 @@ private:
     QString refusalOf(const ScriptValues &values, const BuildInputs &in) const;
     QList<ScriptValues::UserItem> readUserItems(const QStringList &entries, const QString &openPrefix,
                                                 QStringList &leftOut) const;
+    /// Why a line would write or delete a painted bitmap; `skinsNative`: the game's skins
+    /// folder when the script copies the volume there.
+    QString overwriteProblem(const ScriptValues &v, const QString &sourceFolder, const QString &skinsNative) const;
+    /// Leaves out the ticked bitmaps that cannot be compiled, when the player agrees; false
+    /// when nothing is to be built.
+    bool leaveOutMissingBitmaps(ScriptValues &v, const QString &sourceFolder, QStringList &leftOut);
     void makeWorkFolders(const QString &saveFolder) const;
 
     SettingsStore &m_store;

@@ -102,4 +102,12 @@ QByteArray readFileStart(const QString &path, qsizetype maxBytes)
     return bytes;
 }
 
+std::optional<FileIdentity> fileIdentityOf(const QString &path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return std::nullopt;
+    return FileIdentity{quint64(info.st_dev), quint64(info.st_ino)};
+}
+
 } // namespace brannock

@@ -87,4 +87,19 @@ QByteArray readFileStart(const QString &path, qsizetype maxBytes)
     return bytes;
 }
 
+std::optional<FileIdentity> fileIdentityOf(const QString &path)
+{
+    // No access asked for: the attributes and the file index are readable anyway, and a
+    // folder opens with backup semantics.
+    const Handle file(CreateFileW(nativePath(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (file.get() == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(file.get(), &info))
+        return std::nullopt;
+    return FileIdentity{quint64(info.dwVolumeSerialNumber),
+                        (quint64(info.nFileIndexHigh) << 32) | quint64(info.nFileIndexLow)};
+}
+
 } // namespace brannock

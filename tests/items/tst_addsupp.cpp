@@ -321,6 +321,9 @@ void TestAddSupp::refusedAsTheMenuWouldRefuse_data()
     QTest::newRow("skin file the console page cannot hold") << "pal1" << "\u20acuro.bmp" << "txtFile";
     // A .tsf file can hold it (all after the second "*" is the skin file), the script cannot.
     QTest::newRow("skin file with a star") << "pal1" << "a*b.bmp" << "txtFile";
+    // It names a file in the source folder and in New_Wendle, never a path out of them.
+    QTest::newRow("skin file leading out of the folder") << "pal1" << "..\\..\\x.bmp" << "txtFile";
+    QTest::newRow("skin file that is a device") << "pal1" << "LPT1.bmp" << "txtFile";
 }
 
 void TestAddSupp::refusedAsTheMenuWouldRefuse()

@@ -15,6 +15,7 @@
 #include "skinset/SkinCatalogue.h"
 #include "main_window/SourceFolderLists.h"
 #include "main_window/TopmostProtocol.h"
+#include "skinset/SkinCatalogue.h"
 #include "platform/Tray.h"
 
 #include <QAbstractButton>
@@ -23,6 +24,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -366,6 +368,28 @@ void TestMainWindow::unusableDriveIsReportedAndKept()
     QCOMPARE(QDir::fromNativeSeparators(lists.currentPath()), good);
 }
 
+namespace {
+
+/// Paints the bitmaps `files` in `folder` (files that start like a Windows bitmap).
+void paintBitmaps(const QString &folder, const QStringList &files)
+{
+    for (const QString &name : files) {
+        QFile file(folder + QLatin1Char('/') + name);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("BM painted") == 10);
+    }
+}
+
+/// The bitmaps of the Team items, which are ticked at every start.
+QStringList teamBitmaps()
+{
+    QStringList files;
+    for (const SkinItem *item : SkinCatalogue::menuOrder(SkinGroup::Team))
+        files += item->files;
+    return files;
+}
+
+} // namespace
+
 void TestMainWindow::makeSkinsetFromTheWindow()
 {
     // Code page 850 holds the "ø" of the folder name; the default 437 would refuse it.
@@ -373,6 +397,7 @@ void TestMainWindow::makeSkinsetFromTheWindow()
     const QString program = h.folder.path();
     const QString paint = program + QStringLiteral("/paint");
     QVERIFY(QDir().mkpath(paint));
+    paintBitmaps(paint, {QStringLiteral("larmor.bmp"), QStringLiteral("flag.bmp")});
     h.dos.mappings = {{paint, QStringLiteral("D:\\Paint\u00f8")}, {program, QStringLiteral("C:\\Skinner")}};
     h.window->Form_Load();
     QCOMPARE(h.window->sourceFolders().drvList()->itemText(0), QStringLiteral("root"));
@@ -425,6 +450,7 @@ void TestMainWindow::workFilesGoToTheWorkFolder()
     const QString bin = tree.filePath(QStringLiteral("bin"));
     const QString paint = tree.filePath(QStringLiteral("paint"));
     QVERIFY(QDir().mkpath(bin + QStringLiteral("/Skins/Gold")) && QDir().mkpath(paint));
+    paintBitmaps(paint, teamBitmaps() << QStringLiteral("cape.bmp"));
     if (portable) {
         QFile marker(bin + QStringLiteral("/portable"));
         QVERIFY(marker.open(QIODevice::WriteOnly));
@@ -474,6 +500,10 @@ void TestMainWindow::watchedRunFromTheWindow()
     const QString program = h.folder.path();
     const QString paint = program + QStringLiteral("/paint");
     QVERIFY(QDir().mkpath(paint) && QDir().mkpath(program + QStringLiteral("/game/base/Skins")));
+    // The Team items are ticked at start; one of their bitmaps is not painted.
+    QStringList painted = teamBitmaps();
+    QVERIFY(painted.removeAll(QStringLiteral("door.bmp")) == 1);
+    paintBitmaps(paint, painted);
     h.dos.mappings = {{paint, QStringLiteral("D:\\Paint")}, {program, QStringLiteral("C:\\Skinner")}};
     h.store.WriteSetting(schema::GamePath, program + QStringLiteral("/game"));
     h.window->Form_Load();
@@ -481,12 +511,19 @@ void TestMainWindow::watchedRunFromTheWindow()
     h.window->sourceFolders().setCurrentPath(paint);
     auto *make = h.window->findChild<QPushButton *>(QStringLiteral("CmdMake"));
 
+    h.prompts.answers = {PromptAnswer::Yes}; // build the rest
     make->click();
+    QCOMPARE(h.prompts.titles(), QStringList{QStringLiteral("Missing Bitmaps")});
     QCOMPARE(h.runner.workingFolders, QStringList{QDir::currentPath()});
     FrmCompile *compile = h.window->compileWindow();
     QVERIFY(compile && compile->isVisible() && compile->isRunning());
     QCOMPARE(compile->parentWidget(), h.window.get()); // kept in front of the main window
-    QVERIFY(h.prompts.calls.isEmpty());
+    // The Compile window names what the run leaves out.
+    auto *notes = compile->findChild<QLabel *>(QStringLiteral("lblNotes"));
+    QVERIFY(notes && notes->isVisible());
+    QCOMPARE(notes->text(), QStringLiteral("Left out of this build:\n\"door.bmp\": not found"));
+    paintBitmaps(paint, {QStringLiteral("door.bmp")});
+    h.prompts.calls.clear();
 
     // A second build would rewrite Compile.bat under the running interpreter: refused.
     make->click();
@@ -509,6 +546,7 @@ void TestMainWindow::watchedRunFromTheWindow()
     // An interpreter that never ran the script is a "Make Error!", never silence.
     h.prompts.calls.clear();
     make->click();
+    QVERIFY(!notes->isVisible()); // every bitmap is there now
     h.runner.lastRun->print("wine: could not load kernel32.dll\n");
     h.runner.lastRun->end(1);
     QCOMPARE(h.prompts.titles(), QStringList{QStringLiteral("Make Error!")});

@@ -17,6 +17,11 @@
 #include <cstdio>
 #include <memory>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 using namespace brannock;
 using brannock::test::FakeDosPaths;
 using brannock::test::FakePrompts;
@@ -62,9 +67,44 @@ struct Bench {
     }
 
     QStringList leftOut; ///< of the last run
+    bool paintTicked = true; ///< run() paints each ticked bitmap that is not there yet
+
+    /// Writes `bytes` as the file `name` in the source folder (not when that folder is gone).
+    bool paintFile(const QString &name, const QByteArray &bytes = "BM painted")
+    {
+        const QString folder = in.sourceFolder;
+        const QString path =
+            QDir::cleanPath(folder + QLatin1Char('/') + QString(name).replace(QLatin1Char('\\'), QLatin1Char('/')));
+        if (!path.startsWith(folder + QLatin1Char('/')) || !QFileInfo(path).absoluteDir().exists())
+            return false;
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
+
+    /// The painted bitmaps of every ticked built-in and user-created item.
+    void paintTickedBitmaps()
+    {
+        QStringList files;
+        for (const SkinItem &item : SkinCatalogue::items())
+            if (ticked.contains(item.menuItem))
+                files += item.files;
+        for (const QString &entry : std::as_const(in.tickedUserEntries)) {
+            try {
+                const QString path = program + QLatin1Char('/') + MakeSkinset::definitionFileOf(entry);
+                files += tsf::skinFileOf(tsf::readFirstLine(path), path);
+            } catch (const AppError &) {
+            }
+        }
+        const QString prefix = in.openFilePrefix.isEmpty() ? QString() : in.openFilePrefix + QLatin1Char('.');
+        for (const QString &file : std::as_const(files))
+            if (!QFileInfo::exists(in.sourceFolder + QLatin1Char('/') + prefix + file))
+                paintFile(prefix + file);
+    }
 
     MakeSkinset::Outcome run(int codePage = 437)
     {
+        if (paintTicked)
+            paintTickedBitmaps();
         MakeSkinset make(*store, boxes, dos, runner, program, *CodePage::byNumber(codePage));
         const MakeSkinset::Result result = make.run(in, [this](bool on) { enabledCalls.append(on); });
         leftOut = result.leftOut;
@@ -181,6 +221,10 @@ private slots:
     void hostileCorpus_data();
     void hostileCorpus();
     void secondBuildReusesFolders();
+    void paintedBitmapsNeverWritten_data();
+    void paintedBitmapsNeverWritten();
+    void missingBitmaps_data();
+    void missingBitmaps();
 };
 
 void TestMakeSkinset::workedExampleByteForByte()
@@ -518,6 +562,8 @@ void TestMakeSkinset::userItemsLeftOut()
     b.writeTsf(QStringLiteral("quote.tsf"), QStringLiteral("pal2"), QStringLiteral("a\" & del \"b.bmp"));
     b.writeTsf(QStringLiteral("slash.tsf"), QStringLiteral("pal2"), QStringLiteral("x\\"));
     b.writeTsf(QStringLiteral("pct.tsf"), QStringLiteral("pal2"), QStringLiteral("%TEMP%.bmp"));
+    b.writeTsf(QStringLiteral("up.tsf"), QStringLiteral("pal2"), QStringLiteral("..\\..\\up.bmp"));
+    b.writeTsf(QStringLiteral("dev.tsf"), QStringLiteral("pal2"), QStringLiteral("COM1.bmp"));
     b.writeTsf(QStringLiteral("two.tsf"), QStringLiteral("pal2"), QStringLiteral("two.bmp"));
     b.in.tickedUserEntries.append(QStringLiteral("No star here"));
     QVERIFY(QFile::remove(b.program + QStringLiteral("/gone.tsf")));
@@ -538,6 +584,8 @@ void TestMakeSkinset::userItemsLeftOut()
                               "\"Item quote.tsf * quote.tsf\": The skin file name ",
                               "\"Item slash.tsf * slash.tsf\": The skin file name ",
                               "\"Item pct.tsf * pct.tsf\": The skin file name ",
+                              "\"Item up.tsf * up.tsf\": The skin file name \"..\\..\\up.bmp\" in ",
+                              "\"Item dev.tsf * dev.tsf\": The skin file name \"COM1.bmp\" in ",
                               "\"No star here\": it names no definition file."};
     QCOMPARE(b.leftOut.size(), reasons.size());
     for (qsizetype i = 0; i < reasons.size(); ++i)
@@ -640,19 +688,20 @@ void TestMakeSkinset::refusals()
 
 void TestMakeSkinset::lineLimit_data()
 {
-    QTest::addColumn<int>("prefixLength");
+    QTest::addColumn<int>("extraLength");
     QTest::addColumn<bool>("written");
-    // Line 1 is 88 bytes with its CR LF besides the Open File Prefix and its dot.
-    QTest::newRow("8191 bytes: read whole") << 8102 << true;
-    QTest::newRow("8192 bytes: refused") << 8103 << false;
+    // Line 1 is 93 bytes with its CR LF; the source folder's DOS path grows by the extra
+    // characters (painted bitmaps cannot have names that long, so the folder makes it long).
+    QTest::newRow("8191 bytes: read whole") << 8098 << true;
+    QTest::newRow("8192 bytes: refused") << 8099 << false;
 }
 
 void TestMakeSkinset::lineLimit()
 {
-    QFETCH(int, prefixLength);
+    QFETCH(int, extraLength);
     QFETCH(bool, written);
     Bench b;
-    b.in.openFilePrefix = QString(prefixLength, QLatin1Char('o'));
+    b.dos.mappings[1].dos += QString(extraLength, QLatin1Char('o'));
     QCOMPARE(b.run(), written ? MakeSkinset::Outcome::Started : MakeSkinset::Outcome::Refused);
     if (written)
         QCOMPARE(b.scriptBytes().indexOf("\r\n") + 2, 8191);
@@ -770,6 +819,7 @@ void TestMakeSkinset::scriptIsWholeOrAbsentOnAFullDisk()
     // not grow any file past 0 blocks.
     Bench b;
     b.store->WriteSetting(schema::OtherDelNew, QStringLiteral("Yes"));
+    b.paintTickedBitmaps(); // the child cannot write them
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("BRANNOCK_TEST_BUILD_IN"), b.base);
@@ -798,6 +848,203 @@ void TestMakeSkinset::secondBuildReusesFolders()
     QVERIFY(marker.exists()); // the folder was kept, not made anew
     QCOMPARE(b.runner.started.size(), 2);
     QCOMPARE(b.scriptLines().size(), 5);
+}
+
+void TestMakeSkinset::paintedBitmapsNeverWritten_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QString>("openPrefix");
+    QTest::addColumn<QString>("problem"); ///< empty: the build runs
+    const QString painted = QStringLiteral("The painted bitmap \"<source>/");
+    QTest::newRow("source folder is the save folder")
+        << "source in work" << "skin1"
+        << painted + "skin1.larmor.bmp\" would be overwritten by its compiled copy and would be deleted.\r\n"
+           + painted + "skin1.flag.bmp\" would be overwritten by its compiled copy and would be deleted";
+    QTest::newRow("same names in another letter case")
+        << "source in work" << "SKIN1"
+        << painted + "SKIN1.larmor.bmp\" would be overwritten by its compiled copy and would be deleted.\r\n"
+           + painted + "SKIN1.flag.bmp\" would be overwritten by its compiled copy and would be deleted";
+    QTest::newRow("source folder links into the work folder")
+        << "source links to work" << "skin1"
+        << painted + "skin1.larmor.bmp\" would be overwritten by its compiled copy and would be deleted.\r\n"
+           + painted + "skin1.flag.bmp\" would be overwritten by its compiled copy and would be deleted";
+    QTest::newRow("save folder links to the source folder")
+        << "work links to source" << "skin1"
+        << painted + "skin1.larmor.bmp\" would be overwritten by its compiled copy and would be deleted.\r\n"
+           + painted + "skin1.flag.bmp\" would be overwritten by its compiled copy and would be deleted";
+    QTest::newRow("a user item named like the volume")
+        << "source in work, vol item" << "newvol" << painted + "newvol.vol\" would be overwritten by the volume";
+    QTest::newRow("a user item named like the volume in the game")
+        << "source in game, vol item" << "newvol"
+        << painted + "newvol.vol\" would be overwritten by the copy of the volume into the game";
+#ifdef Q_OS_UNIX
+    QTest::newRow("a hard link of a painted bitmap")
+        << "hard link" << "new1"
+        << painted + "new1.larmor.bmp\" would be overwritten by the compiled copy of \"<source>/new1.flag.bmp\"";
+#endif
+    QTest::newRow("inside the work folder, other prefixes") << "source in work" << "skin2" << "";
+}
+
+void TestMakeSkinset::paintedBitmapsNeverWritten()
+{
+    QFETCH(QString, setup);
+    QFETCH(QString, openPrefix);
+    QFETCH(QString, problem);
+    Bench b;
+    b.store->WriteSetting(schema::OtherDelNew, QStringLiteral("Yes"));
+    const QString save = b.program + QStringLiteral("/New_Wendle/skin1");
+    QString source = save;
+    if (setup == QLatin1String("source links to work")) {
+        QVERIFY(QDir().mkpath(save));
+        source = b.base + QStringLiteral("/link");
+        QVERIFY(QFile::link(save, source));
+        b.dos.mappings.append({source, QStringLiteral("E:\\Link")});
+    } else if (setup == QLatin1String("work links to source")) {
+        QVERIFY(QDir().mkpath(b.program + QStringLiteral("/New_Wendle")));
+        QVERIFY(QFile::link(b.paint, save));
+        source = b.paint;
+    } else if (setup.startsWith(QLatin1String("source in game"))) {
+        source = b.game + QStringLiteral("/base/Skins");
+    } else if (setup == QLatin1String("hard link")) {
+        source = b.paint;
+    }
+    QVERIFY(QDir().mkpath(source));
+    b.in.sourceFolder = source;
+    b.in.openFilePrefix = openPrefix;
+    if (setup.endsWith(QLatin1String("vol item"))) {
+        b.ticked.clear();
+        b.writeTsf(QStringLiteral("vol.tsf"), QStringLiteral("pal1"), QStringLiteral("vol"));
+    }
+    b.paintTickedBitmaps();
+#ifdef Q_OS_UNIX
+    if (setup == QLatin1String("hard link")) {
+        // The flag's compiled copy is another name of the painted armour.
+        QVERIFY(QDir().mkpath(save));
+        QVERIFY(::link(QFile::encodeName(b.paint + QStringLiteral("/new1.larmor.bmp")).constData(),
+                       QFile::encodeName(save + QStringLiteral("/skin1.flag.bmp")).constData()) == 0);
+    }
+#endif
+    QDir paintFolder(source);
+    const QStringList before = paintFolder.entryList(QDir::Files);
+
+    const MakeSkinset::Outcome outcome = b.run();
+    if (problem.isEmpty()) {
+        QCOMPARE(outcome, MakeSkinset::Outcome::Started);
+        return;
+    }
+    QCOMPARE(outcome, MakeSkinset::Outcome::Refused);
+    QCOMPARE(b.boxes.titles(), QStringList{"Invalid Data!"});
+    // The bitmaps are named by the folder the tools see, its links resolved.
+    QCOMPARE(b.boxes.calls[0].text, QString(problem).replace(QStringLiteral("<source>"), QFileInfo(source).canonicalFilePath())
+                                        + QStringLiteral(".\r\nNothing was written or started."));
+    QVERIFY(!QFileInfo::exists(b.scriptPath()));
+    QVERIFY(b.runner.started.isEmpty());
+    QCOMPARE(paintFolder.entryList(QDir::Files), before);
+}
+
+void TestMakeSkinset::missingBitmaps_data()
+{
+    QTest::addColumn<QStringList>("ticked");
+    QTest::addColumn<QStringList>("paint"); ///< "name" a bitmap, "name:text", "name:empty", "name:folder", "name:pipe"
+    QTest::addColumn<PromptAnswer>("answer");
+    QTest::addColumn<QStringList>("named"); ///< the bitmaps and why, as the box and the Compile window name them
+    QTest::addColumn<QStringList>("compiled"); ///< empty: nothing written
+
+    const QStringList both{QStringLiteral("mnularmor"), QStringLiteral("mnuFlag")};
+    QTest::newRow("one of two missing, build the rest")
+        << both << QStringList{"new1.flag.bmp"} << PromptAnswer::Yes << QStringList{"\"new1.larmor.bmp\": not found"}
+        << QStringList{"flag.bmp"};
+    QTest::newRow("one of two missing, stop")
+        << both << QStringList{"new1.flag.bmp"} << PromptAnswer::No << QStringList{"\"new1.larmor.bmp\": not found"}
+        << QStringList{};
+    QTest::newRow("every ticked bitmap missing")
+        << both << QStringList{"new1.larmor.bmp:text"} << PromptAnswer::Yes
+        << QStringList{"\"new1.larmor.bmp\": not a Windows bitmap", "\"new1.flag.bmp\": not found"} << QStringList{};
+    QTest::newRow("each reason")
+        << QStringList{"mnularmor", "mnuFlag", "mnuDoor", "mnuharmor", "mnumarmor"}
+        << QStringList{"new1.larmor.bmp:empty", "new1.flag.bmp:folder", "new1.door.bmp:pipe", "new1.harmor.bmp"}
+        << PromptAnswer::Yes
+        << QStringList{"\"new1.larmor.bmp\": not a Windows bitmap", "\"new1.marmor.bmp\": not found",
+                       "\"new1.flag.bmp\": is not a file", "\"new1.door.bmp\": is not a file"}
+        << QStringList{"harmor.bmp"};
+    QStringList emblems;
+    QStringList painted;
+    for (int n = 1; n <= 11; ++n) {
+        if (n != 7)
+            painted << QStringLiteral("new1.emblem%1.bmp").arg(n);
+        if (n != 7)
+            emblems << QStringLiteral("emblem%1.bmp").arg(n);
+    }
+    QTest::newRow("one emblem of eleven missing")
+        << QStringList{"mnuEmblems"} << painted << PromptAnswer::Yes << QStringList{"\"new1.emblem7.bmp\": not found"}
+        << emblems;
+    QTest::newRow("found in another letter case, as Wine finds it")
+        << both << QStringList{"NEW1.Larmor.BMP", "new1.flag.bmp"} << PromptAnswer::No << QStringList{}
+        << QStringList{"larmor.bmp", "flag.bmp"};
+}
+
+void TestMakeSkinset::missingBitmaps()
+{
+    QFETCH(QStringList, ticked);
+    QFETCH(QStringList, paint);
+    QFETCH(PromptAnswer, answer);
+    QFETCH(QStringList, named);
+    QFETCH(QStringList, compiled);
+    Bench b;
+    b.store->WriteSetting(schema::OtherDelNew, QStringLiteral("Yes"));
+    b.paintTicked = false;
+    b.ticked = ticked;
+    for (const QString &entry : paint) {
+        const QString name = entry.section(QLatin1Char(':'), 0, 0);
+        const QString kind = entry.section(QLatin1Char(':'), 1);
+        const QString path = b.paint + QLatin1Char('/') + name;
+        if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(path));
+        } else if (kind == QLatin1String("pipe")) {
+#ifdef Q_OS_UNIX
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0); // opening it would block
+#else
+            QVERIFY(QDir().mkpath(path));
+#endif
+        } else {
+            QVERIFY(b.paintFile(name, kind == QLatin1String("text") ? "PK not a picture"
+                                          : kind == QLatin1String("empty") ? "" : "BM painted"));
+        }
+    }
+    b.boxes.answers = {answer};
+
+    const MakeSkinset::Outcome outcome = b.run();
+    const QString list = QStringLiteral("\r\n") + named.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    const QString folder = QDir::toNativeSeparators(b.paint);
+    const bool noneThere = compiled.isEmpty() && answer == PromptAnswer::Yes;
+    if (named.isEmpty()) {
+        QVERIFY(b.boxes.calls.isEmpty());
+    } else if (noneThere) {
+        QCOMPARE(b.boxes.titles(), QStringList{"Invalid Data!"});
+        QCOMPARE(b.boxes.calls[0].text, "None of the ticked bitmaps in \"" + folder + "\" can be compiled:" + list
+                                            + "Nothing was written or started.");
+    } else {
+        QCOMPARE(b.boxes.titles(), QStringList{"Missing Bitmaps"});
+        QCOMPARE(b.boxes.calls[0].text, "These ticked bitmaps in \"" + folder + "\" cannot be compiled:" + list
+                                            + "\r\nBuild the rest?");
+        QCOMPARE(b.boxes.calls[0].buttons, PromptButtons::YesNo);
+        QCOMPARE(b.boxes.calls[0].icon, PromptIcon::Question);
+    }
+    if (compiled.isEmpty()) {
+        QCOMPARE(outcome, MakeSkinset::Outcome::Refused);
+        QVERIFY(!QFileInfo::exists(b.scriptPath()));
+        QVERIFY(!b.workFolderExists());
+        QVERIFY(b.leftOut.isEmpty());
+        return;
+    }
+    QCOMPARE(outcome, MakeSkinset::Outcome::Started);
+    QCOMPARE(b.leftOut, named);
+    // Only the bitmaps that are there get compile, pack and delete lines.
+    const QStringList lines = b.scriptLines();
+    QCOMPARE(compiledFiles(lines), compiled);
+    QCOMPARE(linesStartingWith(lines, QStringLiteral("VT.exe -sp ")).size(), compiled.size());
+    QCOMPARE(linesStartingWith(lines, QStringLiteral("del ")).size(), compiled.size());
+    QCOMPARE(linesStartingWith(lines, QStringLiteral("copy ")).size(), 1);
 }
 
 void TestMakeSkinset::hostileCorpus_data()

@@ -68,6 +68,11 @@ void TestScriptCmd::longestLineRunsOnlyTheScriptsCommands()
     SettingsStore store(root.filePath(QStringLiteral("settings.ini")));
     store.WriteSetting(schema::GamePath, game);
     store.WriteSetting(schema::OtherDelNew, QStringLiteral("Yes"));
+    store.WriteSetting(schema::OtherUseAVC, QStringLiteral("No")); // the pack line is the longest
+    {
+        QFile bitmap(paint + QStringLiteral("/larmor.bmp"));
+        QVERIFY(bitmap.open(QIODevice::WriteOnly) && bitmap.write("BM painted") == 10);
+    }
     test::FakePrompts boxes;
     WineDosPaths dos(prefix);
     test::FakeScriptRunner runner;
@@ -82,21 +87,26 @@ void TestScriptCmd::longestLineRunsOnlyTheScriptsCommands()
         return make.run(in, {}).outcome;
     };
 
-    // Measure line 1 with a one-letter prefix, then give it the prefix that makes it 8191
-    // bytes with its line end: the most a line may hold, ending in what would run as a
-    // command if the interpreter cut the line short.
-    in.openFilePrefix = QStringLiteral("x");
+    // Measure the pack line (line 2) with a one-letter volume name, then give it the name
+    // that makes it 8191 bytes with its line end: the most a line may hold, ending in what
+    // would run as a command if the interpreter cut the line short. (A painted bitmap's name
+    // cannot be that long, so the volume makes the line long.)
+    in.volumeName = QStringLiteral("x");
     QCOMPARE(build(), MakeSkinset::Outcome::Written);
     const auto scriptBytes = [&] {
         QFile file(program + QStringLiteral("/Compile.bat"));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     };
-    const qsizetype lengthWithoutPrefix = scriptBytes().indexOf("\r\n") - 1;
-    const QString payload = QStringLiteral("&echo pwned>pwned&");
-    in.openFilePrefix = QString(8189 - lengthWithoutPrefix - payload.size(), QLatin1Char('A')) + payload;
+    const auto secondLineLength = [](const QByteArray &bytes) {
+        const qsizetype start = bytes.indexOf("\r\n") + 2;
+        return bytes.indexOf("\r\n", start) - start;
+    };
+    const qsizetype lengthWithoutName = secondLineLength(scriptBytes()) - 1;
+    const QString payload = QStringLiteral("&mkdir pwned&");
+    in.volumeName = QString(8189 - lengthWithoutName - payload.size(), QLatin1Char('A')) + payload;
     QCOMPARE(build(), MakeSkinset::Outcome::Written);
     const QByteArray script = scriptBytes();
-    QCOMPARE(script.indexOf("\r\n"), 8189);
+    QCOMPARE(secondLineLength(script), 8189);
     QCOMPARE(boxes.calls.size(), 0);
 
     std::unique_ptr<QProcess> run(startWine(prefix, program, QStringLiteral("wine"),
