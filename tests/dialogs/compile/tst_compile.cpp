@@ -6,6 +6,7 @@
 #include "common/SettingsStore.h"
 #include "skinset/SkinCatalogue.h"
 #include "fakes/TestWine.h"
+#include "fakes/FakeWindowsPrograms.h"
 #include "platform/DosPaths.h"
 
 #include <QLabel>
@@ -143,6 +144,7 @@ void TestCompileWindow::realRunWithTheStandInTools()
     const auto dos = makeNativeDosPaths(); // the prefix of TestWine
     test::FakePrompts boxes;
     const auto runner = makeNativeScriptRunner();
+    test::FakeWindowsPrograms programs;
     BuildInputs in;
     in.saveFilePrefix = QStringLiteral("skin1");
     in.volumeName = QStringLiteral("newvol");
@@ -153,7 +155,7 @@ void TestCompileWindow::realRunWithTheStandInTools()
     };
     FrmCompile window;
     const auto build = [&] {
-        MakeSkinset make(store, boxes, *dos, *runner, program, *CodePage::byNumber(437));
+        MakeSkinset make(store, boxes, *dos, *runner, programs, program, *CodePage::byNumber(437));
         QCOMPARE(make.run(in, {}).outcome, MakeSkinset::Outcome::Started);
         window.follow(make.takeStarted());
         QTRY_VERIFY_WITH_TIMEOUT(window.verdict().has_value(), test::TestWine::FirstRunMs);
