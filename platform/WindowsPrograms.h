@@ -27,7 +27,9 @@ enum class RunSupport {
 /// "MakeSkin.exe" is found, and whether this system can run what is found.
 class WindowsPrograms {
 public:
+    WindowsPrograms() = default;
     virtual ~WindowsPrograms() = default;
+    Q_DISABLE_COPY(WindowsPrograms)
 
     /// The first file named `name` (any letter case) in `workingFolder`, then along the
     /// interpreter's search path, with its kind.
