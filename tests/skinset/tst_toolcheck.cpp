@@ -75,10 +75,6 @@ void TestToolCheck::messages_data()
                        "system.",
                        "must be 32- or 64-bit Windows programs"}
         << QStringList{"wine32"};
-    QTest::newRow("16-bit on 64-bit Windows")
-        << ProgramKind::Win64 << ProgramKind::Win16 << RunSupport::No
-        << QStringList{"VT.exe (\"<work>/VT.exe\") is a 16-bit Windows program, which cannot run"}
-        << QStringList{"MakeSkin.exe", "wine32"};
     QTest::newRow("not a program")
         << ProgramKind::NotProgram << ProgramKind::Win64 << yes
         << QStringList{"MakeSkin.exe (\"<work>/MakeSkin.exe\") is not a Windows program this system can run."}
