@@ -10,6 +10,7 @@
 #include "common/WorkFolders.h"
 #include "platform/TopmostBand.h"
 #include "platform/Tray.h"
+#include "platform/WindowsPrograms.h"
 #include "platform/CodePage.h"
 
 #include <QApplication>
@@ -57,10 +58,12 @@ int main(int argc, char *argv[])
     brannock::NativeTopmostBand band;
     const auto dos = brannock::makeNativeDosPaths();
     const auto runner = brannock::makeNativeScriptRunner();
+    const brannock::WorkFolders folders = brannock::WorkFolders::detect(QCoreApplication::applicationDirPath());
+    // The 32-bit probe goes into the work folder, which Wine sees like the script.
+    const auto programs = brannock::makeNativeWindowsPrograms(folders.workFolder());
     brannock::QtTray tray;
     brannock::QtPrompts prompts(nullptr);
-    brannock::FrmMain window({store, prompts, band, *dos, *runner, tray,
-                              brannock::WorkFolders::detect(QCoreApplication::applicationDirPath()),
+    brannock::FrmMain window({store, prompts, band, *dos, *runner, *programs, tray, folders,
                               brannock::commandLineText(QCoreApplication::arguments()),
                               &brannock::oemCodePage, &brannock::listDrives});
     prompts.setOwner(&window); // boxes open in front of the main window

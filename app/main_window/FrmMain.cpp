@@ -359,8 +359,8 @@ void FrmMain::CmdMake_Click()
     inputs.commandLine = m_context.commandLine;
     inputs.runScript = m_runScript;
     inputs.workingFolder = QDir::currentPath();
-    MakeSkinset build(m_context.store, *m_boxes, m_context.dos, m_context.runner, m_context.folders.workFolder(),
-                      m_context.consoleCodePage());
+    MakeSkinset build(m_context.store, *m_boxes, m_context.dos, m_context.runner, m_context.programs,
+                      m_context.folders.workFolder(), m_context.consoleCodePage());
     const MakeSkinset::Result result = build.run(inputs, [this](bool enabled) { m_cmdMake->setEnabled(enabled); });
     if (result.outcome == MakeSkinset::Outcome::Started) {
         followScript(build.takeStarted());

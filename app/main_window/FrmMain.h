@@ -40,6 +40,7 @@ class TitleIcon;
 class TopmostBand;
 class TopmostProtocol;
 class Tray;
+class WindowsPrograms;
 struct CompileVerdict;
 struct StartedScript;
 
@@ -51,6 +52,7 @@ struct FrmMainContext {
     TopmostBand &band;
     DosPaths &dos;
     ScriptRunner &runner;
+    WindowsPrograms &programs; ///< finds and checks the game's tools before a run
     Tray &tray;
     /// The program, work and look folders, decided once at start.
     WorkFolders folders;

@@ -9,6 +9,7 @@
 #include "common/SettingsStore.h"
 #include "items/SingleName.h"
 #include "skinset/SkinCatalogue.h"
+#include "skinset/ToolCheck.h"
 #include "items/TsfFile.h"
 #include "common/WholeFile.h"
 #include "skinset/WatchedScript.h"
@@ -55,9 +56,9 @@ struct Check {
 } // namespace
 
 MakeSkinset::MakeSkinset(SettingsStore &store, Prompts &boxes, DosPaths &dos, ScriptRunner &runner,
-                         QString workFolder, CodePage scriptPage)
-    : m_store(store), m_boxes(boxes), m_dos(dos), m_runner(runner), m_workFolder(std::move(workFolder)),
-      m_page(scriptPage)
+                         WindowsPrograms &programs, QString workFolder, CodePage scriptPage)
+    : m_store(store), m_boxes(boxes), m_dos(dos), m_runner(runner), m_programs(programs),
+      m_workFolder(std::move(workFolder)), m_page(scriptPage)
 {
 }
 
@@ -210,6 +211,15 @@ MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::functi
         exclaim(InvalidDataTitle, problem + QStringLiteral(".\r\nNothing was written or started."));
         leftOut.clear();
         return Outcome::Refused;
+    }
+    // A script that will run needs its tools where the interpreter finds them, of a kind
+    // this system runs.
+    if (in.runScript) {
+        if (const QString tools = toolProblems(compileSteps(lines), m_programs, in.workingFolder); !tools.isEmpty()) {
+            exclaim(QStringLiteral("Make Skinset"), tools + QStringLiteral("\r\n\r\nNothing was written or started."));
+            leftOut.clear();
+            return Outcome::ToolsNotReady;
+        }
     }
     const qsizetype unexplained = leftOut.size(); // the rest were named in the Missing Bitmaps box
     if (!leaveOutMissingBitmaps(v, in.sourceFolder, leftOut)) {

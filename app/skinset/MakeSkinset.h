@@ -18,6 +18,7 @@ namespace brannock {
 class DosPaths;
 class Prompts;
 class SettingsStore;
+class WindowsPrograms;
 struct SkinItem;
 
 /// What the main window hands to one build.
@@ -50,6 +51,7 @@ public:
         Written,      ///< script written, not started ("/noexec/")
         NoSavePrefix, ///< "You need a Save File Prefix."
         Refused,      ///< a text cannot stand in the script, or the build was stopped; nothing written
+        ToolsNotReady, ///< a tool is missing or cannot run here; nothing written or started
         Failed,       ///< "Make Error!"
     };
 
@@ -70,9 +72,10 @@ public:
 
     /// `boxes` already follows the main window's topmost protocol; `workFolder` holds the
     /// user's .tsf files, Compile.bat and New_Wendle (made when missing); `scriptPage` is the
-    /// code page the command interpreter reads the script in (the console's).
-    MakeSkinset(SettingsStore &store, Prompts &boxes, DosPaths &dos, ScriptRunner &runner, QString workFolder,
-                CodePage scriptPage);
+    /// code page the command interpreter reads the script in (the console's); `programs`
+    /// finds and checks the game's tools before a script that will run is written.
+    MakeSkinset(SettingsStore &store, Prompts &boxes, DosPaths &dos, ScriptRunner &runner, WindowsPrograms &programs,
+                QString workFolder, CodePage scriptPage);
 
     /// One build. `setMakeEnabled(false)` while it runs, `setMakeEnabled(true)` when it ends,
     /// whichever way it ends.
@@ -114,6 +117,7 @@ private:
     Prompts &m_boxes;
     DosPaths &m_dos;
     ScriptRunner &m_runner;
+    WindowsPrograms &m_programs;
     QString m_workFolder;
     CodePage m_page;
     StartedScript m_started;

@@ -2,6 +2,7 @@
 
 #include "fakes/FakePrompts.h"
 #include "fakes/FakeScriptRunner.h"
+#include "fakes/FakeWindowsPrograms.h"
 #include "skinset/MakeSkinset.h"
 #include "platform/Prompts.h"
 #include "platform/ScriptRunner.h"
@@ -53,7 +54,8 @@ void BM_MakeSkinset(benchmark::State &state)
     test::FakePrompts boxes;
     WineDosPaths dos(root.filePath(QStringLiteral("no-prefix"))); // Z: stands for "/"
     test::FakeScriptRunner runner;
-    MakeSkinset make(store, boxes, dos, runner, program, *CodePage::byNumber(437));
+    test::FakeWindowsPrograms programs;
+    MakeSkinset make(store, boxes, dos, runner, programs, program, *CodePage::byNumber(437));
     for (auto _ : state) {
         if (make.run(in, {}).outcome != MakeSkinset::Outcome::Started)
             state.SkipWithError("the build did not start its script");

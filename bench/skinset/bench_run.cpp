@@ -9,6 +9,7 @@
 #include "common/SettingsStore.h"
 #include "skinset/SkinCatalogue.h"
 #include "fakes/TestWine.h"
+#include "fakes/FakeWindowsPrograms.h"
 #include "platform/WineDosPaths.h"
 
 #include <QDir>
@@ -91,11 +92,12 @@ double watchedRun(Setup &s, FrmCompile &window, QString *failure)
     WineDosPaths dos(s.wine->prefix());
     test::FakePrompts boxes;
     const auto runner = makeNativeScriptRunner();
+    test::FakeWindowsPrograms programs;
     QEventLoop loop;
     QObject::connect(&window, &FrmCompile::ended, &loop, &QEventLoop::quit);
     QElapsedTimer timer;
     timer.start();
-    MakeSkinset make(*s.store, boxes, dos, *runner, s.program, *CodePage::byNumber(437));
+    MakeSkinset make(*s.store, boxes, dos, *runner, programs, s.program, *CodePage::byNumber(437));
     if (make.run(s.in, {}).outcome != MakeSkinset::Outcome::Started) {
         *failure = QStringLiteral("the build did not start");
         return 0;

@@ -6,6 +6,7 @@
 #include "fakes/FakeScriptRunner.h"
 #include "fakes/FakeTopmostBand.h"
 #include "fakes/FakeTray.h"
+#include "fakes/FakeWindowsPrograms.h"
 #include "main_window/FrmMain.h"
 #include "common/SettingsStore.h"
 #include "platform/CodePage.h"
@@ -38,9 +39,10 @@ static void BM_FrmMainConstructAndLoad(benchmark::State &state)
     test::FakeDosPaths dos;
     test::FakeScriptRunner runner;
     test::FakeTray tray;
+    test::FakeWindowsPrograms programs;
     for (auto _ : state) {
         // The machine's own drive list and code page, as the program reads them at start-up.
-        FrmMain window({store, prompts, band, dos, runner, tray, WorkFolders::portableIn(folder.path()),
+        FrmMain window({store, prompts, band, dos, runner, programs, tray, WorkFolders::portableIn(folder.path()),
                         QStringLiteral("/noexec/"), &oemCodePage, &listDrives});
         window.Form_Load();
         QCoreApplication::processEvents();

@@ -6,6 +6,7 @@
 #include "fakes/FakeScriptRunner.h"
 #include "fakes/FakeTopmostBand.h"
 #include "fakes/FakeTray.h"
+#include "fakes/FakeWindowsPrograms.h"
 #include "dialogs/compile/FrmCompile.h"
 #include "main_window/FrmMain.h"
 #include "items/frmAddSupp.h"
@@ -49,6 +50,7 @@ struct Harness {
     FakeTopmostBand band;
     test::FakeDosPaths dos;
     test::FakeScriptRunner runner;
+    test::FakeWindowsPrograms programs;
     test::FakeTray tray;
     std::unique_ptr<FrmMain> window;
 
@@ -59,7 +61,7 @@ struct Harness {
                      const WorkFolders *folders = nullptr)
     {
         window = std::make_unique<FrmMain>(FrmMainContext{
-            store, prompts, band, dos, runner, realTray ? *realTray : static_cast<Tray &>(tray),
+            store, prompts, band, dos, runner, programs, realTray ? *realTray : static_cast<Tray &>(tray),
             folders ? *folders : WorkFolders::portableIn(folder.path()), commandLine,
             [consoleCodePage] { return *CodePage::byNumber(consoleCodePage); },
             [] { return QList<DriveEntry>{{QStringLiteral("root"), QDir::rootPath()}}; }});

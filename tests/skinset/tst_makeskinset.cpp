@@ -3,6 +3,7 @@
 #include "fakes/FakeDosPaths.h"
 #include "fakes/FakePrompts.h"
 #include "fakes/FakeScriptRunner.h"
+#include "fakes/FakeWindowsPrograms.h"
 #include "skinset/MakeSkinset.h"
 #include "common/SettingsStore.h"
 #include "skinset/SkinCatalogue.h"
@@ -26,6 +27,7 @@ using namespace brannock;
 using brannock::test::FakeDosPaths;
 using brannock::test::FakePrompts;
 using brannock::test::FakeScriptRunner;
+using brannock::test::FakeWindowsPrograms;
 
 namespace {
 
@@ -39,6 +41,7 @@ struct Bench {
     FakePrompts boxes;
     FakeDosPaths dos;
     FakeScriptRunner runner;
+    FakeWindowsPrograms programs;
     QList<bool> enabledCalls;
     BuildInputs in;
     QStringList ticked{QStringLiteral("mnularmor"), QStringLiteral("mnuFlag")};
@@ -105,7 +108,7 @@ struct Bench {
     {
         if (paintTicked)
             paintTickedBitmaps();
-        MakeSkinset make(*store, boxes, dos, runner, program, *CodePage::byNumber(codePage));
+        MakeSkinset make(*store, boxes, dos, runner, programs, program, *CodePage::byNumber(codePage));
         const MakeSkinset::Result result = make.run(in, [this](bool on) { enabledCalls.append(on); });
         leftOut = result.leftOut;
         return result.outcome;
@@ -225,6 +228,8 @@ private slots:
     void paintedBitmapsNeverWritten();
     void missingBitmaps_data();
     void missingBitmaps();
+    void toolsCheckedBeforeAnythingIsWritten_data();
+    void toolsCheckedBeforeAnythingIsWritten();
 };
 
 void TestMakeSkinset::workedExampleByteForByte()
@@ -256,7 +261,7 @@ void TestMakeSkinset::workedExampleByteForByte()
             own.append(line + '\n');
     QCOMPARE(own.join(), expected);
     QCOMPARE(b.runner.workingFolders, QStringList{b.in.workingFolder});
-    MakeSkinset make(*b.store, b.boxes, b.dos, b.runner, b.program, *CodePage::byNumber(437));
+    MakeSkinset make(*b.store, b.boxes, b.dos, b.runner, b.programs, b.program, *CodePage::byNumber(437));
     QVERIFY(!make.takeStarted().run); // a build that did not start hands over nothing
     QVERIFY(QFileInfo(b.program + QStringLiteral("/New_Wendle/skin1")).isDir());
     QVERIFY(b.boxes.calls.isEmpty());
@@ -1113,6 +1118,36 @@ int buildIn(const QString &folder)
     for (const FakePrompts::Call &call : b.boxes.calls)
         std::fputs(qPrintable(call.title + QLatin1Char('|') + call.text + QLatin1Char('\n')), stderr);
     return int(outcome);
+}
+
+
+void TestMakeSkinset::toolsCheckedBeforeAnythingIsWritten_data()
+{
+    QTest::addColumn<bool>("runScript");
+    QTest::addColumn<MakeSkinset::Outcome>("outcome");
+    QTest::newRow("a run stops before any file") << true << MakeSkinset::Outcome::ToolsNotReady;
+    QTest::newRow("/noexec/ writes without the tools") << false << MakeSkinset::Outcome::Written;
+}
+
+void TestMakeSkinset::toolsCheckedBeforeAnythingIsWritten()
+{
+    QFETCH(bool, runScript);
+    QFETCH(MakeSkinset::Outcome, outcome);
+    Bench b;
+    b.in.runScript = runScript;
+    b.programs.kinds.insert(QStringLiteral("VT.exe"), ProgramKind::Missing);
+    QCOMPARE(b.run(), outcome);
+    QCOMPARE(QFileInfo::exists(b.scriptPath()), !runScript);
+    QCOMPARE(b.workFolderExists(), !runScript);
+    QVERIFY(b.runner.started.isEmpty());
+    if (!runScript) {
+        QVERIFY(b.programs.asked.isEmpty());
+        return;
+    }
+    QCOMPARE(b.programs.asked, (QStringList{QStringLiteral("MakeSkin.exe"), QStringLiteral("VT.exe")}));
+    QCOMPARE(b.boxes.titles(), QStringList{QStringLiteral("Make Skinset")});
+    QVERIFY(b.boxes.calls[0].text.startsWith(QStringLiteral("VT.exe was not found.")));
+    QVERIFY(b.boxes.calls[0].text.endsWith(QStringLiteral("\r\n\r\nNothing was written or started.")));
 }
 
 int main(int argc, char **argv)

@@ -2,6 +2,7 @@
 // makes a line as long as a line may be, only the script's own commands run.
 #include "fakes/FakePrompts.h"
 #include "fakes/FakeScriptRunner.h"
+#include "fakes/FakeWindowsPrograms.h"
 #include "skinset/MakeSkinset.h"
 #include "common/SettingsStore.h"
 #include "skinset/SkinCatalogue.h"
@@ -76,6 +77,7 @@ void TestScriptCmd::longestLineRunsOnlyTheScriptsCommands()
     test::FakePrompts boxes;
     WineDosPaths dos(prefix);
     test::FakeScriptRunner runner;
+    test::FakeWindowsPrograms programs;
     BuildInputs in;
     in.saveFilePrefix = QStringLiteral("skin1");
     in.volumeName = QStringLiteral("newvol");
@@ -83,7 +85,7 @@ void TestScriptCmd::longestLineRunsOnlyTheScriptsCommands()
     in.isTicked = [](const SkinItem &item) { return item.menuItem == QLatin1String("mnularmor"); };
     in.runScript = false;
     const auto build = [&] {
-        MakeSkinset make(store, boxes, dos, runner, program, *CodePage::byNumber(437));
+        MakeSkinset make(store, boxes, dos, runner, programs, program, *CodePage::byNumber(437));
         return make.run(in, {}).outcome;
     };
 

@@ -1,9 +1,10 @@
 // What only the Windows build has: the registry as the settings store, shared between
 // processes, the code pages that come from the system and that cmd.exe reads, and cmd.exe
-// running a batch file in the working folder.
+// running a batch file in the working folder, and finding the tools it starts.
 #include "common/SettingsStore.h"
 #include "platform/CodePage.h"
 #include "platform/ScriptRunner.h"
+#include "platform/WindowsPrograms.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,6 +57,7 @@ private slots:
     void codePagesAreTheSystems();
     void batchFileReadInTheConsoleCodePage();
     void scriptRunsInTheWorkingFolder();
+    void toolsFoundAsCmdFindsThem();
 };
 
 void TestWindows::settingsLiveInTheRegistry()
@@ -127,6 +129,41 @@ void TestWindows::scriptRunsInTheWorkingFolder()
     QVERIFY(where.open(QIODevice::ReadOnly));
     const QString folder = QString::fromLocal8Bit(where.readAll()).trimmed();
     QVERIFY2(folder.compare(QDir::toNativeSeparators(start), Qt::CaseInsensitive) == 0, qPrintable(folder));
+}
+
+
+void TestWindows::toolsFoundAsCmdFindsThem()
+{
+    // The working folder comes first, then %PATH%; names match in any letter case.
+    QTemporaryDir dir;
+    const QString start = dir.filePath(QStringLiteral("start")), onPath = dir.filePath(QStringLiteral("on path"));
+    QVERIFY(QDir().mkpath(start) && QDir().mkpath(onPath));
+    const auto write = [](const QString &path, ProgramKind kind) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(probeProgram(kind)) > 0;
+    };
+    QVERIFY(write(start + QStringLiteral("/makeskin.EXE"), ProgramKind::Win64));
+    QVERIFY(write(onPath + QStringLiteral("/MakeSkin.exe"), ProgramKind::Win32));
+    QVERIFY(write(onPath + QStringLiteral("/VT.exe"), ProgramKind::Win32));
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", QDir::toNativeSeparators(onPath).toLocal8Bit() + ';' + oldPath);
+    const auto programs = makeNativeWindowsPrograms(dir.path());
+    const FoundProgram makeSkin = programs->find(QStringLiteral("MakeSkin.exe"), start);
+    const FoundProgram vt = programs->find(QStringLiteral("VT.exe"), start);
+    const FoundProgram none = programs->find(QStringLiteral("None.exe"), start);
+    const QStringList path = programs->searchPath();
+    qputenv("PATH", oldPath);
+
+    QCOMPARE(makeSkin.kind, ProgramKind::Win64);
+    QVERIFY2(makeSkin.path.startsWith(QDir::toNativeSeparators(start), Qt::CaseInsensitive), qPrintable(makeSkin.path));
+    QCOMPARE(vt.kind, ProgramKind::Win32);
+    QVERIFY2(vt.path.startsWith(QDir::toNativeSeparators(onPath), Qt::CaseInsensitive), qPrintable(vt.path));
+    QCOMPARE(none.kind, ProgramKind::Missing);
+    QCOMPARE(path.value(0), QDir::toNativeSeparators(onPath));
+    QCOMPARE(programs->support(ProgramKind::Win32), RunSupport::Yes);
+    QCOMPARE(programs->support(ProgramKind::Win64), RunSupport::Yes);
+    QCOMPARE(programs->support(ProgramKind::Win16), RunSupport::No);
+    QCOMPARE(programs->support(ProgramKind::Dos), RunSupport::No);
 }
 
 QTEST_GUILESS_MAIN(TestWindows)

@@ -7,6 +7,7 @@
 #include "skinset/SkinCatalogue.h"
 #include "fakes/TestWine.h"
 #include "platform/DosPaths.h"
+#include "platform/WindowsPrograms.h"
 #include "skinset/RunGuard.h"
 
 #include <QLabel>
@@ -78,6 +79,7 @@ private slots:
     void realRunWithTheStandInTools();
     void toolsThatMisbehave_data();
     void toolsThatMisbehave();
+    void thirtyTwoBitToolsAreCheckedFirst();
     void exitDuringARunKeepsTheGame();
 };
 
@@ -150,6 +152,7 @@ struct RealBuild {
     std::unique_ptr<SettingsStore> store;
     std::unique_ptr<DosPaths> dos;
     std::unique_ptr<ScriptRunner> runner;
+    std::unique_ptr<WindowsPrograms> programs;
     test::FakePrompts boxes;
     BuildInputs in;
     FrmCompile window;
@@ -181,6 +184,7 @@ struct RealBuild {
         store->WriteSetting(schema::GamePath, game);
         dos = makeNativeDosPaths(); // the prefix of TestWine
         runner = makeNativeScriptRunner();
+        programs = makeNativeWindowsPrograms(program);
         in.saveFilePrefix = QStringLiteral("skin1");
         in.volumeName = QStringLiteral("newvol");
         in.sourceFolder = paint;
@@ -196,7 +200,7 @@ struct RealBuild {
     /// Makes the skinset and lets the Compile window follow it; false when it did not start.
     bool startBuild()
     {
-        MakeSkinset make(*store, boxes, *dos, *runner, program, *CodePage::byNumber(437));
+        MakeSkinset make(*store, boxes, *dos, *runner, *programs, program, *CodePage::byNumber(437));
         if (make.run(in, {}).outcome != MakeSkinset::Outcome::Started)
             return false;
         window.follow(make.takeStarted());
@@ -279,6 +283,38 @@ void TestCompileWindow::toolsThatMisbehave()
     QCOMPARE(bytesOf(b.workVolume()), QByteArray("an earlier build's volume"));
     QCOMPARE(bytesOf(b.paint + QStringLiteral("/flag.bmp")), QByteArray("BM painted flag.bmp"));
     QVERIFY(!QFileInfo::exists(RunGuard::gameCopyPathOf(b.workVolume())));
+}
+
+void TestCompileWindow::thirtyTwoBitToolsAreCheckedFirst()
+{
+    RealBuild b;
+    if (!b.missing().isEmpty())
+        QSKIP(qPrintable(b.missing()));
+    const QString x86 = b.tools + QStringLiteral("/x86");
+    if (!QFileInfo::exists(x86 + QStringLiteral("/MakeSkin.exe")))
+        QSKIP("the 32-bit stand-in tools were not built (no i686 mingw-w64 C compiler)");
+    // The game's tools are 32-bit programs, as the player has them.
+    for (const char *tool : {"MakeSkin.exe", "VT.exe"}) {
+        const QString to = b.start + QLatin1Char('/') + QLatin1String(tool);
+        QVERIFY(QFile::remove(to) && QFile::copy(x86 + QLatin1Char('/') + QLatin1String(tool), to));
+    }
+    QVERIFY(writeFile(b.gameVolume(), "the player's good volume"));
+    if (b.programs->support(ProgramKind::Win32) == RunSupport::Yes) {
+        // This Wine has its 32-bit part: the run goes through.
+        QVERIFY(b.build());
+        QCOMPARE(b.window.verdict()->kind, CompileVerdict::Kind::Success);
+        return;
+    }
+    // A 64-bit-only Wine, as a fresh Debian has it: said before anything is written, with the fix.
+    QVERIFY(!b.startBuild());
+    QCOMPARE(b.boxes.calls.size(), 1);
+    const QString text = b.boxes.calls[0].text;
+    QVERIFY2(text.contains(QStringLiteral("sudo dpkg --add-architecture i386"))
+                 && text.contains(QStringLiteral("sudo apt-get install wine32:i386"))
+                 && text.endsWith(QStringLiteral("Nothing was written or started.")),
+             qPrintable(text));
+    QVERIFY(!QFileInfo::exists(b.program + QStringLiteral("/Compile.bat")));
+    QCOMPARE(bytesOf(b.gameVolume()), QByteArray("the player's good volume"));
 }
 
 void TestCompileWindow::exitDuringARunKeepsTheGame()

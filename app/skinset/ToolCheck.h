@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace brannock {
+
+class WindowsPrograms;
+struct CompileStep;
+
+/// Finds the tools that `steps` start (MakeSkin.exe for a compile line, VT.exe for a pack
+/// line) as the command interpreter will in `workingFolder`, and checks that this system
+/// can run each. Empty when all can; else one text for the player that names each problem
+/// and how to fix it.
+QString toolProblems(const QList<CompileStep> &steps, WindowsPrograms &programs, const QString &workingFolder);
+
+} // namespace brannock
