@@ -30,7 +30,10 @@ QString fieldProblem(const QString &label, const QString &text, bool separatorAl
 
 QString tsfNameProblem(const QString &name)
 {
-    if (const QString problem = singleNameProblem(name); !problem.isEmpty())
+    // ".tsf" follows the typed name, so the name itself may end in a dot or a blank; a name
+    // of dots only is still refused.
+    const bool dotsOnly = !name.isEmpty() && name.count(QLatin1Char('.')) == name.size();
+    if (const QString problem = singleNameProblem(dotsOnly ? name : name + QStringLiteral(".tsf")); !problem.isEmpty())
         return QStringLiteral("The file name \"%1\" %2.").arg(name, problem);
     return {};
 }

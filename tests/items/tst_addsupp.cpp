@@ -166,10 +166,10 @@ void TestAddSupp::saveWritesClearsAndFocusesDescription()
 void TestAddSupp::spacesAndDoubleExtensionAreKept()
 {
     Harness h;
-    h.fill(QStringLiteral(" "), QStringLiteral("p"), QStringLiteral(" f "), QStringLiteral("item.tsf"));
+    h.fill(QStringLiteral(" "), QStringLiteral("p"), QStringLiteral(" f"), QStringLiteral("item.tsf"));
     h.save();
     QVERIFY(h.boxes.calls.isEmpty());
-    QCOMPARE(readAll(h.dir.filePath(QStringLiteral("item.tsf.tsf"))), QByteArray(" *p* f \r\n"));
+    QCOMPARE(readAll(h.dir.filePath(QStringLiteral("item.tsf.tsf"))), QByteArray(" *p* f\r\n"));
 }
 
 void TestAddSupp::replaceQuestion_data()
@@ -324,6 +324,9 @@ void TestAddSupp::refusedAsTheMenuWouldRefuse_data()
     // It names a file in the source folder and in New_Wendle, never a path out of them.
     QTest::newRow("skin file leading out of the folder") << "pal1" << "..\\..\\x.bmp" << "txtFile";
     QTest::newRow("skin file that is a device") << "pal1" << "LPT1.bmp" << "txtFile";
+    // Windows drops a trailing dot or blank: the tools would open another file than the one named.
+    QTest::newRow("skin file ending in a dot") << "pal1" << "f.bmp." << "txtFile";
+    QTest::newRow("skin file ending in a blank") << "pal1" << "f.bmp " << "txtFile";
 }
 
 void TestAddSupp::refusedAsTheMenuWouldRefuse()
