@@ -139,6 +139,32 @@ CompileJudge::Fed CompileJudge::feed(QStringView text)
     return fed;
 }
 
+CompileJudge::Fed CompileJudge::feedBytes(QByteArrayView bytes, const CodePage &console, const CodePage &tools)
+{
+    m_consolePage = console;
+    m_partialBytes += bytes;
+    const qsizetype end = m_partialBytes.lastIndexOf('\n');
+    if (end < 0)
+        return {};
+    QString text;
+    for (qsizetype from = 0, to; from <= end; from = to + 1) {
+        to = m_partialBytes.indexOf('\n', from);
+        const QByteArrayView line = QByteArrayView(m_partialBytes).sliced(from, to - from);
+        const QString asConsole = console.decode(line);
+        // The interpreter's echo of a command, and the markers, come in the console's page.
+        QStringView bare = asConsole;
+        if (bare.endsWith(QLatin1Char('\r')))
+            bare.chop(1);
+        bool fromInterpreter = watch::markerOf(bare, m_token).has_value();
+        for (int n = std::max(0, m_current - 1); !fromInterpreter && n < std::min<int>(m_current + 1, m_steps.size()); ++n)
+            fromInterpreter = isEcho(bare, n);
+        text += fromInterpreter || tools.number() == console.number() ? asConsole : tools.decode(line);
+        text += QLatin1Char('\n');
+    }
+    m_partialBytes.remove(0, end + 1);
+    return feed(text);
+}
+
 bool CompileJudge::isEcho(QStringView line, int step) const
 {
     // The interpreter echoes "<prompt>" + command, the prompt ending in ">".
@@ -266,6 +292,10 @@ bool CompileJudge::toolInWorkingFolder(const QString &tool) const
 
 CompileVerdict CompileJudge::finish(int exitCode, bool crashed, bool stopped)
 {
+    if (!m_partialBytes.isEmpty() && m_consolePage) {
+        feed(m_consolePage->decode(m_partialBytes));
+        m_partialBytes.clear();
+    }
     if (!m_partial.isEmpty()) {
         QString ignored;
         QList<bool> answers;

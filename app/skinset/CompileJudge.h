@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/CodePage.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QHash>
@@ -59,6 +61,11 @@ public:
     /// The next piece of output, decoded; lines may be split anywhere between pieces. The
     /// caller sends each answer to the interpreter (watch::answer) in order.
     Fed feed(QStringView text);
+    /// The next piece of output as bytes, decoded a whole line at a time: what the
+    /// interpreter echoes (and the watched script's own lines) in the console's page
+    /// `console`, what the tools print in `tools`, the page they get their file names in.
+    /// A line without its end yet waits for it (or for finish()).
+    Fed feedBytes(QByteArrayView bytes, const CodePage &console, const CodePage &tools);
 
     int lineCount() const { return int(m_steps.size()); }
     /// Lines that ended.
@@ -98,6 +105,8 @@ private:
     QList<Tracked> m_steps;
     QString m_workingFolder;
     QString m_token;
+    QByteArray m_partialBytes;
+    std::optional<CodePage> m_consolePage; ///< for a line left without its end at finish()
     QString m_partial;
     qsizetype m_partialShown = 0; ///< characters of m_partial already shown
     QStringList m_preamble; ///< printed before the first line began (Wine's own messages)

@@ -91,6 +91,7 @@ private slots:
     void progress();
     void verdicts_data();
     void verdicts();
+    void outputShownAsTyped();
 };
 
 void TestCompileJudge::steps()
@@ -266,6 +267,29 @@ void TestCompileJudge::verdicts()
     QVERIFY2(v.details.contains(detail), qPrintable(v.details));
     // The run goes on only after a line that did its work.
     QCOMPARE(answers.value(0, true), kind == int(CompileVerdict::Kind::Success) || is("stop") || is("killed"));
+}
+
+void TestCompileJudge::outputShownAsTyped()
+{
+    // The interpreter echoes in the console's page (437: "é" is 0x82), the tools print the
+    // names they were given in the ANSI page (1252: "é" is 0xE9); both show as typed.
+    const QString line = QStringLiteral("MakeSkin.exe pal3 \"D:\\Caf\u00e9\\larmor.bmp\" \"C:\\Skinner\\x.bmp\"");
+    Folders f;
+    CompileJudge judge(compileSteps({line}), f.dos, f.start, Token);
+    const QByteArray output = begins(0).toLatin1() + "\r\nZ:\\start>MakeSkin.exe pal3 \"D:\\Caf\x82\\larmor.bmp\" \"C:\\Skinner\\x.bmp\" \r\n"
+        + "MakeSkin: cannot open D:\\Caf\xe9\\larmor.bmp\r\n" + ends(0, 1).toLatin1();
+    QString shown;
+    QList<bool> answers;
+    for (qsizetype at = 0; at < output.size(); at += 9) { // lines split anywhere
+        const CompileJudge::Fed fed = judge.feedBytes(output.mid(at, 9), *CodePage::byNumber(437),
+                                                      *CodePage::byNumber(1252));
+        shown += fed.shown;
+        answers += fed.answers;
+    }
+    QCOMPARE(answers, QList<bool>{false});
+    QVERIFY2(shown.contains(QStringLiteral("Z:\\start>") + line), qPrintable(shown));
+    QVERIFY2(shown.contains(QStringLiteral("cannot open D:\\Caf\u00e9\\larmor.bmp")), qPrintable(shown));
+    QVERIFY(judge.finish(1, false, false).details.contains(QStringLiteral("cannot open D:\\Caf\u00e9")));
 }
 
 QTEST_GUILESS_MAIN(TestCompileJudge)

@@ -130,8 +130,9 @@ void FrmCompile::stopAndWait()
 
 void FrmCompile::onOutput(const QByteArray &bytes)
 {
-    const QString decoded = m_started.page ? m_started.page->decode(bytes) : QString::fromLocal8Bit(bytes);
-    const CompileJudge::Fed fed = m_started.judge->feed(decoded);
+    const CompileJudge::Fed fed = m_started.page
+        ? m_started.judge->feedBytes(bytes, *m_started.page, CodePage::ansi())
+        : m_started.judge->feed(QString::fromLocal8Bit(bytes));
     // Each line that ended waits for its answer before the next may start.
     for (const bool goOn : fed.answers)
         m_started.run->write(watch::answer(goOn && !m_stopRequested));
