@@ -80,6 +80,7 @@ private slots:
     void toolsThatMisbehave_data();
     void toolsThatMisbehave();
     void thirtyTwoBitToolsAreCheckedFirst();
+    void sharedItemCannotInjectUnderACjkLocale();
     void exitDuringARunKeepsTheGame();
 };
 
@@ -315,6 +316,35 @@ void TestCompileWindow::thirtyTwoBitToolsAreCheckedFirst()
              qPrintable(text));
     QVERIFY(!QFileInfo::exists(b.program + QStringLiteral("/Compile.bat")));
     QCOMPARE(bytesOf(b.gameVolume()), QByteArray("the player's good volume"));
+}
+
+void TestCompileWindow::sharedItemCannotInjectUnderACjkLocale()
+{
+    RealBuild b;
+    if (!b.missing().isEmpty())
+        QSKIP(qPrintable(b.missing()));
+    const QString locales = b.root.filePath(QStringLiteral("locales"));
+    if (!test::TestWine::makeLocale(locales, QStringLiteral("ja_JP.UTF-8")))
+        QSKIP("localedef cannot make the Japanese locale here");
+    // A shared item whose skin file name ends in a byte that code page 932 reads as the lead
+    // byte of a pair: read in 932, it would swallow the closing quote and run the rest.
+    const QString payload = QStringLiteral("&mkdir PWNED&\u00e9");
+    QVERIFY(writeFile(b.program + QStringLiteral("/evil.tsf"), "Evil*pal1*&mkdir PWNED&\xe9\r\n"));
+    QVERIFY(writeFile(b.paint + QLatin1Char('/') + payload, "BM painted"));
+    b.in.tickedUserEntries = {QStringLiteral("Evil * evil.tsf")};
+
+    const QByteArray oldLang = qgetenv("LANG"), oldLocPath = qgetenv("LOCPATH");
+    qputenv("LANG", "ja_JP.UTF-8");
+    qputenv("LOCPATH", locales.toLocal8Bit());
+    const bool built = b.build();
+    qputenv("LANG", oldLang);
+    qputenv("LOCPATH", oldLocPath);
+    QVERIFY(built);
+    QCOMPARE(b.window.verdict()->kind, CompileVerdict::Kind::Success);
+    for (const QString &folder : {b.start, b.program, b.paint, b.root.path()})
+        QVERIFY2(!QFileInfo::exists(folder + QStringLiteral("/PWNED")), qPrintable(folder));
+    // The item was compiled under its own name.
+    QVERIFY(QFileInfo::exists(b.program + QStringLiteral("/New_Wendle/skin1/skin1.") + payload));
 }
 
 void TestCompileWindow::exitDuringARunKeepsTheGame()
