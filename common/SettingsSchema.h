@@ -46,6 +46,10 @@ inline constexpr SettingKey SkinPath{Skin, "Path"};
 inline constexpr SettingKey OtherDelNew{Other, "DelNew"};
 inline constexpr SettingKey OtherUseAVC{Other, "UseAVC"};
 
+/// The longest value the store takes, in characters: a path, a palette or a colour fits
+/// with room to spare, and the whole store stays far below what it reads.
+inline constexpr int MaxValueLength = 1024;
+
 /// The value that marks a flag as set; readers compare with it exactly.
 inline constexpr std::string_view Yes = "Yes";
 inline constexpr std::string_view No = "No";

@@ -1,11 +1,14 @@
 #include "common/SettingsStore.h"
 
 #include "common/AppError.h"
+#include "common/WholeFile.h"
 #include "platform/FileErrors.h"
 
 #include <QDir>
 #include <QFile>
+#include <QDateTime>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
@@ -50,13 +53,93 @@ QString groupKey(QStringView section, QStringView key)
                    QStringLiteral("The settings store \"%1\" cannot be used; %2.").arg(where, what));
 }
 
+constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+
+bool startsWithByteOrderMark(const QByteArray &bytes)
+{
+    return bytes.startsWith(kByteOrderMark);
+}
+
+/// A key or section name as the store reads it: "%XX" and "%UXXXX" stand for the character
+/// of that code, "\" for "/", and repeated, leading and trailing "/" do not count.
+QString unescapedKey(QStringView raw)
+{
+    QString result;
+    for (qsizetype i = 0; i < raw.size();) {
+        const QChar c = raw[i];
+        if (c == u'\\') {
+            result += u'/';
+            ++i;
+            continue;
+        }
+        if (c == u'%' && i + 1 < raw.size()) {
+            const qsizetype first = raw[i + 1] == u'U' ? i + 2 : i + 1;
+            const qsizetype digits = raw[i + 1] == u'U' ? 4 : 2;
+            bool ok = false;
+            const uint code = first + digits <= raw.size() ? raw.mid(first, digits).toUInt(&ok, 16) : 0;
+            if (ok) {
+                result += QChar(char16_t(code));
+                i = first + digits;
+                continue;
+            }
+        }
+        result += c;
+        ++i;
+    }
+    return result.split(u'/', Qt::SkipEmptyParts).join(u'/');
+}
+
+bool isHexDigit(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
+/// Why a value, as it stands after "=", would not read back as written, or an empty text.
+/// The store reads "," as a list separator, ";" as the start of a comment, a "\" at the end
+/// as joining the next line, and drops a "\" escape it does not know with its letter.
+QString valueProblem(QStringView value)
+{
+    const bool quoted = value.startsWith(u'"');
+    qsizetype i = quoted ? 1 : 0;
+    bool closed = false;
+    while (i < value.size()) {
+        const QChar c = value[i];
+        if (c == u'\\') {
+            if (i + 1 == value.size())
+                return QStringLiteral("ends in a \\ that joins it to the next line");
+            const QChar e = value[i + 1];
+            if (QStringView(u"\\\"'?abfnrtv").contains(e) || (e >= u'0' && e <= u'7')
+                || (e == u'x' && i + 2 < value.size() && isHexDigit(value[i + 2]))) {
+                i += 2;
+                continue;
+            }
+            return QStringLiteral("holds \"\\%1\", which is not read as written (a \\ is written \\\\)").arg(e);
+        }
+        if (quoted && c == u'"') {
+            closed = true;
+            ++i;
+            break;
+        }
+        if (!quoted && (c == u',' || c == u';' || c == u'"'))
+            return QStringLiteral("holds \"%1\" outside quotes, which is not read as written").arg(c);
+        ++i;
+    }
+    if (quoted && !closed)
+        return QStringLiteral("opens a quote that it does not close");
+    if (i != value.size())
+        return QStringLiteral("goes on after its closing quote");
+    return {};
+}
+
 /// Why the store's file would not read back exactly as it stands, or an empty text. The
 /// store rewrites the whole file at every write, keeping only what it understood: a line
-/// it skips, a comment, a duplicate key or bytes that are not UTF-8 text would be lost.
+/// it skips, a comment, a duplicate key (also one spelt with escapes), a value it reads
+/// otherwise than written or bytes that are not UTF-8 text would be lost. A UTF-8
+/// byte-order mark at the start is read past.
 QString fileProblem(const QByteArray &bytes)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder(bytes);
+    const QString text = decoder(startsWithByteOrderMark(bytes) ? bytes.mid(3) : bytes);
     if (decoder.hasError())
         return QStringLiteral("it is not UTF-8 text");
     QSet<QString> keys;
@@ -77,13 +160,23 @@ QString fileProblem(const QByteArray &bytes)
             if (!trimmed.endsWith(QLatin1Char(']')) || trimmed.count(QLatin1Char('[')) != 1
                 || trimmed.count(QLatin1Char(']')) != 1)
                 return where + QStringLiteral(" is not a whole [section] line");
-            section = trimmed.mid(1, trimmed.size() - 2);
+            const QString raw = trimmed.mid(1, trimmed.size() - 2).trimmed();
+            // [General] holds the keys outside any section; [%General] is a section of that name.
+            if (raw.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0)
+                section.clear();
+            else if (raw.compare(QLatin1String("%general"), Qt::CaseInsensitive) == 0)
+                section = QStringLiteral("General");
+            else
+                section = unescapedKey(raw);
             continue;
         }
         const qsizetype equals = trimmed.indexOf(QLatin1Char('='));
         if (trimmed.startsWith(QLatin1Char(';')) || equals <= 0)
             return where + QStringLiteral(" is neither a [section] nor a key=value line");
-        const QString key = section + QLatin1Char('/') + trimmed.left(equals).trimmed();
+        if (const QString problem = valueProblem(QStringView(trimmed).mid(equals + 1).trimmed()); !problem.isEmpty())
+            return where + QLatin1Char(' ') + problem;
+        const QString name = unescapedKey(QStringView(trimmed).left(equals).trimmed());
+        const QString key = section.isEmpty() ? name : section + QLatin1Char('/') + name;
         if (keys.contains(key))
             return where + QStringLiteral(" sets %1 a second time").arg(key);
         keys.insert(key);
@@ -98,31 +191,87 @@ QString storeFile(const QSettings &store)
     return QFileInfo(name).isAbsolute() ? name : QString(); // a registry path on Windows
 }
 
+constexpr qint64 kMaxStoreBytes = 1 << 20; // ten times what the schema can fill
+
+/// The start of the store's file, as far as it is ever read; empty when it cannot be opened.
+QByteArray storeBytes(const QString &file)
+{
+    QFile input(file);
+    return input.open(QIODevice::ReadOnly) ? input.read(kMaxStoreBytes + 1) : QByteArray();
+}
+
+/// Why the store's file with these bytes is unusable as it stands, or an empty text.
+QString storeProblem(const QByteArray &bytes)
+{
+    return bytes.size() > kMaxStoreBytes ? QStringLiteral("it is larger than 1 MB") : fileProblem(bytes);
+}
+
 /// QSettings reports an unreadable file only through status(), and reads past lines it
 /// does not understand without a word; a folder in place of the file is not reported at
-/// all. Each is tested for here, before anything is read or written.
-void checkReadable(const QSettings &store, const QString &what)
+/// all. Each is tested for here, before anything is read or written. Returns the bytes of
+/// the store's file (none for the registry or a store not yet written).
+QByteArray checkReadable(const QSettings &store, const QString &what)
 {
     const QString file = storeFile(store);
     const QFileInfo info(file);
+    QByteArray bytes;
     if (!file.isEmpty() && info.exists()) {
         if (!info.isFile() || !info.isReadable())
             raise(store, what);
         QFile input(file);
         if (!input.open(QIODevice::ReadOnly))
             raise(store, what);
-        constexpr qint64 kMaxStoreBytes = 1 << 20; // a hundred times what the schema can fill
-        const QByteArray bytes = input.read(kMaxStoreBytes + 1);
-        const QString problem =
-            bytes.size() > kMaxStoreBytes ? QStringLiteral("it is larger than 1 MB") : fileProblem(bytes);
+        bytes = input.read(kMaxStoreBytes + 1);
+        const QString problem = storeProblem(bytes);
         if (!problem.isEmpty())
             throw AppError(ErrorNumber::SettingsStore,
                            QStringLiteral("The settings store \"%1\" is malformed (%2), so it is neither read nor "
-                                          "written; %3. Mend or remove the file.")
+                                          "written; %3. Mend the file, or run Primewell, which offers to set it "
+                                          "aside and write the defaults.")
                                .arg(QDir::toNativeSeparators(file), problem, what));
     }
     if (store.status() != QSettings::NoError)
         raise(store, what);
+    return bytes;
+}
+
+/// Makes sure that no lock left behind by a writer that ended holds up the next write.
+/// QSettings takes the lock file `<store file>.lock` for each write and waits for it; a
+/// lock that names no owner (a writer killed between creating and filling it leaves it
+/// empty) would only be taken over once it is half a minute old. Such a lock, and one
+/// whose owner has ended, is removed now; a lock held by a live writer stays and is
+/// waited for as before.
+void releaseStaleLock(const QString &file)
+{
+    const QString lockPath = file + QStringLiteral(".lock");
+    if (!QFileInfo(lockPath).isFile())
+        return;
+    QLockFile lock(lockPath);
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (!lock.getLockInfo(&pid, &host, &application)) {
+        // Removed only when no live process holds it open under its system lock.
+        lock.removeStaleLockFile();
+        return;
+    }
+    // Taken at once when its owner has ended; let go at once, which removes it.
+    if (lock.tryLock(0))
+        lock.unlock();
+}
+
+/// Removes a byte-order mark from the start of the store's file, under the store's own
+/// lock: QSettings reads past it but reports the write that follows as failed.
+void dropByteOrderMark(const QString &file, const QString &what)
+{
+    QLockFile lock(file + QStringLiteral(".lock"));
+    if (!lock.tryLock(10000))
+        throw AppError(ErrorNumber::SettingsStore,
+                       QStringLiteral("The settings store \"%1\" stays locked by another program; %2.")
+                           .arg(QDir::toNativeSeparators(file), what));
+    const QByteArray bytes = storeBytes(file);
+    if (storeProblem(bytes).isEmpty() && startsWithByteOrderMark(bytes))
+        writeWholeFile(file, bytes.mid(3));
 }
 
 /// The failure of a write that the store reported only as "could not be written": a probe
@@ -177,12 +326,32 @@ QString SettingsStore::ReadSetting(const schema::SettingKey &key, const QString 
 
 void SettingsStore::WriteSetting(QStringView section, QStringView key, const QString &value)
 {
-    const auto store = openStore(m_iniFile);
+    auto store = openStore(m_iniFile);
     const QString name = groupKey(section, key);
     const QString what = QStringLiteral("the setting %1 could not be written").arg(name);
+    // A value the store would refuse to read back is never written: the store would lock
+    // itself out.
+    if (value.size() > schema::MaxValueLength)
+        throw AppError(ErrorNumber::BadArgument,
+                       QStringLiteral("The setting %1 was not written: it is longer than %2 characters.")
+                           .arg(name)
+                           .arg(schema::MaxValueLength));
+    for (const QChar c : value)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            throw AppError(ErrorNumber::BadArgument,
+                           QStringLiteral("The setting %1 was not written: it holds a control character.").arg(name));
+    const QString file = storeFile(*store);
+    if (!file.isEmpty()) {
+        releaseStaleLock(file);
+        removeLeftoverCopies(file);
+    }
     // A store that could not be read in full must not be written back: that would drop
     // the values it could not read.
-    checkReadable(*store, what);
+    if (startsWithByteOrderMark(checkReadable(*store, what))) {
+        dropByteOrderMark(file, what);
+        store = openStore(m_iniFile);
+        checkReadable(*store, what);
+    }
     store->setValue(name, value);
     store->sync();
     if (store->status() != QSettings::NoError) {
@@ -194,6 +363,38 @@ void SettingsStore::WriteSetting(QStringView section, QStringView key, const QSt
 void SettingsStore::WriteSetting(const schema::SettingKey &key, const QString &value)
 {
     WriteSetting(toQString(key.section), toQString(key.key), value);
+}
+
+QString SettingsStore::brokenFileProblem() const
+{
+    const auto store = openStore(m_iniFile);
+    const QString file = storeFile(*store);
+    if (file.isEmpty() || !QFileInfo(file).isFile())
+        return {};
+    return storeProblem(storeBytes(file));
+}
+
+QString SettingsStore::setAsideName() const
+{
+    const QString base = storeFile(*openStore(m_iniFile)) + QStringLiteral(".broken-")
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString name = base;
+    for (int n = 2; QFileInfo::exists(name); ++n)
+        name = base + QLatin1Char('-') + QString::number(n);
+    return name;
+}
+
+void SettingsStore::setAside(const QString &newPath)
+{
+    const QString file = storeFile(*openStore(m_iniFile));
+    clearFileError();
+    if (file.isEmpty() || QFileInfo::exists(newPath) || !QFile::rename(file, newPath))
+        throw lastFileFailure(QStringLiteral("rename"), file, EEXIST);
+}
+
+bool SettingsStore::keptInFile() const
+{
+    return !storeFile(*openStore(m_iniFile)).isEmpty();
 }
 
 QString SettingsStore::location() const

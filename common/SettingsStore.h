@@ -25,9 +25,22 @@ public:
     QString ReadSetting(const schema::SettingKey &key, const QString &defaultValue = {}) const;
 
     /// Stores `value`, creating the section and key as needed. Values already stored stay
-    /// intact when the write fails.
+    /// intact when the write fails. A value longer than schema::MaxValueLength or holding a
+    /// control character is refused.
     void WriteSetting(QStringView section, QStringView key, const QString &value);
     void WriteSetting(const schema::SettingKey &key, const QString &value);
+
+    /// Why the store's file cannot be used as it stands (it would not read back as written),
+    /// or an empty text when it can, when there is none, or for the registry.
+    QString brokenFileProblem() const;
+    /// A free name beside the store's file to set a broken file aside under:
+    /// "<file>.broken-<yyyyMMdd-HHmmss>".
+    QString setAsideName() const;
+    /// Renames the store's file to `newPath`, keeping it; the store is then empty. Throws
+    /// AppError when it cannot.
+    void setAside(const QString &newPath);
+    /// Whether the store is a file (on Windows it is the registry).
+    bool keptInFile() const;
 
     /// Where the store lives, for messages and the README (a file path or a registry path).
     QString location() const;

@@ -25,7 +25,8 @@ FolderListing listFilesEndingIn(const QString &folder, QLatin1StringView suffix)
 
 /// The first `maxBytes` bytes of the file at `path` (fewer when the file is shorter): one
 /// open, one read and one close. Throws AppError (`fileError`, action "open" or "read");
-/// a folder is reported as a file that cannot be opened.
+/// anything but a regular file (a folder, a pipe, a device) is reported as a file that
+/// cannot be opened, and the call never waits on it.
 QByteArray readFileStart(const QString &path, qsizetype maxBytes);
 
 /// Which file on which device `path` names, a link counting as what it points to: two

@@ -6,6 +6,7 @@
 #include "common/SettingsSchema.h"
 #include "common/SettingsStore.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace brannock::primewell {
@@ -61,9 +62,30 @@ QString SetupReg::driveRoot() const
     return m_dosPaths.toDos(m_programFolder).left(3);
 }
 
+void SetupReg::setAsideBrokenFile(SetupView &view)
+{
+    const QString problem = m_store.brokenFileProblem();
+    if (problem.isEmpty())
+        return;
+    const QString file = QDir::toNativeSeparators(m_store.location());
+    const QString aside = m_store.setAsideName();
+    const PromptAnswer answer = m_prompts.message(
+        QStringLiteral("Broken settings file"),
+        QStringLiteral("The settings file \"%1\" cannot be used (%2).").arg(file, problem) + kCrLf
+            + QStringLiteral("Set it aside as \"%1\" (it is kept) and write the defaults?")
+                  .arg(QDir::toNativeSeparators(aside)),
+        PromptButtons::YesNo, PromptIcon::Question);
+    if (answer != PromptAnswer::Yes)
+        return;
+    m_store.setAside(aside);
+    view.addLog(QStringLiteral("Broken settings file set aside as ") + QDir::toNativeSeparators(aside));
+}
+
 void SetupReg::run(SetupView &view)
 {
     try {
+        // Declined: the writes below report the broken file as before.
+        setAsideBrokenFile(view);
         writeDefaults(view);
     } catch (const AppError &error) {
         // The store refuses writes: say so in the log and in a box, then let the user close.

@@ -83,20 +83,27 @@ FolderListing listFilesEndingIn(const QString &folder, QLatin1StringView suffix)
 
 QByteArray readFileStart(const QString &path, qsizetype maxBytes)
 {
-    const Descriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC));
+    // Only a regular file is read. Anything else (a folder, a pipe, a device) is a file that
+    // cannot be opened: it is never opened when it is known beforehand, and opened without
+    // waiting and looked at again when it took a file's place meanwhile.
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(name.constData(), &info) == 0 && !S_ISREG(info.st_mode))
+        throw fileError(QStringLiteral("open"), path, EIO);
+    const Descriptor file(::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (file.get() < 0)
         throw fileError(QStringLiteral("open"), path, errno);
+    if (::fstat(file.get(), &info) != 0)
+        throw fileError(QStringLiteral("open"), path, errno);
+    if (!S_ISREG(info.st_mode))
+        throw fileError(QStringLiteral("open"), path, EIO);
     QByteArray bytes(maxBytes, Qt::Uninitialized);
     ssize_t got = 0;
     do {
         got = ::read(file.get(), bytes.data(), std::size_t(maxBytes));
     } while (got < 0 && errno == EINTR);
-    if (got < 0) {
-        // A folder opens here but cannot be read: it is no file to open.
-        if (errno == EISDIR)
-            throw fileError(QStringLiteral("open"), path, EIO);
+    if (got < 0)
         throw fileError(QStringLiteral("read"), path, errno);
-    }
     // A plain file gives all it has up to maxBytes in one read: a shorter answer is its end.
     bytes.truncate(got);
     return bytes;

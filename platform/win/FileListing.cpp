@@ -79,6 +79,9 @@ QByteArray readFileStart(const QString &path, qsizetype maxBytes)
     // A folder cannot be opened as a file: a path or file access error, as elsewhere.
     if (file.get() == INVALID_HANDLE_VALUE)
         throw lastFileFailure(QStringLiteral("open"), path, EIO);
+    // Only a file on a disk is read, never a pipe or a device that could keep the read waiting.
+    if (GetFileType(file.get()) != FILE_TYPE_DISK)
+        throw fileError(QStringLiteral("open"), path, EIO);
     QByteArray bytes(maxBytes, Qt::Uninitialized);
     DWORD got = 0;
     if (!ReadFile(file.get(), bytes.data(), DWORD(maxBytes), &got, nullptr))

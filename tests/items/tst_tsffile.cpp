@@ -7,8 +7,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <chrono>
+#include <ctime>
+#include <future>
+
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utime.h>
 #endif
 
 using namespace brannock;
@@ -52,6 +60,9 @@ private slots:
     void readers();
     void missingFileAndFolder();
     void failedReadsReleaseTheFile();
+    void onlyRegularFilesAreRead_data();
+    void onlyRegularFilesAreRead();
+    void writeRemovesLeftoverCopiesOfKilledWrites();
     void writeThenRead_data();
     void writeThenRead();
     void writeReplacesWholeFile();
@@ -128,6 +139,72 @@ void TestTsfFile::missingFileAndFolder()
 
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.tsf")));
     QCOMPARE(outcome(&ReadTSFPal, dir.filePath(QStringLiteral("folder.tsf"))), QStringLiteral("#75"));
+}
+
+void TestTsfFile::onlyRegularFilesAreRead_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("outcome");
+    QTest::newRow("named pipe") << "fifo" << "#75";
+    QTest::newRow("link to a named pipe") << "link to fifo" << "#75";
+    QTest::newRow("device") << "device" << "#75";
+    QTest::newRow("link to a file") << "link to file" << "pal2";
+}
+
+void TestTsfFile::onlyRegularFilesAreRead()
+{
+#ifdef Q_OS_UNIX
+    // A pipe put in a definition's place after the menu was built must not hold up the build.
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.tsf"));
+    const QString fifo = dir.filePath(QStringLiteral("pipe"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    writeBytes(dir.filePath(QStringLiteral("real.tsf")), "Desc*pal2*x.bmp\r\n");
+    if (kind == QLatin1String("fifo"))
+        QVERIFY(QFile::rename(fifo, path));
+    else if (kind == QLatin1String("link to fifo"))
+        QVERIFY(QFile::link(fifo, path));
+    else if (kind == QLatin1String("device"))
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    else
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("real.tsf")), path));
+    auto read = std::async(std::launch::async, [path] { return outcome(&ReadTSFPal, path); });
+    if (read.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        // Let the blocked reader go before failing.
+        const int writer = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0)
+            ::close(writer);
+        read.wait();
+        QFAIL("reading a definition waited on something that is no file");
+    }
+    QTEST(read.get(), "outcome");
+#else
+    QSKIP("named pipes are POSIX");
+#endif
+}
+
+void TestTsfFile::writeRemovesLeftoverCopiesOfKilledWrites()
+{
+#ifdef Q_OS_UNIX
+    QTemporaryDir dir;
+    const auto make = [&](const QString &name, int ageSeconds) {
+        const QString path = dir.filePath(name);
+        writeBytes(path, "half");
+        const auto then = std::time(nullptr) - ageSeconds;
+        const utimbuf times{then, then};
+        QCOMPARE(utime(QFile::encodeName(path).constData(), &times), 0);
+    };
+    make(QStringLiteral("a.tsf.Xq81Lm"), 300);      // left by a killed write
+    make(QStringLiteral("a.tsf.Zz00Yy"), 1);        // a live writer's
+    make(QStringLiteral("b.tsf.Xq81Lm"), 300);      // another file's
+    WriteTSF(dir.path(), QStringLiteral("a.tsf"), QStringLiteral("D"), QStringLiteral("pal1"), QStringLiteral("f"));
+    QDir folder(dir.path());
+    QCOMPARE(folder.entryList(QDir::Files, QDir::Name),
+             QStringList({"a.tsf", "a.tsf.Zz00Yy", "b.tsf.Xq81Lm"}));
+#else
+    QSKIP("sets file times with utime()");
+#endif
 }
 
 void TestTsfFile::failedReadsReleaseTheFile()

@@ -2,15 +2,24 @@
 #include "common/SettingsStore.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
 #include <functional>
+
+#ifdef Q_OS_UNIX
+#include <utime.h>
+#endif
 
 using namespace brannock;
 
@@ -35,6 +44,15 @@ private slots:
     void malformedStoreIsNotOverwritten();
     void storeThatWouldNotReadBackIsNeitherReadNorWritten_data();
     void storeThatWouldNotReadBackIsNeitherReadNorWritten();
+    void handEditedStoreIsReadAsWritten_data();
+    void handEditedStoreIsReadAsWritten();
+    void valuesTheStoreCouldNotReadBackAreRefused_data();
+    void valuesTheStoreCouldNotReadBackAreRefused();
+    void lockOfAnEndedWriterIsTakenOverAtOnce_data();
+    void lockOfAnEndedWriterIsTakenOverAtOnce();
+    void lockOfALiveWriterIsWaitedFor();
+    void leftoverCopiesOfKilledWritesGo_data();
+    void leftoverCopiesOfKilledWritesGo();
     void writeFailuresCarryTheirCause_data();
     void writeFailuresCarryTheirCause();
     void perUserStoreLivesUnderBrannock();
@@ -175,6 +193,19 @@ void TestSettings::storeThatWouldNotReadBackIsNeitherReadNorWritten_data()
     QTest::newRow("a key twice") << good + "R1=13\n" << "line 3 sets Color/R1 a second time";
     QTest::newRow("a broken section") << good + "[Pals\n" << "line 3 is not a whole [section] line";
     QTest::newRow("a control character") << good + "G1=\x01\n" << "line 3 holds a control character";
+    QTest::newRow("a key twice, spelt with escapes") << good + "%52%31=99\n" << "line 3 sets Color/R1 a second time";
+    QTest::newRow("a key twice, spelt with %U escapes") << good + "%U0052%U0031=99\n"
+                                                         << "line 3 sets Color/R1 a second time";
+    QTest::newRow("a section twice, spelt with escapes") << good + "[%43olor]\nR1=9\n"
+                                                          << "line 4 sets Color/R1 a second time";
+    QTest::newRow("a key twice, once outside the sections")
+        << QByteArray("Color\\R1=1\n[Color]\nR1=2\n") << "line 3 sets Color/R1 a second time";
+    QTest::newRow("a trailing backslash") << good + "G1=10\\\nB1=3\n" << "line 3 ends in a \\ that joins it";
+    QTest::newRow("a backslash the store drops") << QByteArray("[Kestrow]\nPath=C:\\Halvern\n")
+                                                  << "line 2 holds \"\\H\", which is not read as written";
+    QTest::newRow("a comma") << good + "G1=1,2\n" << "line 3 holds \",\" outside quotes";
+    QTest::newRow("a semicolon") << good + "G1=1;2\n" << "line 3 holds \";\" outside quotes";
+    QTest::newRow("an open quote") << good + "G1=\"12\nB1=3\n" << "line 3 opens a quote that it does not close";
 }
 
 void TestSettings::storeThatWouldNotReadBackIsNeitherReadNorWritten()
@@ -198,6 +229,9 @@ void TestSettings::storeThatWouldNotReadBackIsNeitherReadNorWritten()
             QCOMPARE(error.number(), ErrorNumber::SettingsStore);
             QVERIFY2(error.description().contains(QDir::toNativeSeparators(path)), qPrintable(error.report()));
             QVERIFY2(error.description().contains(problem), qPrintable(error.report()));
+            QVERIFY2(error.description().contains(QStringLiteral("run Primewell, which offers to set it aside and "
+                                                                 "write the defaults")),
+                     qPrintable(error.report()));
         }
     };
     expectRefusal([&] { store.ReadSetting(schema::ColorR1, QStringLiteral("0")); });
@@ -207,6 +241,179 @@ void TestSettings::storeThatWouldNotReadBackIsNeitherReadNorWritten()
     QCOMPARE(after.readAll(), content); // never rewritten
     after.close();
     QVERIFY(QFile::remove(path));
+}
+
+void TestSettings::handEditedStoreIsReadAsWritten_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("key"); ///< section/key
+    QTest::addColumn<QString>("value");
+    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF[Color]\nR1=10\n") << "Color/R1" << "10";
+    QTest::newRow("escaped backslashes") << QByteArray("[Skin]\nPath=Skins\\\\6.0 GOLD\\\\\n") << "Skin/Path"
+                                         << "Skins\\6.0 GOLD\\";
+    QTest::newRow("quoted comma") << QByteArray("[Pals]\nArmors=\"pal3,x; y\"\n") << "Pals/Armors" << "pal3,x; y";
+    QTest::newRow("CR LF lines") << QByteArray("[Color]\r\nR1=10\r\nG1=20\r\n") << "Color/G1" << "20";
+}
+
+void TestSettings::handEditedStoreIsReadAsWritten()
+{
+    // Read as written, and the next write keeps what was there and reports success.
+    QFETCH(QByteArray, content);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    const QString path = iniPath(QStringLiteral("hand-%1.ini").arg(QTest::currentDataTag()));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    SettingsStore store(path);
+    const QString section = key.section(u'/', 0, 0);
+    const QString name = key.section(u'/', 1);
+    QCOMPARE(store.ReadSetting(section, name), value);
+    store.WriteSetting(schema::OtherUseAVC, QStringLiteral("Yes"));
+    QCOMPARE(store.ReadSetting(section, name), value);
+    QCOMPARE(store.ReadSetting(schema::OtherUseAVC), QStringLiteral("Yes"));
+}
+
+void TestSettings::valuesTheStoreCouldNotReadBackAreRefused_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("refusal"); ///< empty: stored
+    QTest::newRow("at the limit") << QString(schema::MaxValueLength, u'x') << QString();
+    QTest::newRow("over the limit") << QString(schema::MaxValueLength + 1, u'x')
+                                    << "The setting Kestrow/Path was not written: it is longer than 1024 characters.";
+    QTest::newRow("a text box's most") << QString(32767, u'x')
+                                       << "The setting Kestrow/Path was not written: it is longer than 1024 characters.";
+    QTest::newRow("a control character") << QStringLiteral("C:\\a\x7f")
+                                         << "The setting Kestrow/Path was not written: it holds a control character.";
+}
+
+void TestSettings::valuesTheStoreCouldNotReadBackAreRefused()
+{
+    QFETCH(QString, value);
+    QFETCH(QString, refusal);
+    SettingsStore store(iniPath(QStringLiteral("long.ini")));
+    store.WriteSetting(schema::GamePath, QStringLiteral("C:\\Halvern\\Kestrow"));
+    // Every key at its longest: the store still reads and writes.
+    for (int i = 0; i < 30; ++i)
+        store.WriteSetting(u"Pals", QStringLiteral("Key%1").arg(i), QString(schema::MaxValueLength, u'\u00fc'));
+    if (refusal.isEmpty()) {
+        store.WriteSetting(schema::GamePath, value);
+        QCOMPARE(store.ReadSetting(schema::GamePath), value);
+        return;
+    }
+    try {
+        store.WriteSetting(schema::GamePath, value);
+        QFAIL("a value the store could not read back was written");
+    } catch (const AppError &error) {
+        QCOMPARE(error.description(), refusal);
+    }
+    QCOMPARE(store.ReadSetting(schema::GamePath), QStringLiteral("C:\\Halvern\\Kestrow"));
+    store.WriteSetting(schema::ColorR1, QStringLiteral("1"));
+}
+
+void TestSettings::lockOfAnEndedWriterIsTakenOverAtOnce_data()
+{
+    QTest::addColumn<QByteArray>("lock"); ///< the lock file's bytes; empty: left by a killed child
+    QTest::addColumn<bool>("byChild");
+    QTest::newRow("empty, killed before it named its owner") << QByteArray() << false;
+    QTest::newRow("unreadable") << QByteArray("not a lock\n") << false;
+    QTest::newRow("owner ended without letting go") << QByteArray() << true;
+}
+
+void TestSettings::lockOfAnEndedWriterIsTakenOverAtOnce()
+{
+    QFETCH(QByteArray, lock);
+    QFETCH(bool, byChild);
+    const QString path = iniPath(QStringLiteral("locked.ini"));
+    const QString lockPath = path + QStringLiteral(".lock");
+    SettingsStore store(path);
+    store.WriteSetting(schema::ColorR1, QStringLiteral("1"));
+    if (byChild) {
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("BRANNOCK_TEST_LOCK"), lockPath);
+        env.insert(QStringLiteral("BRANNOCK_TEST_LOCK_MS"), QStringLiteral("0"));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForFinished(30000));
+        QCOMPARE(child.exitCode(), 5); // ended holding the lock
+    } else {
+        QFile file(lockPath);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(lock);
+    }
+    QVERIFY(QFileInfo::exists(lockPath));
+    QElapsedTimer clock;
+    clock.start();
+    store.WriteSetting(schema::ColorR1, QStringLiteral("2"));
+    // QSettings alone waits half a minute for a lock that names no owner.
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(store.ReadSetting(schema::ColorR1), QStringLiteral("2"));
+    QVERIFY(!QFileInfo::exists(lockPath));
+}
+
+void TestSettings::lockOfALiveWriterIsWaitedFor()
+{
+    const QString path = iniPath(QStringLiteral("live.ini"));
+    const QString lockPath = path + QStringLiteral(".lock");
+    SettingsStore store(path);
+    store.WriteSetting(schema::ColorR1, QStringLiteral("1"));
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("BRANNOCK_TEST_LOCK"), lockPath);
+    env.insert(QStringLiteral("BRANNOCK_TEST_LOCK_MS"), QStringLiteral("1500"));
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(child.waitForReadyRead(30000)); // "locked"
+    QElapsedTimer clock;
+    clock.start();
+    store.WriteSetting(schema::ColorR1, QStringLiteral("2"));
+    QVERIFY2(clock.elapsed() >= 800, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(child.waitForFinished(30000));
+    QCOMPARE(child.exitCode(), 0); // its lock stayed its own until it let go
+    QCOMPARE(store.ReadSetting(schema::ColorR1), QStringLiteral("2"));
+}
+
+void TestSettings::leftoverCopiesOfKilledWritesGo_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("ageSeconds");
+    QTest::addColumn<bool>("folder");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("an old copy") << "copies.ini.Ab12Cd" << 120 << false << false;
+    QTest::newRow("an old copy, six characters of any kind") << "copies.ini.a.b.c." << 3600 << false << false;
+    QTest::newRow("a live writer's copy") << "copies.ini.Ab12Cd" << 2 << false << true;
+    QTest::newRow("another file's copy") << "other.ini.Ab12Cd" << 120 << false << true;
+    QTest::newRow("seven characters") << "copies.ini.Ab12Cde" << 120 << false << true;
+    QTest::newRow("a folder") << "copies.ini.Ab12Cd" << 120 << true << true;
+}
+
+void TestSettings::leftoverCopiesOfKilledWritesGo()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(QString, name);
+    QFETCH(int, ageSeconds);
+    QFETCH(bool, folder);
+    QFETCH(bool, kept);
+    QTemporaryDir dir;
+    const QString leftover = dir.filePath(name);
+    if (folder) {
+        QVERIFY(QDir().mkpath(leftover));
+    } else {
+        QFile file(leftover);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Color]\nR1=");
+    }
+    const auto then = std::time(nullptr) - ageSeconds;
+    const utimbuf times{then, then};
+    QCOMPARE(utime(QFile::encodeName(leftover).constData(), &times), 0);
+    SettingsStore(dir.filePath(QStringLiteral("copies.ini"))).WriteSetting(schema::ColorR1, QStringLiteral("3"));
+    QCOMPARE(QFileInfo::exists(leftover), kept);
+#else
+    QSKIP("sets file times with utime()");
+#endif
 }
 
 void TestSettings::writeFailuresCarryTheirCause_data()
@@ -274,6 +481,27 @@ void TestSettings::perUserStoreLivesUnderBrannock()
 
 int main(int argc, char *argv[])
 {
+    if (const QString lockPath = qEnvironmentVariable("BRANNOCK_TEST_LOCK"); !lockPath.isEmpty()) {
+        // Lock holder for the lock tests: takes the store's lock, says so, holds it for the
+        // given time and lets go (exit 0, or 4 when its lock was taken from it), or ends
+        // holding it (exit 5) when the time is 0.
+        QCoreApplication app(argc, argv);
+        QLockFile lock(lockPath);
+        if (!lock.tryLock(10000))
+            return 3;
+        const int holdMs = qEnvironmentVariableIntValue("BRANNOCK_TEST_LOCK_MS");
+        if (holdMs == 0)
+            std::_Exit(5);
+        std::fputs("locked\n", stdout);
+        std::fflush(stdout);
+        QThread::msleep(holdMs);
+        qint64 pid = 0;
+        QString host;
+        QString application;
+        if (!lock.getLockInfo(&pid, &host, &application) || pid != QCoreApplication::applicationPid())
+            return 4;
+        return 0;
+    }
     const QByteArray write = qgetenv("BRANNOCK_TEST_WRITE");
     if (!write.isEmpty()) {
         // Writer mode for anotherProcessSeesAWriteAtOnce.

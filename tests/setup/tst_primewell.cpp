@@ -57,6 +57,12 @@ QStringList logOf(const primewell::FrmMain &window)
 
 const QString kMissing = QStringLiteral("<missing>");
 
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
 } // namespace
 
 class TestPrimewell : public QObject {
@@ -70,6 +76,8 @@ private slots:
     void writesEveryDefaultOverDialogValues();
     void closeStaysDisabledUntilTheRunEnds();
     void unwritableStoreIsReportedAndTheRunEnds();
+    void brokenStoreFile_data();
+    void brokenStoreFile();
     void windowLooksAsDescribed();
 
 private:
@@ -98,6 +106,60 @@ void TestPrimewell::init()
     }
     m_dos.programNative = m_dir->filePath(QStringLiteral("drive_c/Brannock"));
     m_dos.programDos = QStringLiteral("C:\\Brannock");
+}
+
+void TestPrimewell::brokenStoreFile_data()
+{
+    QTest::addColumn<bool>("setAside"); ///< the answer to the offer
+    QTest::newRow("set aside") << true;
+    QTest::newRow("kept in place") << false;
+}
+
+void TestPrimewell::brokenStoreFile()
+{
+    // A store Brannock refuses (one comment line added) is no dead end: Primewell offers to
+    // set it aside, keeping it, and write the defaults.
+    QFETCH(bool, setAside);
+    const QByteArray broken = "[Color]\nR1=12\n; my note\n";
+    {
+        QFile file(m_ini);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(broken);
+    }
+    installGame(u'C');
+    m_prompts.answers = {PromptAnswer::Yes, setAside ? PromptAnswer::Yes : PromptAnswer::No, PromptAnswer::Yes,
+                         PromptAnswer::Ok};
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+
+    const auto &offer = m_prompts.calls.at(1);
+    QCOMPARE(offer.title, QStringLiteral("Broken settings file"));
+    QCOMPARE(offer.buttons, PromptButtons::YesNo);
+    QCOMPARE(offer.icon, PromptIcon::Question);
+    const QStringList aside = QDir(m_dir->path()).entryList({QStringLiteral("Brannock.ini.broken-*")}, QDir::Files);
+    const QString asidePath = m_dir->filePath(setAside ? aside.value(0) : QString());
+    const QString name = QDir::toNativeSeparators(m_ini);
+    QVERIFY2(offer.text.startsWith(QStringLiteral("The settings file \"%1\" cannot be used (line 3 is neither a "
+                                                  "[section] nor a key=value line).\r\nSet it aside as \"%1.broken-")
+                                       .arg(name)),
+             qPrintable(offer.text));
+    QVERIFY(offer.text.endsWith(QStringLiteral("\" (it is kept) and write the defaults?")));
+
+    if (!setAside) {
+        QCOMPARE(m_prompts.titles(), QStringList({"You Sure?", "Broken settings file", "Primewell Error!"}));
+        QVERIFY(aside.isEmpty());
+        QCOMPARE(readAll(m_ini), broken);
+        return;
+    }
+    QCOMPARE(aside.size(), 1);
+    QVERIFY(offer.text.contains(QDir::toNativeSeparators(asidePath)));
+    QCOMPARE(readAll(asidePath), broken); // kept as it was
+    QCOMPARE(m_prompts.titles(),
+             QStringList({"You Sure?", "Broken settings file", "Kestrow installation found.", "Primewell"}));
+    QVERIFY(logOf(*window).contains(QStringLiteral("Broken settings file set aside as ")
+                                    + QDir::toNativeSeparators(asidePath)));
+    QCOMPARE(m_store->ReadSetting(schema::ColorR1), QStringLiteral("0"));
+    QCOMPARE(m_store->ReadSetting(schema::GamePath), QStringLiteral("C:\\Halvern\\Kestrow"));
 }
 
 void TestPrimewell::installGame(QChar drive)

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -155,8 +156,16 @@ struct Bench {
         else if (field == QLatin1String("game")) {
             dos.mappings[2].dos = text;
             store->WriteSetting(schema::GamePath, text);
-        } else if (field == QLatin1String("palette"))
-            store->WriteSetting(schema::PalArmors, text);
+        } else if (field == QLatin1String("palette")) {
+            if (text.size() <= schema::MaxValueLength) {
+                store->WriteSetting(schema::PalArmors, text);
+            } else {
+                // Longer than the store writes: only a hand-edited file holds it.
+                QSettings file(store->location(), QSettings::IniFormat);
+                file.setValue(QStringLiteral("Pals/Armors"), text);
+                file.sync();
+            }
+        }
         else if (field == QLatin1String("tsf")) {
             QFile tsf(program + QStringLiteral("/hostile.tsf"));
             if (!tsf.open(QIODevice::WriteOnly) || tsf.write(value) != value.size())

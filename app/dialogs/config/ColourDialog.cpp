@@ -58,6 +58,7 @@ ColourDialog::ColourDialog(SettingsStore &store, Prompts &prompts, ColourTarget 
         colours.setColor(QPalette::Base, kFieldLooks[i].background);
         colours.setColor(QPalette::Text, kFieldLooks[i].text);
         m_fields[i]->setPalette(colours);
+        m_fields[i]->setMaxLength(schema::MaxValueLength);
         connect(m_fields[i], &QLineEdit::textChanged, this, &ColourDialog::ValidateColour);
     }
     QPalette preview = m_ui->PicClr->palette();

@@ -49,6 +49,10 @@ FrmCfg::FrmCfg(SettingsStore &store, Prompts &prompts, std::function<void()> ref
         line->setObjectName(m_ui->FLine->objectName());
     for (const auto &[field, key] : kPaletteFields)
         m_palettes.append({key, m_ui.get()->*field});
+    // No box takes more than the store keeps.
+    m_ui->TxtPath->setMaxLength(schema::MaxValueLength);
+    for (const PaletteField &palette : std::as_const(m_palettes))
+        palette.field->setMaxLength(schema::MaxValueLength);
 
     connect(m_ui->CmdDefault, &QPushButton::clicked, this, &FrmCfg::CmdDefault_Click);
     connect(m_ui->CmdClr1, &QPushButton::clicked, this, [this] { openColourDialog(ColourTarget::Color1); });
@@ -91,7 +95,11 @@ void FrmCfg::Form_Load()
     if (failed)
         m_prompts.message(QStringLiteral("Error! I think..."),
                           QStringLiteral("I get the feeling your registry is messed up. ")
-                              + QStringLiteral("Run Primewell.exe in Brannock's directory(folder)."),
+                              + QStringLiteral("Run Primewell.exe in Brannock's directory(folder).")
+                              + (m_store.keptInFile()
+                                     ? QStringLiteral("\r\nPrimewell offers to set a broken settings file aside "
+                                                      "and write the defaults.")
+                                     : QString()),
                           PromptButtons::Ok, PromptIcon::None);
 }
 

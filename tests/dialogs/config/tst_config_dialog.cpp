@@ -1,5 +1,6 @@
 #include "fakes/FakePrompts.h"
 
+#include "dialogs/config/ColourDialog.h"
 #include "dialogs/config/FrmCfg.h"
 #include "dialogs/config/RandomDesign.h"
 #include "common/SettingsStore.h"
@@ -62,6 +63,7 @@ private slots:
     void everyWayOfClosingSaves();
     void defaultsResetOnlyThePalettes();
     void unreadableStoreGivesOneMessageAndStillOpens();
+    void boxesTakeNoMoreThanTheStoreKeeps();
     void failedSaveIsReported();
     void colourDialogOnABrokenStoreIsReported();
     void colourButtonsOpenTheirDialogs_data();
@@ -236,7 +238,8 @@ void TestConfigDialog::unreadableStoreGivesOneMessageAndStillOpens()
     const auto &message = m_prompts.calls.first();
     QCOMPARE(message.title, QStringLiteral("Error! I think..."));
     QCOMPARE(message.text, QStringLiteral("I get the feeling your registry is messed up. Run Primewell.exe in "
-                                          "Brannock's directory(folder)."));
+                                          "Brannock's directory(folder).\r\nPrimewell offers to set a broken "
+                                          "settings file aside and write the defaults."));
     QCOMPARE(message.buttons, PromptButtons::Ok);
     QCOMPARE(message.icon, PromptIcon::None);
 
@@ -246,6 +249,29 @@ void TestConfigDialog::unreadableStoreGivesOneMessageAndStillOpens()
     QVERIFY(picture(*dialog) != designTemplate());
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+}
+
+void TestConfigDialog::boxesTakeNoMoreThanTheStoreKeeps()
+{
+    // A pasted text longer than the store keeps is cut at the limit, so Done never writes a
+    // value that would make the store unreadable.
+    const QString pasted(schema::MaxValueLength + 100, u'p');
+    auto dialog = makeDialog();
+    const QList<QLineEdit *> boxes = dialog->findChildren<QLineEdit *>();
+    QCOMPARE(boxes.size(), 11);
+    for (QLineEdit *box : boxes) {
+        box->setText(pasted);
+        QCOMPARE(box->text().size(), schema::MaxValueLength);
+    }
+    dialog->show();
+    button(*dialog, "CmdDone")->click();
+    QVERIFY(m_prompts.calls.isEmpty());
+    QCOMPARE(m_store->ReadSetting(schema::GamePath), pasted.left(schema::MaxValueLength));
+    QCOMPARE(m_store->ReadSetting(schema::PalTurrets), pasted.left(schema::MaxValueLength));
+
+    ColourDialog colour(*m_store, m_prompts, ColourTarget::Text);
+    for (QLineEdit *box : colour.findChildren<QLineEdit *>())
+        QCOMPARE(box->maxLength(), schema::MaxValueLength);
 }
 
 void TestConfigDialog::failedSaveIsReported()
