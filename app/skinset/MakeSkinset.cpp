@@ -101,6 +101,23 @@ QString MakeSkinset::dosFolder(const QString &nativeFolder, const QString &what)
     if (dos.isEmpty())
         throw AppError(ErrorNumber::PathNotFound,
                        QStringLiteral("The %1 \"%2\" lies on no drive that the game's tools can see.").arg(what, shown));
+    // A Linux name holding "\\" is read by the tools as two names ("a\\..\\..\\elsewhere"
+    // leads elsewhere), and Windows drops a name's trailing dots and blanks: the tools would
+    // open another folder than this one.
+    if (QDir::separator() == QLatin1Char('/')) {
+        for (const QString &name : nativeFolder.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+            if (name.contains(QLatin1Char('\\')))
+                throw AppError(ErrorNumber::PathFileAccess,
+                               QStringLiteral("The %1 \"%2\" cannot be opened by the game's tools: its folder name "
+                                              "\"%3\" holds \"\\\", which they read as a folder separator.")
+                                   .arg(what, shown, name));
+            if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
+                throw AppError(ErrorNumber::PathFileAccess,
+                               QStringLiteral("The %1 \"%2\" cannot be opened by the game's tools: its folder name "
+                                              "\"%3\" ends in a dot or a blank, which Windows drops.")
+                                   .arg(what, shown, name));
+        }
+    }
     // Names that Linux allows and Windows does not: the tools could not open the folder.
     for (qsizetype i = 2; i < dos.size(); ++i) {
         const QChar c = dos[i];

@@ -224,6 +224,8 @@ private slots:
     void emptySkinFileWithoutOpenPrefixLeftOut();
     void refusals_data();
     void refusals();
+    void linuxFolderNamesTheToolsReadOtherwise_data();
+    void linuxFolderNamesTheToolsReadOtherwise();
     void lineLimit_data();
     void lineLimit();
     void scriptInConsoleCodePage();
@@ -681,6 +683,37 @@ void TestMakeSkinset::refusals_data()
     QTest::newRow("save prefix past the line limit, in a pack line")
         << "save" << QString(2703, QLatin1Char('s'))
         << "The Save File Prefix makes line 3 of Compile.bat 8194" + limit + tail;
+}
+
+void TestMakeSkinset::linuxFolderNamesTheToolsReadOtherwise_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("named");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("a name ending in a backslash") << "paint\\" << "paint\\" << "holds \"\\\"";
+    QTest::newRow("a name that leads elsewhere") << "a\\..\\..\\elsewhere" << "a\\..\\..\\elsewhere" << "holds \"\\\"";
+    QTest::newRow("a name ending in a dot") << "paint." << "paint." << "ends in a dot or a blank";
+}
+
+void TestMakeSkinset::linuxFolderNamesTheToolsReadOtherwise()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, named);
+    QFETCH(QString, why);
+    if (QDir::separator() != QLatin1Char('/'))
+        QSKIP("such folder names exist only where \"\\\" and a trailing dot are plain characters");
+    Bench b;
+    const QString source = b.root.filePath(folder);
+    QVERIFY(QDir().mkpath(source));
+    b.in.sourceFolder = source;
+    b.dos.mappings[1].native = source;
+    const auto outcome = b.run();
+    QCOMPARE(outcome, MakeSkinset::Outcome::Failed);
+    QCOMPARE(b.boxes.titles(), QStringList{"Make Error!"});
+    const QString text = b.boxes.calls[0].text;
+    QVERIFY2(text.contains(QStringLiteral("its folder name \"%1\" %2").arg(named, why)), qPrintable(text));
+    QVERIFY(!QFileInfo::exists(b.scriptPath()));
+    QVERIFY(b.runner.started.isEmpty());
 }
 
 void TestMakeSkinset::refusals()
