@@ -23,6 +23,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+
 using namespace brannock;
 
 namespace {
@@ -64,8 +66,14 @@ struct Setup {
         in.sourceFolder = start;
         in.workingFolder = start;
         in.isTicked = [](const SkinItem &) { return true; };
-        // Wine's server stays up between the runs, as it does for a player's session.
-        QProcess::execute(QStringLiteral("wineserver"), {QStringLiteral("-p")});
+        // Wine's server stays up between the runs, as it does for a player's session. It
+        // gets no output of ours to hold open: "bench_run | grep ..." ends with the benchmark.
+        QProcess server;
+        server.setStandardInputFile(QProcess::nullDevice());
+        server.setStandardOutputFile(QProcess::nullDevice());
+        server.setStandardErrorFile(QProcess::nullDevice());
+        server.start(QStringLiteral("wineserver"), {QStringLiteral("-p")});
+        server.waitForFinished(30000);
     }
 };
 
@@ -122,7 +130,7 @@ void BM_ClickToVolume(benchmark::State &state)
     QString failure;
     watchedRun(s, window, &failure); // Wine's first start and a written Compile.bat
     directRun(s);
-    double direct = 0, watched = 0;
+    QList<double> direct, watched;
     int turn = 0;
     for (auto _ : state) {
         double d = 0, w = 0;
@@ -137,14 +145,25 @@ void BM_ClickToVolume(benchmark::State &state)
             state.SkipWithError(qPrintable(failure));
             break;
         }
-        direct += d;
-        watched += w;
+        direct.append(d);
+        watched.append(w);
         state.SetIterationTime(w);
     }
+    if (direct.isEmpty())
+        return;
+    // Medians, with the fastest and slowest run: one slow start of Wine does not move them.
+    const auto median = [](QList<double> v) {
+        std::sort(v.begin(), v.end());
+        return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+    };
     state.counters["lines"] = 41 * 2 + 1; // compile and pack lines of the 41 files, the copy line
-    state.counters["direct_s"] = direct / std::max(1, turn);
-    state.counters["watched_s"] = watched / std::max(1, turn);
-    state.counters["ratio"] = direct > 0 ? watched / direct : 0;
+    state.counters["direct_s"] = median(direct);
+    state.counters["direct_min"] = *std::min_element(direct.begin(), direct.end());
+    state.counters["direct_max"] = *std::max_element(direct.begin(), direct.end());
+    state.counters["watched_s"] = median(watched);
+    state.counters["watched_min"] = *std::min_element(watched.begin(), watched.end());
+    state.counters["watched_max"] = *std::max_element(watched.begin(), watched.end());
+    state.counters["ratio"] = median(watched) / median(direct);
 }
 BENCHMARK(BM_ClickToVolume)->Iterations(6)->UseManualTime()->Unit(benchmark::kSecond);
 

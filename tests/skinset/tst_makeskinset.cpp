@@ -941,6 +941,10 @@ void TestMakeSkinset::paintedBitmapsNeverWritten()
     b.store->WriteSetting(schema::OtherDelNew, QStringLiteral("Yes"));
     const QString save = b.program + QStringLiteral("/New_Wendle/skin1");
     QString source = save;
+#ifndef Q_OS_UNIX
+    if (setup.contains(QLatin1String("links")))
+        QSKIP("symbolic links as Linux has them (QFile::link makes shortcuts here)");
+#endif
     if (setup == QLatin1String("source links to work")) {
         QVERIFY(QDir().mkpath(save));
         source = b.base + QStringLiteral("/link");
@@ -982,8 +986,9 @@ void TestMakeSkinset::paintedBitmapsNeverWritten()
     QCOMPARE(outcome, MakeSkinset::Outcome::Refused);
     QCOMPARE(b.boxes.titles(), QStringList{"Invalid Data!"});
     // The bitmaps are named by the folder the tools see, its links resolved.
-    QCOMPARE(b.boxes.calls[0].text, QString(problem).replace(QStringLiteral("<source>"), QFileInfo(source).canonicalFilePath())
-                                        + QStringLiteral(".\r\nNothing was written or started."));
+    QCOMPARE(b.boxes.calls[0].text,
+             QDir::toNativeSeparators(QString(problem).replace(QStringLiteral("<source>"), QFileInfo(source).canonicalFilePath()))
+                 + QStringLiteral(".\r\nNothing was written or started."));
     QVERIFY(!QFileInfo::exists(b.scriptPath()));
     QVERIFY(b.runner.started.isEmpty());
     QCOMPARE(paintFolder.entryList(QDir::Files), before);
