@@ -70,6 +70,22 @@ RunGuard RunGuard::prepare(const QString &workVolume, const QString &gameVolume)
     RunGuard guard;
     guard.m_workVolume = workVolume;
     guard.m_gameVolume = gameVolume;
+    // A run that was never settled left its copies: the game and the work folder get back
+    // what they held before it, as after any run that did not fully succeed.
+    QStringList recovered;
+    if (!gameVolume.isEmpty() && QFileInfo(gameCopyPathOf(workVolume)).isFile()) {
+        copyWhole(gameCopyPathOf(workVolume), gameVolume);
+        QFile::remove(gameCopyPathOf(workVolume));
+        recovered.append(QStringLiteral("The game's %1 was put back as it was before an earlier build that did not end.")
+                             .arg(fileNameOf(gameVolume)));
+    }
+    if (QFileInfo(previousPathOf(workVolume)).isFile()) {
+        moveOver(previousPathOf(workVolume), workVolume);
+        recovered.append(QStringLiteral("The %1 in the work folder was put back as it was before an earlier build "
+                                        "that did not end.")
+                             .arg(fileNameOf(workVolume)));
+    }
+    guard.m_recovered = recovered.join(QLatin1Char('\n'));
     if (!gameVolume.isEmpty()) {
         const QFileInfo game(gameVolume);
         if (game.exists() && !game.isFile())
@@ -103,11 +119,13 @@ QString RunGuard::settle(bool runSucceeded)
     const QString previous = previousPathOf(m_workVolume);
     const QString gameCopy = gameCopyPathOf(m_workVolume);
     QStringList said;
+    if (!m_recovered.isEmpty())
+        said.append(m_recovered);
     if (runSucceeded) {
         // The new volume is in place; what was kept is no longer needed.
         QFile::remove(previous);
         QFile::remove(gameCopy);
-        return {};
+        return said.join(QLatin1Char('\n'));
     }
     if (m_gameHadVolume) {
         const QString name = fileNameOf(m_gameVolume);

@@ -19,8 +19,9 @@ public:
 
     /// `workVolume`: the volume the pack lines write (native); `gameVolume`: the copy
     /// line's target (native), empty when the script copies nothing into the game. The
-    /// copies are kept beside `workVolume`. Throws AppError, having changed nothing, when
-    /// a volume cannot be moved or copied.
+    /// copies are kept beside `workVolume`. Copies left by a run that was never settled
+    /// (Brannock ended in the middle of it) are put back first. Throws AppError, having
+    /// changed nothing more, when a volume cannot be moved or copied.
     static RunGuard prepare(const QString &workVolume, const QString &gameVolume);
 
     /// After the run: what happened to the volumes, in sentences for the player (empty
@@ -34,6 +35,7 @@ public:
 
 private:
     QString m_workVolume, m_gameVolume;
+    QString m_recovered; ///< what putting back an unsettled run's copies did, said with the outcome
     bool m_movedAside = false;
     /// The game's volume as it was: nullopt when it had none (a failed run then leaves none).
     std::optional<bool> m_gameHadVolume;
