@@ -58,10 +58,20 @@ public:
         return {};
     }
 
+    /// Where the tests keep the locales they make: beside the test run's shared prefix, so
+    /// that later runs find them made, else in `scratch`.
+    static QString localeFolder(const QString &scratch)
+    {
+        const QString prefix = qEnvironmentVariable("BRANNOCK_TEST_WINEPREFIX");
+        return prefix.isEmpty() ? scratch + QStringLiteral("/locales") : prefix + QStringLiteral("-locales");
+    }
+
     /// Makes the locale `name` ("ja_JP.UTF-8") in `folder` for programs started with
     /// LOCPATH=`folder`, as a player's system has it; false when localedef cannot.
     static bool makeLocale(const QString &folder, const QString &name)
     {
+        if (QFileInfo(folder + QLatin1Char('/') + name).isDir())
+            return true; // made by an earlier run
         QDir().mkpath(folder);
         QProcess localedef;
         localedef.start(QStringLiteral("localedef"),

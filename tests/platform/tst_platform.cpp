@@ -457,7 +457,7 @@ void TestPlatform::wineRunsInTheLocaleTheScriptIsWrittenFor()
     const QString tools = test::TestWine::standInFolder();
     if (tools.isEmpty() || !QFileInfo::exists(tools + QStringLiteral("/Pages.exe")))
         QSKIP("the stand-in tools were not built (no mingw-w64 C compiler)");
-    const QString locales = m_dir.filePath(QStringLiteral("locales"));
+    const QString locales = test::TestWine::localeFolder(m_dir.path());
     if (!test::TestWine::makeLocale(locales, locale))
         QSKIP("localedef cannot make the locale here");
     const QString start = m_dir.filePath(QStringLiteral("pages"));

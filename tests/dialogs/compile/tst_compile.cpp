@@ -323,7 +323,7 @@ void TestCompileWindow::sharedItemCannotInjectUnderACjkLocale()
     RealBuild b;
     if (!b.missing().isEmpty())
         QSKIP(qPrintable(b.missing()));
-    const QString locales = b.root.filePath(QStringLiteral("locales"));
+    const QString locales = test::TestWine::localeFolder(b.root.path());
     if (!test::TestWine::makeLocale(locales, QStringLiteral("ja_JP.UTF-8")))
         QSKIP("localedef cannot make the Japanese locale here");
     // A shared item whose skin file name ends in a byte that code page 932 reads as the lead
