@@ -13,6 +13,8 @@
 #include "platform/WindowsPrograms.h"
 #include "platform/CodePage.h"
 
+#include "main_window/WindowSystem.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>
@@ -49,6 +51,7 @@ int main(int argc, char *argv[])
                                    });
     }
 
+    brannock::choosePreferredQtPlatform(); // before Qt picks one
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false); // hidden to the tray is not closed
     QApplication::setOrganizationName(QStringLiteral("Brannock"));

@@ -1,5 +1,6 @@
 #include "common/AppError.h"
 #include "main_window/CommandLine.h"
+#include "main_window/WindowSystem.h"
 #include "platform/Drives.h"
 #include "fakes/FakeDosPaths.h"
 #include "fakes/FakePrompts.h"
@@ -107,6 +108,8 @@ private slots:
     void switches_data();
     void switches();
     void programPathIsNotPartOfTheCommandLine();
+    void waylandSessionsRunOnX_data();
+    void waylandSessionsRunOnX();
 
     void startupFlagsAndWindow();
     void hiddenStartEntersTheBandBeforeHiding();
@@ -166,6 +169,30 @@ void TestMainWindow::switches()
     QCOMPARE(hasSwitch(line, Switch::Hide), hide);
     QCOMPARE(hasSwitch(line, Switch::NoExec), noExec);
     QCOMPARE(hasSwitch(line, Switch::NoRegion), noRegion);
+}
+
+void TestMainWindow::waylandSessionsRunOnX_data()
+{
+    QTest::addColumn<QString>("qpa");
+    QTest::addColumn<QString>("waylandDisplay");
+    QTest::addColumn<QString>("sessionType");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("X session") << "" << "" << "x11" << ":0" << "";
+    QTest::newRow("Wayland with XWayland") << "" << "wayland-0" << "wayland" << ":0" << "xcb";
+    QTest::newRow("Wayland display alone names the session") << "" << "wayland-0" << "" << ":1" << "xcb";
+    QTest::newRow("Wayland without X: Qt's choice") << "" << "wayland-0" << "wayland" << "" << "";
+    QTest::newRow("the player's choice stands") << "wayland" << "wayland-0" << "wayland" << ":0" << "";
+}
+
+void TestMainWindow::waylandSessionsRunOnX()
+{
+    QFETCH(QString, qpa);
+    QFETCH(QString, waylandDisplay);
+    QFETCH(QString, sessionType);
+    QFETCH(QString, display);
+    QFETCH(QString, chosen);
+    QCOMPARE(preferredQtPlatform({qpa, waylandDisplay, sessionType, display}), chosen);
 }
 
 void TestMainWindow::programPathIsNotPartOfTheCommandLine()
