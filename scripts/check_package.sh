@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the Release build (build-release/, shared with run.sh),
 # unpacks it into a scratch root, checks what it installs with the desktop's validators,
-# and starts the installed Brannock offscreen to its first frame, in installed mode.
+# runs lintian on it (any error or warning not overridden fails), and starts the installed
+# Brannock offscreen to its first frame, in installed mode.
 # Run by test.sh; leaves the package in build-release/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-EXTRA_PACKAGES=(desktop-file-utils appstream dpkg-dev file)
+EXTRA_PACKAGES=(desktop-file-utils appstream dpkg-dev file lintian)
 source scripts/release_build.sh
 
 fail() { echo "check_package: $*" >&2; exit 1; }
@@ -28,20 +29,49 @@ dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "Depends lacks the
 # The menus use Qt's private headers: the package names the one Qt it runs with.
 dpkg-deb -f "$deb" Depends | grep -q 'qt6-base-abi (= ' || fail "Depends lacks the Qt build the program was made for"
 
+# Debian's own checks; tags the package shows by design are overridden in
+# usr/share/lintian/overrides/brannock, each with its reason.
+lintian --fail-on error,warning "$deb" >&2 || fail "lintian reports errors or warnings (above)"
+
 for file in usr/bin/Brannock usr/bin/Primewell \
             "usr/share/brannock/Skins/6.0 GOLD/back.bmp" usr/share/brannock/Skins/Steel/sysicon.ico \
-            usr/share/man/man1/Brannock.1 usr/share/man/man1/Primewell.1 usr/share/doc/brannock/copyright; do
-    [ -f "$root/$file" ] || fail "the package lacks /$file"
+            usr/share/man/man1/Brannock.1.gz usr/share/man/man1/Primewell.1.gz \
+            usr/share/doc/brannock/copyright usr/share/doc/brannock/changelog.gz; do
+    [ -f "$root/$file" ] && [ ! -L "$root/$file" ] || fail "the package lacks /$file"
 done
-for size in 16 32 48 64 128 256; do
-    for id in org.brannock.Brannock org.brannock.Primewell; do
-        [ -f "$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" ] || fail "no ${size}px icon $id"
+# The usual lower-case command names and their manual pages, as links beside the real ones.
+for link in usr/bin/brannock:Brannock usr/bin/primewell:Primewell \
+            usr/share/man/man1/brannock.1.gz:Brannock.1.gz usr/share/man/man1/primewell.1.gz:Primewell.1.gz; do
+    [ "$(readlink "$root/${link%%:*}")" = "${link#*:}" ] || fail "/${link%%:*} is not a link to ${link#*:}"
+done
+# Compressed as Debian does it: gzip -9 with no name or time stored (reproducible).
+for file in "$root"/usr/share/man/man1/[BP]*.1.gz "$root"/usr/share/doc/brannock/changelog.gz; do
+    [ "$(od -An -tu1 -j3 -N6 "$file" | tr -s ' ')" = " 0 0 0 0 0 2" ] || fail "$file is not made with gzip -9n"
+done
+# The copyright in Debian's machine-readable form, naming the licence Debian ships.
+head -1 "$root/usr/share/doc/brannock/copyright" \
+    | grep -qxF "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" \
+    || fail "copyright is not in the machine-readable format"
+grep -qxF "License: GPL-3.0-or-later" "$root/usr/share/doc/brannock/copyright" || fail "copyright names no licence"
+grep -qF "/usr/share/common-licenses/GPL-3" "$root/usr/share/doc/brannock/copyright" || fail "copyright does not point to GPL-3"
+# The changelog's newest entry is this version; the metainfo lists this version's release.
+zcat "$root/usr/share/doc/brannock/changelog.gz" >"$scratch/changelog"
+[ "$(dpkg-parsechangelog -l "$scratch/changelog" -S Version)" = "$version" ] || fail "changelog does not start with $version"
+grep -qF "<release version=\"$version\" date=" "$root"/usr/share/metainfo/org.brannock.Brannock.metainfo.xml \
+    || fail "metainfo lists no release $version"
+! grep -qi "example\.\(org\|com\)" "$root"/usr/share/metainfo/*.xml || fail "metainfo holds a placeholder address"
+# The icons: drawn once as SVG, every size rendered from it at that size.
+for id in org.brannock.Brannock org.brannock.Primewell; do
+    grep -q "<svg" "$root/usr/share/icons/hicolor/scalable/apps/$id.svg" || fail "no scalable icon $id"
+    for size in 16 32 48 64 128 256; do
+        file "$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" | grep -qF "PNG image data, $size x $size," \
+            || fail "no ${size}px icon $id"
     done
 done
 desktop-file-validate "$root"/usr/share/applications/*.desktop
 appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >/dev/null \
     || appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >&2 || fail "metainfo is not valid"
-for page in "$root"/usr/share/man/man1/*.1; do
+for page in "$root"/usr/share/man/man1/*.1.gz; do
     warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
     [ -z "$warnings" ] || fail "$page: $warnings"
 done
@@ -59,6 +89,8 @@ grep -qxF "Work files: $home/data/Brannock" <<<"$help" || fail "installed work f
 grep -A1 -xF "Looks: $home/data/Brannock/Skins" <<<"$help" | grep -qxF "  then $root/usr/share/brannock/Skins" \
     || fail "installed looks are not searched in the user folder, then the shipped one: $help"
 [ "$(run_installed Primewell --version)" = "Primewell $version" ] || fail "installed Primewell --version is wrong"
+[ "$(run_installed primewell --version)" = "Primewell $version" ] || fail "installed primewell (lower case) does not start Primewell"
+[ "$(run_installed brannock --version)" = "Brannock $version" ] || fail "installed brannock (lower case) does not start Brannock"
 # With the gold look chosen, as Primewell stores it: the look is found among the shipped
 # ones (a look that is not found stops the start with a box instead of the first frame).
 mkdir -p "$home/config/Brannock"

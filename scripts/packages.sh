@@ -3,7 +3,7 @@
 # sudo; otherwise it prints the exact apt-get line and exits.
 
 # What the Windows build (linked with lld) and its test run under Wine need (scripts/windows.sh).
-WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools lld wine ccache)
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools lld wine ccache librsvg2-bin)
 
 install_packages() {
     local missing=() package

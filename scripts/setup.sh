@@ -3,7 +3,7 @@
 # BUILD_DIR, BUILD_TYPE and BUILD_OPTIONS (an array of cmake -D options) choose the build.
 # Leaves BUILD_DIR set to the build folder (the programs are in $BUILD_DIR/bin).
 
-PACKAGES=(cmake ninja-build ccache g++ lld pkg-config qt6-base-dev qt6-base-dev-tools libxcb1-dev libgl-dev
+PACKAGES=(cmake ninja-build ccache g++ lld pkg-config qt6-base-dev qt6-base-dev-tools libxcb1-dev libgl-dev librsvg2-bin
           qt6-base-private-dev libbenchmark-dev fonts-dejavu-core ${EXTRA_PACKAGES[@]+"${EXTRA_PACKAGES[@]}"})
 
 source "$(dirname "${BASH_SOURCE[0]}")/packages.sh"

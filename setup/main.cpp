@@ -16,7 +16,9 @@ QString helpText(const brannock::WorkFolders &folders)
          + QStringLiteral(" - writes the default settings of Brannock for the current user.\n\n"
                           "Usage: Primewell\n\n"
                           "It asks before it writes anything, then shows what it did.\n")
-         + brannock::helpFooter(folders, brannock::SettingsStore().location());
+         + brannock::helpFooter(folders, brannock::SettingsStore().location())
+         + QStringLiteral("\nRun it once before Brannock's first start (it writes the Settings above).\n"
+                          "Brannock --help says where the game's MakeSkin.exe and VT.exe go.\n");
 }
 
 } // namespace

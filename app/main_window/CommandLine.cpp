@@ -33,7 +33,14 @@ QString helpText(const WorkFolders &folders, const QString &settingsLocation)
                                   "or inside other text:\n");
     for (const auto &s : switches)
         text += QStringLiteral("  %1 %2\n").arg(QLatin1String(s.text), -12).arg(QLatin1String(s.effect));
-    return text + helpFooter(folders, settingsLocation);
+    return text + helpFooter(folders, settingsLocation)
+         + QStringLiteral("\nBefore the first start:\n"
+                          "  Run Primewell once: it writes the default settings (where: Settings, above).\n"
+                          "  Put the game's MakeSkin.exe and VT.exe in the folder Brannock is started from,\n"
+                          "  or in a folder on the search path (PATH; under Wine, WINEPATH).\n"
+                          "  On Linux the tools run under Wine; 32-bit tools need its 32-bit part:\n"
+                          "    sudo dpkg --add-architecture i386 && sudo apt-get update\n"
+                          "    sudo apt-get install wine wine32:i386\n");
 }
 
 } // namespace brannock

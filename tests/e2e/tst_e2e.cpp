@@ -86,13 +86,17 @@ void TestEndToEnd::helpAndVersionPrintWithoutAWindow_data()
     const QString data = QStringLiteral("Work files: ");
     QTest::newRow("Brannock --help") << brannock << QStringList{"--help"}
                                      << QStringList{"Usage: Brannock", "/nopaint/", "/hide/", "/noexec/", "/noregion/",
-                                                    "/nodirs/", "Mode: installed", data, "Settings: "};
+                                                    "/nodirs/", "Mode: installed", data, "Settings: ",
+                                                    // what a player needs besides the switches
+                                                    "Run Primewell once", "MakeSkin.exe and VT.exe in the folder Brannock is started from",
+                                                    "search path", "dpkg --add-architecture i386", "apt-get install wine wine32:i386"};
     QTest::newRow("Brannock -h among switches") << brannock << QStringList{"/hide/", "-h"}
                                                 << QStringList{"Usage: Brannock"};
     QTest::newRow("Brannock --version") << brannock << QStringList{"--version"}
                                         << QStringList{"Brannock " PROJECT_VERSION "\n"};
     QTest::newRow("Primewell --help") << primewell << QStringList{"--help"}
-                                      << QStringList{"Usage: Primewell", "Mode: installed", data, "Settings: "};
+                                      << QStringList{"Usage: Primewell", "Mode: installed", data, "Settings: ",
+                                                     "before Brannock's first start", "Brannock --help"};
     QTest::newRow("Primewell --version") << primewell << QStringList{"--version"}
                                          << QStringList{"Primewell " PROJECT_VERSION "\n"};
 }
