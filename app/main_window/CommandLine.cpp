@@ -1,6 +1,7 @@
 #include "main_window/CommandLine.h"
 
 #include "common/ProgramInfo.h"
+#include "common/WorkFolders.h"
 
 namespace brannock {
 
@@ -33,6 +34,12 @@ QString helpText(const WorkFolders &folders, const QString &settingsLocation)
                                   "or inside other text:\n");
     for (const auto &s : switches)
         text += QStringLiteral("  %1 %2\n").arg(QLatin1String(s.text), -12).arg(QLatin1String(s.effect));
+    text += QStringLiteral("\nThe game's tools: Compile.bat names MakeSkin.exe and VT.exe without a folder. The\n"
+                           "command interpreter looks for them in the folder Brannock was started from, then in\n"
+                           "%1\n"
+                           "(made when missing), then along its search path. Copy both tools from the game into\n"
+                           "that folder and they are found however Brannock is started.\n\n")
+                .arg(folders.toolsFolder());
     return text + helpFooter(folders, settingsLocation);
 }
 

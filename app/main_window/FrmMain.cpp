@@ -359,6 +359,7 @@ void FrmMain::CmdMake_Click()
     inputs.commandLine = m_context.commandLine;
     inputs.runScript = m_runScript;
     inputs.workingFolder = QDir::currentPath();
+    inputs.toolsFolder = m_context.folders.toolsFolder();
     MakeSkinset build(m_context.store, *m_boxes, m_context.dos, m_context.runner, m_context.programs,
                       m_context.folders.workFolder(), m_context.consoleCodePage());
     const MakeSkinset::Result result = build.run(inputs, [this](bool enabled) { m_cmdMake->setEnabled(enabled); });
