@@ -25,6 +25,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -129,6 +130,9 @@ private slots:
     void watchedRunFromTheWindow();
     void exitWhileBuildingSaysSoAndStopsTheBuild();
     void folderListRevealsTheWorkingFolder();
+    void everyDrivesRootCanBeChosen();
+    void highlightAlwaysShowsTheFolderTheBuildUses_data();
+    void highlightAlwaysShowsTheFolderTheBuildUses();
 
     void controlsAreNamedForAssistiveTechnology_data();
     void controlsAreNamedForAssistiveTechnology();
@@ -517,6 +521,10 @@ void TestMainWindow::watchedRunFromTheWindow()
     make->click();
     QCOMPARE(h.prompts.titles(), QStringList{QStringLiteral("Missing Bitmaps")});
     QCOMPARE(h.runner.workingFolders, QStringList{QDir::currentPath()});
+    // The tools folder of the work folder is searched after it, and made for the player.
+    const QString tools = QDir::toNativeSeparators(program + QStringLiteral("/Tools"));
+    QCOMPARE(h.runner.toolsFolders, QStringList{tools});
+    QVERIFY(QFileInfo(tools).isDir());
     FrmCompile *compile = h.window->compileWindow();
     QVERIFY(compile && compile->isVisible() && compile->isRunning());
     QCOMPARE(compile->parentWidget(), h.window.get()); // kept in front of the main window
@@ -614,6 +622,98 @@ void TestMainWindow::folderListRevealsTheWorkingFolder()
     QTreeView *view = lists.DirFP();
     QTRY_VERIFY(view->viewport()->rect().intersects(view->visualRect(view->currentIndex())));
     QVERIFY(!view->visualRect(view->currentIndex()).isEmpty());
+}
+
+namespace {
+
+/// The folder an item of the folder list stands for (native).
+QString folderOfItem(const QModelIndex &item)
+{
+    return QDir::toNativeSeparators(item.data(QFileSystemModel::FilePathRole).toString());
+}
+
+/// The one highlighted folder of the folder list; empty when none or more are.
+QString highlighted(const QTreeView *view)
+{
+    const QModelIndexList rows = view->selectionModel()->selectedRows();
+    return rows.size() == 1 ? folderOfItem(rows.first()) : QString();
+}
+
+} // namespace
+
+void TestMainWindow::everyDrivesRootCanBeChosen()
+{
+    QTemporaryDir dir;
+    const QString first = QFileInfo(dir.path()).canonicalFilePath() + QStringLiteral("/first");
+    const QString second = QFileInfo(dir.path()).canonicalFilePath() + QStringLiteral("/second");
+    QVERIFY(QDir().mkpath(first + QStringLiteral("/paint")) && QDir().mkpath(second + QStringLiteral("/other")));
+    FakePrompts prompts;
+    TopmostProtocol boxes(prompts, [] {}, [] {});
+    QWidget window;
+    window.resize(315, 288);
+    SourceFolderLists lists(&window, boxes, [&] {
+        return QList<DriveEntry>{{QStringLiteral("c: first"), first}, {QStringLiteral("d: second"), second}};
+    });
+    lists.setCurrentPath(first + QStringLiteral("/paint"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // Away to the other drive and back: the sub-folder visited before comes back...
+    lists.drvList()->setCurrentIndex(1);
+    lists.drvList()->setCurrentIndex(0);
+    QTreeView *view = lists.DirFP();
+    const QString paint = QDir::toNativeSeparators(first + QStringLiteral("/paint"));
+    QTRY_COMPARE(highlighted(view), paint);
+    QCOMPARE(lists.currentPath(), paint);
+    // ...and the drive's root is an item of its own, named as in the drive list.
+    const QModelIndex root = view->model()->index(0, 0, view->rootIndex());
+    QCOMPARE(view->model()->rowCount(view->rootIndex()), 1);
+    QCOMPARE(folderOfItem(root), QDir::toNativeSeparators(first));
+    QCOMPARE(root.data().toString(), QStringLiteral("c: first"));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(root).center());
+    QCOMPARE(lists.currentPath(), QDir::toNativeSeparators(first));
+    QCOMPARE(highlighted(view), QDir::toNativeSeparators(first));
+    // The other drive's root too, although it opens at its own root at once.
+    lists.drvList()->setCurrentIndex(1);
+    QTRY_COMPARE(highlighted(view), QDir::toNativeSeparators(second));
+    QCOMPARE(lists.currentPath(), QDir::toNativeSeparators(second));
+}
+
+void TestMainWindow::highlightAlwaysShowsTheFolderTheBuildUses_data()
+{
+    QTest::addColumn<int>("how");
+    QTest::newRow("click on the empty space below the folders") << 0;
+    QTest::newRow("Ctrl+click on the highlighted folder") << 1;
+}
+
+void TestMainWindow::highlightAlwaysShowsTheFolderTheBuildUses()
+{
+    QFETCH(int, how);
+    QTemporaryDir dir;
+    const QString drive = QFileInfo(dir.path()).canonicalFilePath();
+    QVERIFY(QDir().mkpath(drive + QStringLiteral("/paint")) && QDir().mkpath(drive + QStringLiteral("/other")));
+    FakePrompts prompts;
+    TopmostProtocol boxes(prompts, [] {}, [] {});
+    QWidget window;
+    window.resize(315, 288);
+    SourceFolderLists lists(&window, boxes, [&] { return QList<DriveEntry>{{QStringLiteral("c:"), drive}}; });
+    lists.setCurrentPath(drive + QStringLiteral("/paint"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTreeView *view = lists.DirFP();
+    const QString paint = QDir::toNativeSeparators(drive + QStringLiteral("/paint"));
+    QTRY_COMPARE(highlighted(view), paint);
+    QTRY_VERIFY(!view->visualRect(view->currentIndex()).isEmpty());
+
+    if (how == 0) {
+        const QPoint below(view->viewport()->width() / 2, view->viewport()->height() - 2);
+        QVERIFY(!view->indexAt(below).isValid());
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, below);
+    } else {
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          view->visualRect(view->currentIndex()).center());
+    }
+    QCOMPARE(highlighted(view), lists.currentPath());
+    QCOMPARE(lists.currentPath(), paint);
 }
 
 void TestMainWindow::controlsAreNamedForAssistiveTechnology_data()
