@@ -408,13 +408,31 @@ void TestMainWindow::makeSkinsetFromTheWindow()
     h.window->Form_Load();
     QCOMPARE(h.window->sourceFolders().drvList()->itemText(0), QStringLiteral("root"));
 
-    // The three boxes take at most 64 characters, however much is pasted.
-    for (const char *name : {"TxtOFP", "TxtSFP", "TxtVOL"}) {
+    // The three boxes take at most 64 characters, however much is pasted, and say why when
+    // text is cut.
+    const std::pair<const char *, QString> boxes[] = {{"TxtOFP", QStringLiteral("Open File Prefix")},
+                                                      {"TxtSFP", QStringLiteral("Save File Prefix")},
+                                                      {"TxtVOL", QStringLiteral("New VOL")}};
+    const auto bandBefore = h.band.changes; // each box takes the window out of the band and back
+    for (const auto &[name, label] : boxes) {
         auto *box = h.window->findChild<QLineEdit *>(QLatin1String(name));
         box->insert(QString(8300, QLatin1Char('A')) + QStringLiteral("&echo pwned>pwned&"));
         QCOMPARE(box->text(), QString(64, QLatin1Char('A')));
+        QCOMPARE(h.prompts.titles(), QStringList{label});
+        QCOMPARE(h.prompts.calls.last().text,
+                 QStringLiteral("The %1 box takes at most 64 characters. The 8254 characters past that were left "
+                                "out.").arg(label));
+        // Typed into the middle of a full box: the typed letter is the one left out.
+        box->setCursorPosition(10);
+        QTest::keyClick(box, Qt::Key_B);
+        QCOMPARE(box->text(), QString(64, QLatin1Char('A')));
+        QCOMPARE(h.prompts.calls.size(), 2);
+        QVERIFY(h.prompts.calls.last().text.endsWith(QStringLiteral("characters. The character past that was left out.")));
+        QVERIFY(box->toolTip().endsWith(QStringLiteral("At most 64 characters.")));
         box->clear();
+        h.prompts.calls.clear();
     }
+    h.band.changes = bandBefore;
     h.window->findChild<QLineEdit *>(QStringLiteral("TxtSFP"))->setText(QStringLiteral("skin1"));
     h.window->findChild<QLineEdit *>(QStringLiteral("TxtVOL"))->setText(QStringLiteral("newvol"));
     h.window->includeMenu().action(QStringLiteral("mnuTAll"))->trigger(); // all Team items off
