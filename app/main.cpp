@@ -62,6 +62,7 @@ int main(int argc, char *argv[])
     const auto dos = brannock::makeNativeDosPaths();
     const auto runner = brannock::makeNativeScriptRunner();
     const brannock::WorkFolders folders = brannock::WorkFolders::detect(QCoreApplication::applicationDirPath());
+    folders.makeToolsFolder(); // where the player copies the game's tools; a build tries again
     // The 32-bit probe goes into the work folder, which Wine sees like the script.
     const auto programs = brannock::makeNativeWindowsPrograms(folders.workFolder());
     brannock::QtTray tray;

@@ -63,6 +63,16 @@ bool WorkFolders::makeWorkFolder() const
     return QDir().mkpath(m_workFolder);
 }
 
+QString WorkFolders::toolsFolder() const
+{
+    return nativeClean(m_workFolder + QStringLiteral("/Tools"));
+}
+
+bool WorkFolders::makeToolsFolder() const
+{
+    return QDir().mkpath(toolsFolder());
+}
+
 WorkFolders WorkFolders::portableIn(const QString &folder)
 {
     const QString clean = nativeClean(folder);
@@ -93,8 +103,8 @@ QString WorkFolders::description() const
     const QString mode = m_mode == Mode::Portable
                              ? QStringLiteral("portable (a file \"portable\" stands beside the programs)")
                              : QStringLiteral("installed (no file \"portable\" beside the programs)");
-    return QStringLiteral("Mode: %1\nPrograms: %2\nWork files: %3\nLooks: %4")
-        .arg(mode, m_programFolder, m_workFolder, skins.join(QStringLiteral("\n  then ")));
+    return QStringLiteral("Mode: %1\nPrograms: %2\nWork files: %3\nGame's tools: %4\nLooks: %5")
+        .arg(mode, m_programFolder, m_workFolder, toolsFolder(), skins.join(QStringLiteral("\n  then ")));
 }
 
 } // namespace brannock

@@ -38,6 +38,12 @@ public:
     const QString &workFolder() const { return m_workFolder; }
     /// Creates the work folder with its parents when it is missing; false when it cannot.
     bool makeWorkFolder() const;
+    /// The folder "Tools" in the work folder, native separators: the command interpreter
+    /// looks for MakeSkin.exe and VT.exe there after the working folder, whatever folder
+    /// Brannock was started from.
+    QString toolsFolder() const;
+    /// Creates the tools folder with its parents when it is missing; false when it cannot.
+    bool makeToolsFolder() const;
 
     /// The folders under which stored look folders ("Skins\<name>\") are looked up, in
     /// search order and without repeats: the work folder, then the shipped looks' folder.

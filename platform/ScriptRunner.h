@@ -39,9 +39,13 @@ class ScriptRunner {
 public:
     virtual ~ScriptRunner() = default;
 
-    /// Runs the batch file at `nativePath` in `workingFolder`. Throws AppError when the
-    /// interpreter cannot be started (naming the missing command where there is one).
-    virtual std::unique_ptr<ScriptRun> start(const QString &nativePath, const QString &workingFolder) = 0;
+    /// Runs the batch file at `nativePath` in `workingFolder`, with `toolsFolder` (native;
+    /// empty: none) at the front of the interpreter's search path, so that a program named
+    /// without a folder is found in the working folder, then there, then along the usual
+    /// path. Throws AppError when the interpreter cannot be started (naming the missing
+    /// command where there is one).
+    virtual std::unique_ptr<ScriptRun> start(const QString &nativePath, const QString &workingFolder,
+                                             const QString &toolsFolder) = 0;
 };
 
 /// cmd.exe on Windows; Wine's cmd elsewhere.

@@ -31,12 +31,13 @@ public:
     virtual ~WindowsPrograms() = default;
     Q_DISABLE_COPY(WindowsPrograms)
 
-    /// The first file named `name` (any letter case) in `workingFolder`, then along the
-    /// interpreter's search path, with its kind.
-    virtual FoundProgram find(const QString &name, const QString &workingFolder) = 0;
+    /// The first file named `name` (any letter case) in `workingFolder`, then in
+    /// `toolsFolder` (native; empty: none), then along the interpreter's search path, with
+    /// its kind: the order of a run that ScriptRunner starts with the same folders.
+    virtual FoundProgram find(const QString &name, const QString &workingFolder, const QString &toolsFolder) = 0;
 
-    /// The interpreter's search path after the working folder, as it names the folders
-    /// (DOS paths under Wine).
+    /// The interpreter's usual search path, after the working folder and the tools folder,
+    /// as it names the folders (DOS paths under Wine).
     virtual QStringList searchPath() = 0;
 
     /// Whether a program of `kind` runs here. May start a small probe program once.

@@ -33,6 +33,10 @@ public:
 
     const QString &prefixFolder() const { return m_prefix; }
 
+    /// The DOS form of `nativeFolder` as an entry of WINEPATH; empty when no drive holds it
+    /// or it holds the ";" that separates the entries (the interpreter cannot search it).
+    QString searchEntry(const QString &nativeFolder) const;
+
     /// Whether `path` is an absolute DOS path ("C:\..." or "C:").
     static bool looksLikeDos(QStringView path);
 

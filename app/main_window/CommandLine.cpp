@@ -1,6 +1,7 @@
 #include "main_window/CommandLine.h"
 
 #include "common/ProgramInfo.h"
+#include "common/WorkFolders.h"
 
 namespace brannock {
 
@@ -33,11 +34,17 @@ QString helpText(const WorkFolders &folders, const QString &settingsLocation)
                                   "or inside other text:\n");
     for (const auto &s : switches)
         text += QStringLiteral("  %1 %2\n").arg(QLatin1String(s.text), -12).arg(QLatin1String(s.effect));
+    text += QStringLiteral("\nThe game's tools: Compile.bat names MakeSkin.exe and VT.exe without a folder. The\n"
+                           "command interpreter looks for them in the folder Brannock was started from, then in\n"
+                           "%1\n"
+                           "(made when missing), then along its search path. Copy both tools from the game into\n"
+                           "that folder and they are found however Brannock is started.\n\n")
+                .arg(folders.toolsFolder());
     return text + helpFooter(folders, settingsLocation)
          + QStringLiteral("\nBefore the first start:\n"
                           "  Run Primewell once: it writes the default settings (where: Settings, above).\n"
-                          "  Put the game's MakeSkin.exe and VT.exe in the folder Brannock is started from,\n"
-                          "  or in a folder on the search path (PATH; under Wine, WINEPATH).\n"
+                          "  Put the game's MakeSkin.exe and VT.exe in the tools folder named above, or in the\n"
+                          "  folder Brannock is started from.\n"
                           "  On Linux the tools run under Wine; 32-bit tools need its 32-bit part:\n"
                           "    sudo dpkg --add-architecture i386 && sudo apt-get update\n"
                           "    sudo apt-get install wine wine32:i386\n");

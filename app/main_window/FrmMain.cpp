@@ -41,6 +41,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QTreeView>
 
@@ -178,8 +179,9 @@ void FrmMain::createControls()
 
     m_sourceFolders = new SourceFolderLists(this, *m_boxes, m_context.drives);
 
-    for (QLineEdit *box : {m_txtOFP, m_txtSFP, m_txtVOL})
-        box->setMaxLength(MakeSkinset::kMaxTypedLength);
+    limitLength(m_txtOFP, QStringLiteral("Open File Prefix"));
+    limitLength(m_txtSFP, QStringLiteral("Save File Prefix"));
+    limitLength(m_txtVOL, QStringLiteral("New VOL"));
 
     setTabOrder(m_sourceFolders->drvList(), m_sourceFolders->DirFP());
     setTabOrder(m_sourceFolders->DirFP(), m_txtOFP);
@@ -194,6 +196,30 @@ void FrmMain::createControls()
     m_lblOFP->setBuddy(m_txtOFP);
     m_lblSFP->setBuddy(m_txtSFP);
     m_lblVOL->setBuddy(m_txtVOL);
+}
+
+void FrmMain::limitLength(QLineEdit *box, const QString &name)
+{
+    constexpr int limit = MakeSkinset::kMaxTypedLength;
+    box->setToolTip(box->toolTip() + QStringLiteral(" At most %1 characters.").arg(limit));
+    // Text past the limit, typed, pasted or dropped, is cut where it went in, as a box with
+    // a maximum length would cut it, and the player is told what was left out.
+    connect(box, &QLineEdit::textChanged, this, [this, box, name](const QString &text) {
+        if (text.size() <= limit)
+            return;
+        const qsizetype over = text.size() - limit;
+        const qsizetype end = box->cursorPosition();
+        const QString kept = end >= over ? text.left(end - over) + text.mid(end) : text.left(limit);
+        {
+            const QSignalBlocker blocker(box);
+            box->setText(kept);
+            box->setCursorPosition(int(std::max<qsizetype>(end - over, 0)));
+        }
+        const QString cut = over == 1 ? QStringLiteral("The character past that was left out.")
+                                      : QStringLiteral("The %1 characters past that were left out.").arg(over);
+        m_boxes->message(name, QStringLiteral("The %1 box takes at most %2 characters. ").arg(name).arg(limit) + cut,
+                         PromptButtons::Ok, PromptIcon::Exclamation);
+    });
 }
 
 void FrmMain::createChrome()
@@ -359,6 +385,7 @@ void FrmMain::CmdMake_Click()
     inputs.commandLine = m_context.commandLine;
     inputs.runScript = m_runScript;
     inputs.workingFolder = QDir::currentPath();
+    inputs.toolsFolder = m_context.folders.toolsFolder();
     MakeSkinset build(m_context.store, *m_boxes, m_context.dos, m_context.runner, m_context.programs,
                       m_context.folders.workFolder(), m_context.consoleCodePage());
     const MakeSkinset::Result result = build.run(inputs, [this](bool enabled) { m_cmdMake->setEnabled(enabled); });

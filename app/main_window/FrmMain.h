@@ -138,6 +138,9 @@ private:
     void setAoT() override { SetAoT(); }
 
     void createControls();
+    /// Keeps `box` (labelled `name`) within MakeSkinset::kMaxTypedLength characters and says
+    /// so when text is cut.
+    void limitLength(QLineEdit *box, const QString &name);
     void createChrome();
     void connectMenus();
     void popUpIncludeMenu(bool userCreatedOnly);

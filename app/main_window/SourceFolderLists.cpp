@@ -11,7 +11,9 @@
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QPersistentModelIndex>
 #include <QSignalBlocker>
+#include <QSortFilterProxyModel>
 #include <QStyle>
 #include <QTreeView>
 
@@ -34,6 +36,55 @@ QIcon FolderIcons::icon(const QFileInfo &) const
 {
     return icon(Folder);
 }
+
+/// The branch of the file-system model under one drive's root, with the root itself as the
+/// one top item: shown under the root's parent, it keeps only the root and what lies
+/// under it. The root shows the drive's name from the drive list; every item shows its
+/// whole path as its tooltip.
+class DriveBranch final : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+    void setRoot(const QModelIndex &sourceRoot, const QString &label)
+    {
+        m_root = sourceRoot;
+        m_label = label;
+        invalidateFilter();
+    }
+    /// The item of the root's parent, at which the folder list is rooted.
+    QModelIndex viewRoot() const { return mapFromSource(m_root.parent()); }
+    QModelIndex rootItem() const { return mapFromSource(m_root); }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role == Qt::ToolTipRole) {
+            const auto *files = static_cast<const QFileSystemModel *>(sourceModel());
+            return QDir::toNativeSeparators(files->filePath(mapToSource(index)));
+        }
+        if (role == Qt::DisplayRole && index.column() == 0 && mapToSource(index) == m_root)
+            return m_label;
+        return QSortFilterProxyModel::data(index, role);
+    }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex &parent) const override
+    {
+        if (!m_root.isValid())
+            return true;
+        const QModelIndex item = sourceModel()->index(row, 0, parent);
+        const auto holds = [](const QModelIndex &outer, const QModelIndex &inner) {
+            for (QModelIndex at = inner; at.isValid(); at = at.parent())
+                if (at == outer)
+                    return true;
+            return false;
+        };
+        return holds(item, m_root) || holds(m_root, item);
+    }
+
+private:
+    QPersistentModelIndex m_root;
+    QString m_label;
+};
 
 namespace {
 
@@ -70,6 +121,10 @@ SourceFolderLists::SourceFolderLists(QWidget *window, TopmostProtocol &boxes, Dr
     m_dirFP->setToolTip(QStringLiteral("Select the directory your new skins are in."));
     m_dirFP->setHeaderHidden(true);
     m_dirFP->setIndentation(10);
+    // A long name widens the column and the list scrolls sideways instead of cutting it.
+    m_dirFP->header()->setStretchLastSection(false);
+    m_dirFP->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_dirFP->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     // The drive list shows the working folder's drive at once; the folder list is filled
     // by fillFolderList, once the window is on screen.
@@ -93,7 +148,9 @@ QFileSystemModel *SourceFolderLists::model()
     // costs more than the whole window's start.
     m_icons.prepare();
     m_model->setIconProvider(&m_icons);
-    m_dirFP->setModel(m_model);
+    m_branch = new DriveBranch(this);
+    m_branch->setSourceModel(m_model);
+    m_dirFP->setModel(m_branch);
     for (int column = 1; column < m_model->columnCount(); ++column)
         m_dirFP->hideColumn(column);
     // The model reads folders in the background: the current folder is selected again
@@ -103,15 +160,31 @@ QFileSystemModel *SourceFolderLists::model()
     // A folder the user picks replaces the one still waiting to be revealed.
     connect(m_dirFP->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) {
-                if (current.isValid() && m_model->filePath(current) != m_pending)
+                if (current.isValid() && pathOf(current) != QDir::toNativeSeparators(m_pending))
                     m_pending.clear();
             });
+    connect(m_dirFP->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &SourceFolderLists::keepHighlight);
     return m_model;
 }
 
 SourceFolderLists::~SourceFolderLists()
 {
+    delete m_branch;
     delete m_model; // before the icon provider it uses
+}
+
+QString SourceFolderLists::pathOf(const QModelIndex &item) const
+{
+    return QDir::toNativeSeparators(m_model->filePath(m_branch->mapToSource(item)));
+}
+
+void SourceFolderLists::keepHighlight()
+{
+    QItemSelectionModel *selection = m_dirFP->selectionModel();
+    const QModelIndex current = m_dirFP->currentIndex();
+    if (!selection->hasSelection() && current.isValid())
+        selection->select(current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void SourceFolderLists::readDrives()
@@ -149,7 +222,7 @@ QString SourceFolderLists::currentPath() const
         return QDir::toNativeSeparators(m_pending);
     const QModelIndex index = m_dirFP->currentIndex();
     if (index.isValid())
-        return QDir::toNativeSeparators(m_model->filePath(index));
+        return pathOf(index);
     if (m_drive >= 0)
         return QDir::toNativeSeparators(m_drives[m_drive].rootPath);
     return QDir::toNativeSeparators(QDir::currentPath());
@@ -192,8 +265,11 @@ void SourceFolderLists::drvList_Change(int index)
 
 void SourceFolderLists::showFolder(const QString &path)
 {
-    const QString root = m_drives[m_drive].rootPath;
-    m_dirFP->setRootIndex(model()->setRootPath(root));
+    const DriveEntry &drive = m_drives[m_drive];
+    const QModelIndex root = model()->setRootPath(drive.rootPath);
+    m_branch->setRoot(root, drive.label);
+    m_dirFP->setRootIndex(m_branch->viewRoot());
+    m_dirFP->expand(m_branch->rootItem());
     m_listed = true;
     m_pending = QDir::fromNativeSeparators(path);
     revealPending();
@@ -203,7 +279,7 @@ void SourceFolderLists::revealPending()
 {
     if (m_pending.isEmpty())
         return;
-    const QModelIndex current = m_model->index(m_pending);
+    const QModelIndex current = m_branch->mapFromSource(m_model->index(m_pending));
     if (!current.isValid()) {
         m_dirFP->setCurrentIndex(QModelIndex());
         return;

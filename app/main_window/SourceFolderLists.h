@@ -32,11 +32,16 @@ private:
     QIcon m_folder;
 };
 
+class DriveBranch;
+
 /// The drive list `drvList` and the folder list `DirFP` of the main window: the player
 /// picks the folder that holds the new bitmaps. The folder list starts at the process's
 /// working folder and the drive list at the drive that holds it. The drives are read
 /// again each time the drive list opens, so a drive added meanwhile (a Wine prefix made
-/// by the first build) shows without a restart.
+/// by the first build) shows without a restart. The folder list shows the drive's root as
+/// its top item, so the root can be chosen too, and always keeps one folder highlighted:
+/// the one the build uses. Names too long for the list scroll sideways and show whole in
+/// their tooltip.
 class SourceFolderLists final : public QObject {
     Q_OBJECT
 public:
@@ -68,6 +73,11 @@ private:
     void showFolder(const QString &path);
     /// Selects and reveals the pending folder once the model has read its parents.
     void revealPending();
+    /// The native folder of an item of the folder list.
+    QString pathOf(const QModelIndex &item) const;
+    /// Highlights the current item again when a click on empty space or Ctrl+click took
+    /// the highlight away.
+    void keepHighlight();
 
     QWidget *m_window;
     TopmostProtocol &m_boxes;
@@ -77,6 +87,7 @@ private:
     QTreeView *m_dirFP;
     FolderIcons m_icons;
     QFileSystemModel *m_model = nullptr;
+    DriveBranch *m_branch = nullptr; ///< the shown drive's branch of m_model
     int m_drive = -1;
     bool m_listed = false; ///< the folder list has been filled
     QString m_pending; ///< folder to select when the background reading reaches it

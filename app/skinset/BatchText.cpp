@@ -123,18 +123,39 @@ QString encodedLineProblem(QByteArrayView line, int quotedPieces)
     return {};
 }
 
-QString definitionProblem(const QString &palette, const QString &skinFile, const QString &definition,
+QString visibleText(QStringView text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\n')
+            shown += QStringLiteral("<LF>");
+        else if (u == u'\r')
+            shown += QStringLiteral("<CR>");
+        else if (u == u'\t')
+            shown += QStringLiteral("<TAB>");
+        else if (u < 0x20 || (u >= 0x7f && u < 0xa0))
+            shown += QStringLiteral("<U+%1>").arg(int(u), 4, 16, QLatin1Char('0')).toUpper();
+        else
+            shown += c;
+    }
+    return shown;
+}
+
+QString definitionProblem(const QString &palette, const QString &skinFile, const QString &definitionPath,
                           const CodePage &page)
 {
+    const QString definition = visibleText(definitionPath);
     if (const QString problem = paletteWordProblem(palette, page); !problem.isEmpty())
         return QStringLiteral("The palette \"%1\" in \"%2\" %3; it cannot go into Compile.bat.")
-            .arg(palette, definition, problem);
+            .arg(visibleText(palette), definition, problem);
     if (const QString problem = quotedTextProblem(skinFile, page); !problem.isEmpty())
         return QStringLiteral("The skin file name \"%1\" in \"%2\" %3; it cannot go into Compile.bat.")
-            .arg(skinFile, definition, problem);
+            .arg(visibleText(skinFile), definition, problem);
     // It names a file in the source folder and one in New_Wendle: never a path out of them.
     if (const QString problem = singleNameProblem(skinFile); !problem.isEmpty())
-        return QStringLiteral("The skin file name \"%1\" in \"%2\" %3.").arg(skinFile, definition, problem);
+        return QStringLiteral("The skin file name \"%1\" in \"%2\" %3.").arg(visibleText(skinFile), definition, problem);
     return {};
 }
 

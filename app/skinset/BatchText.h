@@ -49,4 +49,8 @@ QString definitionProblem(const QString &palette, const QString &skinFile, const
 /// `the control character 0x0A`.
 QString describeCharacter(char32_t c);
 
+/// `text` with each control character written out ("<LF>", "<CR>", "<TAB>", "<U+001B>"),
+/// for quoting a name read from a file in a message.
+QString visibleText(QStringView text);
+
 } // namespace brannock::batch

@@ -80,8 +80,10 @@ QList<CompileStep> compileSteps(const QStringList &lines)
     return steps;
 }
 
-CompileJudge::CompileJudge(QList<CompileStep> steps, const DosPaths &dos, QString workingFolder, QByteArray token)
-    : m_workingFolder(std::move(workingFolder)), m_token(QString::fromLatin1(token))
+CompileJudge::CompileJudge(QList<CompileStep> steps, const DosPaths &dos, QString workingFolder, QString toolsFolder,
+                           QByteArray token)
+    : m_workingFolder(std::move(workingFolder)), m_toolsFolder(std::move(toolsFolder)),
+      m_token(QString::fromLatin1(token))
 {
     m_steps.reserve(steps.size());
     for (CompileStep &step : steps) {
@@ -240,7 +242,7 @@ QString CompileJudge::judge(int index, int exitCode) const
     const bool inputMissing = !s.input.isEmpty() && !t.inputDeletedEarlier && !QFileInfo(t.nativeInput).isFile();
     if (s.kind != CompileStep::Kind::Other && s.kind != CompileStep::Kind::Delete && t.nativeProduct.isEmpty())
         return QStringLiteral("%1 lies on no drive this system can see.").arg(s.product);
-    if (!s.tool.isEmpty() && exitCode != 0 && !toolInWorkingFolder(s.tool) && t.printed.join(QLatin1Char(' ')).contains(s.tool, Qt::CaseInsensitive))
+    if (!s.tool.isEmpty() && exitCode != 0 && !toolBeside(s.tool) && t.printed.join(QLatin1Char(' ')).contains(s.tool, Qt::CaseInsensitive))
         return QStringLiteral("%1 was not found.").arg(s.tool);
     if (inputMissing && s.kind == CompileStep::Kind::MakeSkin)
         return QStringLiteral("The bitmap %1 is missing.").arg(fileNameOf(s.input));
@@ -282,12 +284,15 @@ QString CompileJudge::judge(int index, int exitCode) const
     return {};
 }
 
-bool CompileJudge::toolInWorkingFolder(const QString &tool) const
+bool CompileJudge::toolBeside(const QString &tool) const
 {
     // Wine finds programs without regard to letter case, as Windows does.
-    if (!m_workingFiles)
-        m_workingFiles = QDir(m_workingFolder).entryList(QDir::Files | QDir::Hidden);
-    return m_workingFiles->contains(tool, Qt::CaseInsensitive);
+    if (!m_toolFolderFiles) {
+        m_toolFolderFiles = QDir(m_workingFolder).entryList(QDir::Files | QDir::Hidden);
+        if (!m_toolsFolder.isEmpty())
+            *m_toolFolderFiles += QDir(m_toolsFolder).entryList(QDir::Files | QDir::Hidden);
+    }
+    return m_toolFolderFiles->contains(tool, Qt::CaseInsensitive);
 }
 
 CompileVerdict CompileJudge::finish(int exitCode, bool crashed, bool stopped)
@@ -334,9 +339,16 @@ CompileVerdict CompileJudge::failure(int index) const
     const Tracked &t = m_steps[index];
     QStringList details{QStringLiteral("Line %1: %2").arg(index + 1).arg(t.step.line)};
     if (t.failure.endsWith(QLatin1String("was not found.")))
-        details.append(QStringLiteral("Compile.bat runs in %1, the folder Brannock was started from; "
-                                      "%2 was not found there.")
-                           .arg(QDir::toNativeSeparators(m_workingFolder), t.step.tool));
+        details.append(m_toolsFolder.isEmpty()
+                           ? QStringLiteral("Compile.bat runs in %1, the folder Brannock was started from; "
+                                            "%2 was not found there.")
+                                 .arg(QDir::toNativeSeparators(m_workingFolder), t.step.tool)
+                           : QStringLiteral("Compile.bat runs in %1, the folder Brannock was started from; %2 was "
+                                            "found neither there nor in Brannock's tools folder %3.\n"
+                                            "Copy %2 from the game into %3: it is searched whatever folder "
+                                            "Brannock was started from.")
+                                 .arg(QDir::toNativeSeparators(m_workingFolder), t.step.tool,
+                                      QDir::toNativeSeparators(m_toolsFolder)));
     else if (t.step.kind == CompileStep::Kind::MakeSkin && t.failure.startsWith(QLatin1String("The bitmap")))
         details.append(QStringLiteral("It was looked for in %1.").arg(folderOf(t.step.input)));
     details.append(t.printed.isEmpty() ? QStringLiteral("Nothing was printed for this line.")

@@ -49,9 +49,10 @@ struct CompileVerdict {
 class CompileJudge final {
 public:
     /// Takes the state of the first line's product now, so construct it just before the run
-    /// starts. `workingFolder` (native) is where the interpreter looks for the tools;
-    /// `token` marks the watched script's own lines.
-    CompileJudge(QList<CompileStep> steps, const DosPaths &dos, QString workingFolder, QByteArray token);
+    /// starts. The interpreter looks for the tools in `workingFolder`, then in `toolsFolder`
+    /// (both native); `token` marks the watched script's own lines.
+    CompileJudge(QList<CompileStep> steps, const DosPaths &dos, QString workingFolder, QString toolsFolder,
+                 QByteArray token);
 
     /// What one piece of output means.
     struct Fed {
@@ -97,13 +98,15 @@ private:
     bool isEcho(QStringView line, int step) const;
     QString judge(int index, int exitCode) const;
     QString printedFailure(const Tracked &t) const;
-    bool toolInWorkingFolder(const QString &tool) const;
+    /// Whether `tool` lies in the working folder or the tools folder.
+    bool toolBeside(const QString &tool) const;
     CompileVerdict failure(int index) const;
     CompileVerdict success() const;
     static FileState stateOf(const QString &nativePath);
 
     QList<Tracked> m_steps;
     QString m_workingFolder;
+    QString m_toolsFolder;
     QString m_token;
     QByteArray m_partialBytes;
     std::optional<CodePage> m_consolePage; ///< for a line left without its end at finish()
@@ -113,7 +116,7 @@ private:
     int m_current = 0;
     int m_done = 0;
     int m_failed = -1; ///< index of the line that failed; the run stopped after it
-    mutable std::optional<QStringList> m_workingFiles; ///< read once, when a failure is judged
+    mutable std::optional<QStringList> m_toolFolderFiles; ///< read once, when a failure is judged
 };
 
 } // namespace brannock

@@ -232,7 +232,10 @@ MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::functi
     // A script that will run needs its tools where the interpreter finds them, of a kind
     // this system runs.
     if (in.runScript) {
-        if (const QString tools = toolProblems(compileSteps(lines), m_programs, in.workingFolder); !tools.isEmpty()) {
+        if (!in.toolsFolder.isEmpty())
+            QDir().mkpath(in.toolsFolder); // so that the player finds it where the message says
+        if (const QString tools = toolProblems(compileSteps(lines), m_programs, in.workingFolder, in.toolsFolder);
+            !tools.isEmpty()) {
             exclaim(QStringLiteral("Make Skinset"), tools + QStringLiteral("\r\n\r\nNothing was written or started."));
             leftOut.clear();
             return Outcome::ToolsNotReady;
@@ -277,9 +280,9 @@ MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::functi
         ? QString()
         : resolved(v.skinsFolder + v.volumeName, skinsNative + QLatin1Char('/') + v.volumeName);
     RunGuard guard = RunGuard::prepare(workVolume, gameVolume);
-    auto judge = std::make_unique<CompileJudge>(compileSteps(lines), m_dos, in.workingFolder, token);
+    auto judge = std::make_unique<CompileJudge>(compileSteps(lines), m_dos, in.workingFolder, in.toolsFolder, token);
     try {
-        m_started.run = m_runner.start(watched, in.workingFolder);
+        m_started.run = m_runner.start(watched, in.workingFolder, in.toolsFolder);
     } catch (const AppError &) {
         guard.settle(false);
         QFile::remove(watched);

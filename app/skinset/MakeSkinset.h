@@ -30,6 +30,7 @@ struct BuildInputs {
     QString commandLine;           ///< the program's command line, for "/nodirs/"
     bool runScript = true;         ///< false with "/noexec/"
     QString workingFolder;         ///< the program's working folder (native): the script runs there
+    QString toolsFolder;           ///< searched for the tools after the working folder (native; made when missing)
 };
 
 /// A script that was started, with what it takes to follow it to its end.

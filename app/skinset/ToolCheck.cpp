@@ -41,7 +41,8 @@ QString kindName(ProgramKind kind)
 
 } // namespace
 
-QString toolProblems(const QList<CompileStep> &steps, WindowsPrograms &programs, const QString &workingFolder)
+QString toolProblems(const QList<CompileStep> &steps, WindowsPrograms &programs, const QString &workingFolder,
+                     const QString &toolsFolder)
 {
     QStringList tools;
     const auto uses = [&steps](CompileStep::Kind kind) {
@@ -54,7 +55,7 @@ QString toolProblems(const QList<CompileStep> &steps, WindowsPrograms &programs,
 
     QStringList missing, needWine, needWine32, paragraphs;
     for (const QString &tool : std::as_const(tools)) {
-        const FoundProgram found = programs.find(tool, workingFolder);
+        const FoundProgram found = programs.find(tool, workingFolder, toolsFolder);
         const QString named = tool + QStringLiteral(" (") + quotedNative(found.path) + QLatin1Char(')');
         switch (found.kind) {
         case ProgramKind::Missing:
@@ -99,13 +100,19 @@ QString toolProblems(const QList<CompileStep> &steps, WindowsPrograms &programs,
     if (!missing.isEmpty()) {
         const QStringList path = programs.searchPath();
         QString where = QStringLiteral("the working folder ") + quotedNative(workingFolder);
+        if (!toolsFolder.isEmpty())
+            where += QStringLiteral(", then in Brannock's tools folder ") + quotedNative(toolsFolder);
         if (!path.isEmpty())
             where += QStringLiteral(", then in ") + path.join(QStringLiteral("; "));
-        paragraphs.prepend(QStringLiteral("%1 %2 not found. The command interpreter looked in %3.\r\n"
-                                          "Put %1 into %4, the folder Brannock was started from.")
-                               .arg(listed(missing), missing.size() == 1 ? QStringLiteral("was")
-                                                                         : QStringLiteral("were"),
-                                    where, quotedNative(workingFolder)));
+        const QString put = toolsFolder.isEmpty()
+            ? QStringLiteral("Put %1 into %2, the folder Brannock was started from.")
+                  .arg(listed(missing), quotedNative(workingFolder))
+            : QStringLiteral("Copy %1 from the game into Brannock's tools folder %2: it is searched whatever "
+                             "folder Brannock was started from.")
+                  .arg(listed(missing), quotedNative(toolsFolder));
+        paragraphs.prepend(QStringLiteral("%1 %2 not found. The command interpreter looked in %3.\r\n%4")
+                               .arg(listed(missing),
+                                    missing.size() == 1 ? QStringLiteral("was") : QStringLiteral("were"), where, put));
     }
     if (!needWine.isEmpty())
         paragraphs << QStringLiteral("%1 can only run under Wine, and the \"wine\" command was not found. "

@@ -136,6 +136,13 @@ QString WineDosPaths::toNative(const QString &dosPath) const
     return current;
 }
 
+QString WineDosPaths::searchEntry(const QString &nativeFolder) const
+{
+    if (nativeFolder.isEmpty() || nativeFolder.contains(QLatin1Char(';')))
+        return {};
+    return toDos(nativeFolder);
+}
+
 QString WineDosPaths::programsDriveFor(const QString &nativeFolder) const
 {
     const QList<Drive> table = drives();

@@ -23,10 +23,12 @@ namespace {
 /// variable holding the script's DOS path in quotes. Wine quotes an argument with blanks
 /// for cmd, and cmd strips those quotes again when the path holds "&" or brackets; a
 /// variable expanded by cmd itself keeps the quotes whatever the path holds.
-/// The interpreter starts in a process group of its own, so that Stop ends the tools too.
+/// The tools folder goes at the front of WINEPATH, which Wine puts before the prefix's own
+/// PATH. The interpreter starts in a process group of its own, so that Stop ends the tools too.
 class WineScriptRunner final : public ScriptRunner {
 public:
-    std::unique_ptr<ScriptRun> start(const QString &nativePath, const QString &workingFolder) override
+    std::unique_ptr<ScriptRun> start(const QString &nativePath, const QString &workingFolder,
+                                     const QString &toolsFolder) override
     {
         const QString wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
         if (wine.isEmpty())
@@ -34,7 +36,8 @@ public:
                            QStringLiteral("Cannot start \"%1\": the \"wine\" command was not found. "
                                           "Install Wine to run the game's tools.")
                                .arg(nativePath));
-        const QString dosPath = WineDosPaths(winePrefixFolder()).toDos(nativePath);
+        const WineDosPaths dos(winePrefixFolder());
+        const QString dosPath = dos.toDos(nativePath);
         if (dosPath.isEmpty())
             throw AppError(ErrorNumber::PathNotFound,
                            QStringLiteral("Cannot start \"%1\": it lies on no drive of the Wine prefix \"%2\".")
@@ -42,6 +45,10 @@ public:
 
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("BRANNOCK_SCRIPT"), QLatin1Char('"') + dosPath + QLatin1Char('"'));
+        if (const QString tools = dos.searchEntry(toolsFolder); !tools.isEmpty()) {
+            const QString path = env.value(QStringLiteral("WINEPATH"));
+            env.insert(QStringLiteral("WINEPATH"), path.isEmpty() ? tools : tools + QLatin1Char(';') + path);
+        }
         if (!env.contains(QStringLiteral("WINEDEBUG")))
             env.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all")); // no fixme lines in the output
         // The locale decides the code pages Wine reads the script and converts the tools'

@@ -77,16 +77,19 @@ std::optional<bool> run32BitProbe(const QString &wine, const QString &scratchFol
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == ProbeExitCode;
 }
 
-/// Wine's cmd: the working folder, then WINEPATH, then the prefix's Windows folders.
+/// Wine's cmd: the working folder, then the tools folder (put in front of WINEPATH by the
+/// ScriptRunner), then WINEPATH, then the prefix's Windows folders.
 class WineWindowsPrograms final : public WindowsPrograms {
 public:
     explicit WineWindowsPrograms(QString scratchFolder) : m_scratch(std::move(scratchFolder)) {}
 
-    FoundProgram find(const QString &name, const QString &workingFolder) override
+    FoundProgram find(const QString &name, const QString &workingFolder, const QString &toolsFolder) override
     {
+        const WineDosPaths dos(winePrefixFolder());
         QString path = entryIn(workingFolder, name);
+        if (path.isEmpty() && !dos.searchEntry(toolsFolder).isEmpty())
+            path = entryIn(toolsFolder, name);
         if (path.isEmpty()) {
-            const WineDosPaths dos(winePrefixFolder());
             for (const QString &folder : searchPath()) {
                 path = entryIn(dos.toNative(folder), name);
                 if (!path.isEmpty())

@@ -35,10 +35,12 @@ std::shared_ptr<void> jobFor(QProcess &process)
 /// The system's own cmd.exe (in the system folder, named by its full path: a cmd.exe in the
 /// working folder or along the search path never runs), in Brannock's working folder, with no console window and its output through
 /// pipes. "/d" skips AutoRun commands; "/s" with the doubled quotes makes cmd strip exactly
-/// the outer pair, whatever the path holds. Stop ends the job, and so the tools too.
+/// the outer pair, whatever the path holds. The tools folder goes at the front of PATH.
+/// Stop ends the job, and so the tools too.
 class CmdScriptRunner final : public ScriptRunner {
 public:
-    std::unique_ptr<ScriptRun> start(const QString &nativePath, const QString &workingFolder) override
+    std::unique_ptr<ScriptRun> start(const QString &nativePath, const QString &workingFolder,
+                                     const QString &toolsFolder) override
     {
         const QString path = QDir::toNativeSeparators(nativePath);
         wchar_t system[MAX_PATH];
@@ -52,6 +54,11 @@ public:
         // Variables of these names would stand in for the interpreter's own.
         env.remove(QStringLiteral("ERRORLEVEL"));
         env.remove(QStringLiteral("BRANNOCK_GO"));
+        if (!toolsFolder.isEmpty() && !toolsFolder.contains(QLatin1Char(';'))) {
+            const QString path = env.value(QStringLiteral("PATH"));
+            const QString tools = QDir::toNativeSeparators(toolsFolder);
+            env.insert(QStringLiteral("PATH"), path.isEmpty() ? tools : tools + QLatin1Char(';') + path);
+        }
         auto process = std::make_unique<QProcess>();
         process->setProgram(interpreter);
         process->setProcessEnvironment(env);

@@ -7,13 +7,16 @@ namespace brannock {
 
 namespace {
 
-/// cmd.exe: the working folder, then %PATH%. Windows matches names without regard to
+/// cmd.exe: the working folder, then the tools folder (put in front of PATH by the
+/// ScriptRunner), then %PATH%. Windows matches names without regard to
 /// letter case, and as a 64-bit system runs 32- and 64-bit programs only.
 class CmdWindowsPrograms final : public WindowsPrograms {
 public:
-    FoundProgram find(const QString &name, const QString &workingFolder) override
+    FoundProgram find(const QString &name, const QString &workingFolder, const QString &toolsFolder) override
     {
         QStringList folders = searchPath();
+        if (!toolsFolder.contains(QLatin1Char(';')))
+            folders.prepend(toolsFolder);
         folders.prepend(workingFolder);
         for (const QString &folder : std::as_const(folders)) {
             if (folder.isEmpty())

@@ -51,15 +51,18 @@ class FakeScriptRunner final : public ScriptRunner {
 public:
     QStringList started;        ///< script paths
     QStringList workingFolders; ///< one per start
+    QStringList toolsFolders;   ///< one per start
     QPointer<FakeScriptRun> lastRun;
     std::optional<AppError> failWith;
 
-    std::unique_ptr<ScriptRun> start(const QString &nativePath, const QString &workingFolder) override
+    std::unique_ptr<ScriptRun> start(const QString &nativePath, const QString &workingFolder,
+                                     const QString &toolsFolder) override
     {
         if (failWith)
             throw *failWith;
         started.append(nativePath);
         workingFolders.append(workingFolder);
+        toolsFolders.append(toolsFolder);
         auto run = std::make_unique<FakeScriptRun>();
         QFile script(nativePath);
         if (script.open(QIODevice::ReadOnly)) {

@@ -18,10 +18,12 @@ public:
     QMap<ProgramKind, RunSupport> supported;///< by kind; Yes when not listed
     QStringList path{QStringLiteral("C:\\windows\\system32"), QStringLiteral("C:\\windows")};
     QStringList asked; ///< tool names looked for, in order
+    QStringList toolsFolders; ///< the tools folder of each look-up
 
-    FoundProgram find(const QString &name, const QString &workingFolder) override
+    FoundProgram find(const QString &name, const QString &workingFolder, const QString &toolsFolder) override
     {
         asked.append(name);
+        toolsFolders.append(toolsFolder);
         const ProgramKind kind = kinds.value(name, ProgramKind::Win64);
         if (kind == ProgramKind::Missing)
             return {};

@@ -26,6 +26,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -132,6 +133,9 @@ private slots:
     void watchedRunFromTheWindow();
     void exitWhileBuildingSaysSoAndStopsTheBuild();
     void folderListRevealsTheWorkingFolder();
+    void everyDrivesRootCanBeChosen();
+    void highlightAlwaysShowsTheFolderTheBuildUses_data();
+    void highlightAlwaysShowsTheFolderTheBuildUses();
 
     void controlsAreNamedForAssistiveTechnology_data();
     void controlsAreNamedForAssistiveTechnology();
@@ -431,13 +435,31 @@ void TestMainWindow::makeSkinsetFromTheWindow()
     h.window->Form_Load();
     QCOMPARE(h.window->sourceFolders().drvList()->itemText(0), QStringLiteral("root"));
 
-    // The three boxes take at most 64 characters, however much is pasted.
-    for (const char *name : {"TxtOFP", "TxtSFP", "TxtVOL"}) {
+    // The three boxes take at most 64 characters, however much is pasted, and say why when
+    // text is cut.
+    const std::pair<const char *, QString> boxes[] = {{"TxtOFP", QStringLiteral("Open File Prefix")},
+                                                      {"TxtSFP", QStringLiteral("Save File Prefix")},
+                                                      {"TxtVOL", QStringLiteral("New VOL")}};
+    const auto bandBefore = h.band.changes; // each box takes the window out of the band and back
+    for (const auto &[name, label] : boxes) {
         auto *box = h.window->findChild<QLineEdit *>(QLatin1String(name));
         box->insert(QString(8300, QLatin1Char('A')) + QStringLiteral("&echo pwned>pwned&"));
         QCOMPARE(box->text(), QString(64, QLatin1Char('A')));
+        QCOMPARE(h.prompts.titles(), QStringList{label});
+        QCOMPARE(h.prompts.calls.last().text,
+                 QStringLiteral("The %1 box takes at most 64 characters. The 8254 characters past that were left "
+                                "out.").arg(label));
+        // Typed into the middle of a full box: the typed letter is the one left out.
+        box->setCursorPosition(10);
+        QTest::keyClick(box, Qt::Key_B);
+        QCOMPARE(box->text(), QString(64, QLatin1Char('A')));
+        QCOMPARE(h.prompts.calls.size(), 2);
+        QVERIFY(h.prompts.calls.last().text.endsWith(QStringLiteral("characters. The character past that was left out.")));
+        QVERIFY(box->toolTip().endsWith(QStringLiteral("At most 64 characters.")));
         box->clear();
+        h.prompts.calls.clear();
     }
+    h.band.changes = bandBefore;
     h.window->findChild<QLineEdit *>(QStringLiteral("TxtSFP"))->setText(QStringLiteral("skin1"));
     h.window->findChild<QLineEdit *>(QStringLiteral("TxtVOL"))->setText(QStringLiteral("newvol"));
     h.window->includeMenu().action(QStringLiteral("mnuTAll"))->trigger(); // all Team items off
@@ -544,6 +566,10 @@ void TestMainWindow::watchedRunFromTheWindow()
     make->click();
     QCOMPARE(h.prompts.titles(), QStringList{QStringLiteral("Missing Bitmaps")});
     QCOMPARE(h.runner.workingFolders, QStringList{QDir::currentPath()});
+    // The tools folder of the work folder is searched after it, and made for the player.
+    const QString tools = QDir::toNativeSeparators(program + QStringLiteral("/Tools"));
+    QCOMPARE(h.runner.toolsFolders, QStringList{tools});
+    QVERIFY(QFileInfo(tools).isDir());
     FrmCompile *compile = h.window->compileWindow();
     QVERIFY(compile && compile->isVisible() && compile->isRunning());
     QCOMPARE(compile->parentWidget(), h.window.get()); // kept in front of the main window
@@ -641,6 +667,98 @@ void TestMainWindow::folderListRevealsTheWorkingFolder()
     QTreeView *view = lists.DirFP();
     QTRY_VERIFY(view->viewport()->rect().intersects(view->visualRect(view->currentIndex())));
     QVERIFY(!view->visualRect(view->currentIndex()).isEmpty());
+}
+
+namespace {
+
+/// The folder an item of the folder list stands for (native).
+QString folderOfItem(const QModelIndex &item)
+{
+    return QDir::toNativeSeparators(item.data(QFileSystemModel::FilePathRole).toString());
+}
+
+/// The one highlighted folder of the folder list; empty when none or more are.
+QString highlighted(const QTreeView *view)
+{
+    const QModelIndexList rows = view->selectionModel()->selectedRows();
+    return rows.size() == 1 ? folderOfItem(rows.first()) : QString();
+}
+
+} // namespace
+
+void TestMainWindow::everyDrivesRootCanBeChosen()
+{
+    QTemporaryDir dir;
+    const QString first = QFileInfo(dir.path()).canonicalFilePath() + QStringLiteral("/first");
+    const QString second = QFileInfo(dir.path()).canonicalFilePath() + QStringLiteral("/second");
+    QVERIFY(QDir().mkpath(first + QStringLiteral("/paint")) && QDir().mkpath(second + QStringLiteral("/other")));
+    FakePrompts prompts;
+    TopmostProtocol boxes(prompts, [] {}, [] {});
+    QWidget window;
+    window.resize(315, 288);
+    SourceFolderLists lists(&window, boxes, [&] {
+        return QList<DriveEntry>{{QStringLiteral("c: first"), first}, {QStringLiteral("d: second"), second}};
+    });
+    lists.setCurrentPath(first + QStringLiteral("/paint"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // Away to the other drive and back: the sub-folder visited before comes back...
+    lists.drvList()->setCurrentIndex(1);
+    lists.drvList()->setCurrentIndex(0);
+    QTreeView *view = lists.DirFP();
+    const QString paint = QDir::toNativeSeparators(first + QStringLiteral("/paint"));
+    QTRY_COMPARE(highlighted(view), paint);
+    QCOMPARE(lists.currentPath(), paint);
+    // ...and the drive's root is an item of its own, named as in the drive list.
+    const QModelIndex root = view->model()->index(0, 0, view->rootIndex());
+    QCOMPARE(view->model()->rowCount(view->rootIndex()), 1);
+    QCOMPARE(folderOfItem(root), QDir::toNativeSeparators(first));
+    QCOMPARE(root.data().toString(), QStringLiteral("c: first"));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(root).center());
+    QCOMPARE(lists.currentPath(), QDir::toNativeSeparators(first));
+    QCOMPARE(highlighted(view), QDir::toNativeSeparators(first));
+    // The other drive's root too, although it opens at its own root at once.
+    lists.drvList()->setCurrentIndex(1);
+    QTRY_COMPARE(highlighted(view), QDir::toNativeSeparators(second));
+    QCOMPARE(lists.currentPath(), QDir::toNativeSeparators(second));
+}
+
+void TestMainWindow::highlightAlwaysShowsTheFolderTheBuildUses_data()
+{
+    QTest::addColumn<int>("how");
+    QTest::newRow("click on the empty space below the folders") << 0;
+    QTest::newRow("Ctrl+click on the highlighted folder") << 1;
+}
+
+void TestMainWindow::highlightAlwaysShowsTheFolderTheBuildUses()
+{
+    QFETCH(int, how);
+    QTemporaryDir dir;
+    const QString drive = QFileInfo(dir.path()).canonicalFilePath();
+    QVERIFY(QDir().mkpath(drive + QStringLiteral("/paint")) && QDir().mkpath(drive + QStringLiteral("/other")));
+    FakePrompts prompts;
+    TopmostProtocol boxes(prompts, [] {}, [] {});
+    QWidget window;
+    window.resize(315, 288);
+    SourceFolderLists lists(&window, boxes, [&] { return QList<DriveEntry>{{QStringLiteral("c:"), drive}}; });
+    lists.setCurrentPath(drive + QStringLiteral("/paint"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTreeView *view = lists.DirFP();
+    const QString paint = QDir::toNativeSeparators(drive + QStringLiteral("/paint"));
+    QTRY_COMPARE(highlighted(view), paint);
+    QTRY_VERIFY(!view->visualRect(view->currentIndex()).isEmpty());
+
+    if (how == 0) {
+        const QPoint below(view->viewport()->width() / 2, view->viewport()->height() - 2);
+        QVERIFY(!view->indexAt(below).isValid());
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, below);
+    } else {
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          view->visualRect(view->currentIndex()).center());
+    }
+    QCOMPARE(highlighted(view), lists.currentPath());
+    QCOMPARE(lists.currentPath(), paint);
 }
 
 void TestMainWindow::controlsAreNamedForAssistiveTechnology_data()

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QKeySequence>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -32,7 +33,7 @@ QStringList objectNames(const QMenu *menu)
     return names;
 }
 
-/// The .tsf names in the order the program folder lists them.
+/// The .tsf names in the order the menu lists them: as the Skins list, without regard to case.
 QStringList listingOrder(const QString &folder)
 {
     QStringList names;
@@ -41,6 +42,8 @@ QStringList listingOrder(const QString &folder)
         it.next();
         names << it.fileName();
     }
+    std::sort(names.begin(), names.end(),
+              [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     return names;
 }
 
@@ -83,7 +86,8 @@ private slots:
     void toggleAllLeavesUserEntries();
     void addSupportIsSignalled();
 
-    void buildListsDefinitionsInFolderOrder();
+    void buildListsDefinitionsSortedAsTheSkinsList();
+    void ampersandShowsAsWrittenAndTheBuildReadsItUnchanged();
     void buildSkipsSubFoldersAndFolders();
     void rebuildUnchecksAndFollowsTheFolder();
     void buildListsNamesStartingWithADot();
@@ -213,22 +217,34 @@ void TestIncludeMenu::addSupportIsSignalled()
     QCOMPARE(spy.count(), 1);
 }
 
-void TestIncludeMenu::buildListsDefinitionsInFolderOrder()
+void TestIncludeMenu::buildListsDefinitionsSortedAsTheSkinsList()
 {
     Harness h;
-    writeFile(h.file(QStringLiteral("abc.tsf")), "My skin*p*f.bmp\r\n");
     writeFile(h.file(QStringLiteral("z.tsf")), "a*b*c\r\n");
-    writeFile(h.file(QStringLiteral("m.tsf")), " spaced *p*f.bmp\r\nsecond line\r\n");
+    writeFile(h.file(QStringLiteral("abc.tsf")), "My skin*p*f.bmp\r\n");
     writeFile(h.file(QStringLiteral("notes.txt")), "x*y*z\r\n");
+    writeFile(h.file(QStringLiteral("M.tsf")), " spaced *p*f.bmp\r\nsecond line\r\n");
     h.menu.BuildUCIMenu();
     QVERIFY(h.boxes.calls.isEmpty());
 
-    const QHash<QString, QString> expected{{"abc.tsf", "My skin * abc.tsf"}, {"z.tsf", "a * z.tsf"},
-                                           {"m.tsf", " spaced  * m.tsf"}};
-    QStringList inOrder;
-    for (const QString &name : listingOrder(h.dir.path()))
-        inOrder << expected.value(name);
+    // Whatever order the folder keeps them in, letter case aside.
+    const QStringList inOrder{"My skin * abc.tsf", " spaced  * M.tsf", "a * z.tsf"};
     QCOMPARE(h.userTexts(), inOrder);
+    {
+        // Enough files that the folder's own order is never sorted by chance.
+        Harness many;
+        QStringList names;
+        for (const char *name : {"q", "Delta", "b", "Kilo", "x", "alpha", "Echo", "m", "Golf", "c", "yankee", "H"})
+            names << QLatin1String(name) + QStringLiteral(".tsf");
+        for (const QString &name : std::as_const(names))
+            writeFile(many.file(name), "d*p*f.bmp\r\n");
+        many.menu.BuildUCIMenu();
+        names.sort(Qt::CaseInsensitive);
+        QStringList texts;
+        for (const QString &name : std::as_const(names))
+            texts << QStringLiteral("d * ") + name;
+        QCOMPARE(many.userTexts(), texts);
+    }
 
     // The entries stand between element 0 and mnuUCSep1, each unticked and numbered 1...N.
     const QList<QAction *> all = h.menu.userCreatedMenu()->actions();
@@ -246,6 +262,26 @@ void TestIncludeMenu::buildListsDefinitionsInFolderOrder()
     h.menu.userEntries().at(2)->trigger();
     h.menu.userEntries().at(0)->trigger();
     QCOMPARE(h.menu.tickedUserEntries(), (QStringList{inOrder.at(0), inOrder.at(2)}));
+}
+
+void TestIncludeMenu::ampersandShowsAsWrittenAndTheBuildReadsItUnchanged()
+{
+    Harness h;
+    writeFile(h.file(QStringLiteral("tj.tsf")), "Tom&Jerry*pal1*R&B.bmp\r\n");
+    writeFile(h.file(QStringLiteral("a&&b.tsf")), "Rock && Roll*pal1*x.bmp\r\n");
+    h.menu.BuildUCIMenu();
+    QVERIFY(h.boxes.calls.isEmpty());
+    const QList<QAction *> entries = h.menu.userEntries();
+    QCOMPARE(entries.size(), 2);
+    // No letter becomes an access key: the menu shows every "&" as written.
+    for (const QAction *entry : entries)
+        QVERIFY2(QKeySequence::mnemonic(entry->text()).isEmpty(), qPrintable(entry->text()));
+    QCOMPARE(entries.at(1)->text(), QStringLiteral("Tom&&Jerry * tj.tsf"));
+    // The build reads the text after the first "*" as the definition file, unescaped.
+    for (QAction *entry : entries)
+        entry->trigger();
+    QCOMPARE(h.menu.tickedUserEntries(),
+             (QStringList{QStringLiteral("Rock && Roll * a&&b.tsf"), QStringLiteral("Tom&Jerry * tj.tsf")}));
 }
 
 void TestIncludeMenu::buildSkipsSubFoldersAndFolders()
@@ -352,6 +388,8 @@ void TestIncludeMenu::badFileIsReportedAndTheOthersListed_data()
         << QByteArray("Desc*pal*\x80uro.bmp") << 5 << "437";
     QTest::newRow("skin file name that would break out of a long line")
         << "Desc*pal*" + QByteArray(8300, 'A') + "&echo pwned>pwned&" << 5 << "longer than 767";
+    QTest::newRow("line that ends in LF only: its breaks shown, never made")
+        << QByteArray("Desc*pal*ok.bmp\nsecond\n") << 5 << "\"ok.bmp<LF>second<LF>\"";
 }
 
 void TestIncludeMenu::badFileIsReportedAndTheOthersListed()
@@ -374,6 +412,7 @@ void TestIncludeMenu::badFileIsReportedAndTheOthersListed()
     QCOMPARE(box.icon, PromptIcon::Exclamation);
     QVERIFY2(box.text.startsWith(QStringLiteral("Error %1:\r\n").arg(errorNumber)), qPrintable(box.text));
     QVERIFY2(box.text.contains(mentioned), qPrintable(box.text));
+    QVERIFY2(!QString(box.text).remove(QStringLiteral("\r\n")).contains(QLatin1Char('\n')), qPrintable(box.text));
     QVERIFY2(box.text.endsWith(QStringLiteral("\r\n\r\nNot listed in the menu: %1. Every other definition file is listed.")
                                    .arg(bad)),
              qPrintable(box.text));

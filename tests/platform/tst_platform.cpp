@@ -359,7 +359,7 @@ void TestPlatform::runnerWithoutWine()
     qputenv("PATH", m_dir.filePath(QStringLiteral("empty-bin")).toLocal8Bit());
     bool thrown = false;
     try {
-        makeNativeScriptRunner()->start(QStringLiteral("/x/Compile.bat"), m_dir.path());
+        makeNativeScriptRunner()->start(QStringLiteral("/x/Compile.bat"), m_dir.path(), QString());
     } catch (const AppError &error) {
         thrown = true;
         QCOMPARE(error.number(), ErrorNumber::CannotStart);
@@ -383,7 +383,7 @@ void TestPlatform::runnerFollowsAStandInWine()
     const QByteArray oldPrefix = qgetenv("WINEPREFIX");
     qputenv("PATH", bin.toLocal8Bit() + ":/usr/bin:/bin");
     qputenv("WINEPREFIX", m_prefix.toLocal8Bit());
-    const auto run = makeNativeScriptRunner()->start(m_prefix + QStringLiteral("/drive_c/Skinner/Compile.bat"), start);
+    const auto run = makeNativeScriptRunner()->start(m_prefix + QStringLiteral("/drive_c/Skinner/Compile.bat"), start, QString());
     qputenv("PATH", oldPath);
     qputenv("WINEPREFIX", oldPrefix);
     RunRecord record(*run);
@@ -404,7 +404,7 @@ void TestPlatform::runnerRunsInTheWorkingFolder()
     QVERIFY(QDir().mkpath(start) && QDir().mkpath(program));
     QVERIFY(writeFile(program + QStringLiteral("/Compile.bat"), "echo \"CD=%CD%\"\r\n"));
 
-    const auto run = makeNativeScriptRunner()->start(program + QStringLiteral("/Compile.bat"), start);
+    const auto run = makeNativeScriptRunner()->start(program + QStringLiteral("/Compile.bat"), start, QString());
     RunRecord record(*run);
     QTRY_VERIFY_WITH_TIMEOUT(record.ended, test::TestWine::FirstRunMs);
     const QString dosStart = WineDosPaths(wine.prefix()).toDos(start);
@@ -427,7 +427,7 @@ void TestPlatform::stopEndsTheRunAndItsTools()
     const QByteArray token = "pal" + QByteArray::number(QCoreApplication::applicationPid());
     QVERIFY(writeFile(start + QStringLiteral("/Compile.bat"), "MakeSkin.exe " + token + " a.bmp b.bmp\r\necho after\r\n"));
     qputenv("STANDIN_DELAY_MS", "60000");
-    const auto run = makeNativeScriptRunner()->start(start + QStringLiteral("/Compile.bat"), start);
+    const auto run = makeNativeScriptRunner()->start(start + QStringLiteral("/Compile.bat"), start, QString());
     qunsetenv("STANDIN_DELAY_MS");
     RunRecord record(*run);
     QTRY_VERIFY_WITH_TIMEOUT(processWith(token), test::TestWine::FirstRunMs);
@@ -469,7 +469,7 @@ void TestPlatform::wineRunsInTheLocaleTheScriptIsWrittenFor()
     const QByteArray oldLang = qgetenv("LANG"), oldLocPath = qgetenv("LOCPATH");
     qputenv("LANG", locale.toLatin1());
     qputenv("LOCPATH", locales.toLocal8Bit());
-    const auto run = makeNativeScriptRunner()->start(start + QStringLiteral("/Compile.bat"), start);
+    const auto run = makeNativeScriptRunner()->start(start + QStringLiteral("/Compile.bat"), start, QString());
     qputenv("LANG", oldLang);
     qputenv("LOCPATH", oldLocPath);
     RunRecord record(*run);

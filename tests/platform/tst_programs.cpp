@@ -174,23 +174,30 @@ void TestPrograms::namedPipeNeverBlocks()
 
 void TestPrograms::search_data()
 {
-    QTest::addColumn<QString>("placed");  ///< folders under the prefix's drive_c, or "work"
+    QTest::addColumn<QString>("placed");  ///< folders under the prefix's drive_c, "work", or "outside" (on no drive)
     QTest::addColumn<QString>("winePath");
+    QTest::addColumn<QString>("tools");   ///< Brannock's tools folder, named as "placed"; empty: none
     QTest::addColumn<QString>("foundIn"); ///< empty when not found
-    QTest::newRow("working folder, other letter case") << "work" << "" << "work";
-    QTest::newRow("working folder before system32") << "work,windows/system32" << "" << "work";
-    QTest::newRow("WINEPATH, in order") << "tools2,tools" << "C:\\Tools;C:\\tools2" << "tools";
-    QTest::newRow("WINEPATH before system32") << "windows/system32,tools" << "\"C:\\tools\"" << "tools";
-    QTest::newRow("system32") << "windows,windows/system32" << "" << "windows/system32";
-    QTest::newRow("windows") << "windows" << "" << "windows";
-    QTest::newRow("a folder is not the program") << "dirwork" << "" << "";
-    QTest::newRow("nowhere") << "" << "C:\\tools" << "";
+    QTest::newRow("working folder, other letter case") << "work" << "" << "" << "work";
+    QTest::newRow("working folder before system32") << "work,windows/system32" << "" << "" << "work";
+    QTest::newRow("WINEPATH, in order") << "tools2,tools" << "C:\\Tools;C:\\tools2" << "" << "tools";
+    QTest::newRow("WINEPATH before system32") << "windows/system32,tools" << "\"C:\\tools\"" << "" << "tools";
+    QTest::newRow("system32") << "windows,windows/system32" << "" << "" << "windows/system32";
+    QTest::newRow("windows") << "windows" << "" << "" << "windows";
+    QTest::newRow("a folder is not the program") << "dirwork" << "" << "" << "";
+    QTest::newRow("nowhere") << "" << "C:\\tools" << "" << "";
+    QTest::newRow("working folder before the tools folder") << "own,work" << "" << "own" << "work";
+    QTest::newRow("tools folder before WINEPATH") << "tools,own" << "C:\\tools" << "own" << "own";
+    QTest::newRow("tools folder before system32") << "windows/system32,own" << "" << "own" << "own";
+    QTest::newRow("tools folder on no drive of the prefix: not searched") << "outside" << "" << "outside" << "";
+    QTest::newRow("tools folder with \";\": not searched") << "own;x" << "" << "own;x" << "";
 }
 
 void TestPrograms::search()
 {
     QFETCH(QString, placed);
     QFETCH(QString, winePath);
+    QFETCH(QString, tools);
     QFETCH(QString, foundIn);
 
     QTemporaryDir root;
@@ -203,6 +210,8 @@ void TestPrograms::search()
     QVERIFY(QDir().mkpath(work));
     QVERIFY(QFile::link(QStringLiteral("../drive_c"), prefix + QStringLiteral("/dosdevices/c:")));
     const auto folderOf = [&](const QString &where) {
+        if (where == QLatin1String("outside"))
+            return base + QStringLiteral("/outside");
         return where == QLatin1String("work") ? work : prefix + QStringLiteral("/drive_c/") + where;
     };
     for (const QString &where : placed.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
@@ -218,7 +227,7 @@ void TestPrograms::search()
     qputenv("WINEPREFIX", prefix.toLocal8Bit());
     qputenv("WINEPATH", winePath.toLocal8Bit());
     const auto programs = makeNativeWindowsPrograms(base);
-    const FoundProgram found = programs->find(QStringLiteral("MakeSkin.exe"), work);
+    const FoundProgram found = programs->find(QStringLiteral("MakeSkin.exe"), work, tools.isEmpty() ? QString() : folderOf(tools));
     const QStringList path = programs->searchPath();
     qputenv("WINEPREFIX", oldPrefix);
     qputenv("WINEPATH", oldPath);

@@ -113,12 +113,14 @@ void TestWorkFolders::descriptionNamesTheModeAndFolders()
     const QString installed = WorkFolders::detect(tree.path("bin"), tree.path("data")).description();
     QVERIFY2(installed.startsWith("Mode: installed"), qPrintable(installed));
     QVERIFY(installed.contains("Work files: " + tree.path("data")));
+    QVERIFY(installed.contains("Game's tools: " + tree.path("data/Tools") + "\n"));
     QVERIFY(installed.endsWith("Looks: " + tree.path("data/Skins") + "\n  then " + tree.path("bin/Skins")));
 
     tree.makeFile("bin/portable");
     const QString portable = WorkFolders::detect(tree.path("bin"), tree.path("data")).description();
     QVERIFY2(portable.startsWith("Mode: portable"), qPrintable(portable));
     QVERIFY(portable.endsWith("Looks: " + tree.path("bin/Skins"))); // one folder: work files and looks
+    QVERIFY(portable.contains("Game's tools: " + tree.path("bin/Tools") + "\n")); // beside the programs
 }
 
 QTEST_GUILESS_MAIN(TestWorkFolders)

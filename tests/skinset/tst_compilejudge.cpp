@@ -43,7 +43,7 @@ QString ends(int n, int exitCode = 0)
 struct Folders {
     QTemporaryDir root;
     test::FakeDosPaths dos;
-    QString start, paint, work, game;
+    QString start, paint, work, game, tools;
 
     Folders()
     {
@@ -51,7 +51,8 @@ struct Folders {
         paint = root.filePath(QStringLiteral("paint"));
         work = root.filePath(QStringLiteral("prog"));
         game = root.filePath(QStringLiteral("game"));
-        for (const QString &folder : {start, paint, work + QStringLiteral("/New_Wendle/skin1"), game + QStringLiteral("/base/Skins")})
+        tools = root.filePath(QStringLiteral("data/Tools"));
+        for (const QString &folder : {start, paint, tools, work + QStringLiteral("/New_Wendle/skin1"), game + QStringLiteral("/base/Skins")})
             QDir().mkpath(folder);
         dos.mappings = {{paint, QStringLiteral("D:\\Paint")}, {work, QStringLiteral("C:\\Skinner")},
                         {game, QStringLiteral("C:\\Games\\Kestrow")}, {start, QStringLiteral("Z:\\start")}};
@@ -135,7 +136,7 @@ void TestCompileJudge::progress()
     Folders f;
     Folders::put(f.paint + QStringLiteral("/new1.larmor.bmp"));
     f.perform(0);
-    CompileJudge judge(compileSteps(Script), f.dos, f.start, Token);
+    CompileJudge judge(compileSteps(Script), f.dos, f.start, f.tools, Token);
     QString seen;
     for (qsizetype at = 0; at < output.size(); at += chunk)
         seen += judge.feed(QStringView(output).mid(at, chunk)).shown;
@@ -158,7 +159,10 @@ void TestCompileJudge::verdicts_data()
                              << "In the game: C:\\Games\\Kestrow\\base\\Skins\\newvol.vol";
     QTest::newRow("tool not found") << "no MakeSkin.exe" << int(K::Failure)
                                     << "Line 1 of 7 failed: MakeSkin.exe was not found."
-                                    << "MakeSkin.exe was not found there.";
+                                    << "MakeSkin.exe was found neither there nor in Brannock's tools folder";
+    QTest::newRow("tool in the tools folder fails: not taken for a missing tool")
+        << "MakeSkin.exe in the tools folder" << int(K::Failure)
+        << "Line 1 of 7 failed: MakeSkin.exe ended with exit code 1." << "Printed:\nMakeSkin.exe: usage";
     QTest::newRow("bitmap missing") << "no flag.bmp" << int(K::Failure)
                                     << "Line 2 of 7 failed: The bitmap new1.flag.bmp is missing."
                                     << "It was looked for in D:\\Paint.";
@@ -193,7 +197,9 @@ void TestCompileJudge::verdicts()
     QFETCH(QString, detail);
     Folders f;
     const auto is = [&fault](const char *name) { return fault == QLatin1String(name); };
-    if (!is("no MakeSkin.exe"))
+    if (is("MakeSkin.exe in the tools folder"))
+        Folders::put(f.tools + QStringLiteral("/MAKESKIN.exe"), "MZ");
+    else if (!is("no MakeSkin.exe"))
         Folders::put(f.start + QStringLiteral("/makeskin.EXE"), "MZ"); // found in any letter case
     Folders::put(f.start + QStringLiteral("/VT.exe"), "MZ");
     Folders::put(f.paint + QStringLiteral("/new1.larmor.bmp"));
@@ -202,7 +208,7 @@ void TestCompileJudge::verdicts()
     if (is("unchanged"))
         Folders::put(f.work + QStringLiteral("/New_Wendle/skin1/skin1.flag.bmp"), "BM old");
 
-    CompileJudge judge(compileSteps(Script), f.dos, f.start, Token);
+    CompileJudge judge(compileSteps(Script), f.dos, f.start, f.tools, Token);
     if (is("no start")) {
         judge.feed(QStringLiteral("wine: could not load kernel32.dll, status c0000135\n"));
         const CompileVerdict v = judge.finish(1, false, false);
@@ -232,6 +238,9 @@ void TestCompileJudge::verdicts()
         if (is("no MakeSkin.exe") && n == 0) {
             output += QStringLiteral("Can't recognize '%1' as an internal or external command, or batch script.\r\n").arg(Script[0]);
             status = 9009;
+        } else if (is("MakeSkin.exe in the tools folder") && n == 0) {
+            output += QStringLiteral("MakeSkin.exe: usage\r\n");
+            status = 1;
         } else if (is("no flag.bmp") && n == 1) {
             output += QStringLiteral("MakeSkin: cannot open D:\\Paint\\new1.flag.bmp\r\n");
             status = 1;
@@ -275,7 +284,7 @@ void TestCompileJudge::outputShownAsTyped()
     // names they were given in the ANSI page (1252: "é" is 0xE9); both show as typed.
     const QString line = QStringLiteral("MakeSkin.exe pal3 \"D:\\Caf\u00e9\\larmor.bmp\" \"C:\\Skinner\\x.bmp\"");
     Folders f;
-    CompileJudge judge(compileSteps({line}), f.dos, f.start, Token);
+    CompileJudge judge(compileSteps({line}), f.dos, f.start, f.tools, Token);
     const QByteArray output = begins(0).toLatin1() + "\r\nZ:\\start>MakeSkin.exe pal3 \"D:\\Caf\x82\\larmor.bmp\" \"C:\\Skinner\\x.bmp\" \r\n"
         + "MakeSkin: cannot open D:\\Caf\xe9\\larmor.bmp\r\n" + ends(0, 1).toLatin1();
     QString shown;

@@ -11,6 +11,7 @@ using brannock::test::FakeWindowsPrograms;
 namespace {
 
 const QString Working = QStringLiteral("/home/me/games");
+const QString Tools = QStringLiteral("/home/me/.local/share/Brannock/Tools");
 
 QList<CompileStep> stepsOf(bool compile, bool pack)
 {
@@ -51,12 +52,15 @@ void TestToolCheck::messages_data()
     QTest::newRow("one missing: where it was looked for, where it goes")
         << ProgramKind::Missing << ProgramKind::Win64 << yes
         << QStringList{"MakeSkin.exe was not found.", "the working folder \"<work>\"",
-                       "then in C:\\windows\\system32; C:\\windows.",
-                       "Put MakeSkin.exe into \"<work>\", the folder Brannock was started from."}
+                       ", then in Brannock's tools folder \"<tools>\"",
+                       ", then in C:\\windows\\system32; C:\\windows.",
+                       "Copy MakeSkin.exe from the game into Brannock's tools folder \"<tools>\": it is searched "
+                       "whatever folder Brannock was started from."}
         << QStringList{"VT.exe"};
     QTest::newRow("both missing, one paragraph")
         << ProgramKind::Missing << ProgramKind::Missing << yes
-        << QStringList{"MakeSkin.exe and VT.exe were not found.", "Put MakeSkin.exe and VT.exe into"}
+        << QStringList{"MakeSkin.exe and VT.exe were not found.",
+                       "Copy MakeSkin.exe and VT.exe from the game into Brannock's tools folder \"<tools>\""}
         << QStringList{};
     QTest::newRow("32-bit on a Wine without its 32-bit part: the Debian steps once")
         << ProgramKind::Win32 << ProgramKind::Win32 << RunSupport::NeedsWine32
@@ -103,13 +107,14 @@ void TestToolCheck::messages()
     programs.kinds = {{QStringLiteral("MakeSkin.exe"), makeSkin}, {QStringLiteral("VT.exe"), vt}};
     for (const ProgramKind kind : {ProgramKind::Dos, ProgramKind::Win16, ProgramKind::Win32})
         programs.supported.insert(kind, support);
-    const QString text = toolProblems(stepsOf(true, true), programs, Working);
+    const QString text = toolProblems(stepsOf(true, true), programs, Working, Tools);
 
     QCOMPARE(text.isEmpty(), says.isEmpty());
     const QString work = QDir::toNativeSeparators(Working);
     qsizetype at = 0;
     for (QString part : says) {
         part.replace(QStringLiteral("<work>/"), work + QDir::separator()).replace(QStringLiteral("<work>"), work);
+        part.replace(QStringLiteral("<tools>"), QDir::toNativeSeparators(Tools));
         const qsizetype found = text.indexOf(part, at);
         QVERIFY2(found >= 0, qPrintable(QStringLiteral("\"%1\" not after %2 in:\n%3").arg(part).arg(at).arg(text)));
         at = found + part.size();
@@ -137,8 +142,9 @@ void TestToolCheck::onlyTheToolsOfTheLines()
     QFETCH(QStringList, asked);
     FakeWindowsPrograms programs;
     programs.kinds = {{QStringLiteral("MakeSkin.exe"), ProgramKind::Missing}, {QStringLiteral("VT.exe"), ProgramKind::Missing}};
-    const QString text = toolProblems(stepsOf(compile, pack), programs, Working);
+    const QString text = toolProblems(stepsOf(compile, pack), programs, Working, Tools);
     QCOMPARE(programs.asked, asked);
+    QCOMPARE(programs.toolsFolders, QStringList(asked.size(), Tools));
     QCOMPARE(text.isEmpty(), asked.isEmpty());
 }
 

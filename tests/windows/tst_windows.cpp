@@ -117,7 +117,7 @@ void TestWindows::scriptRunsInTheWorkingFolder()
     script.write("@echo %CD%> \"%~dp0where.txt\"\r\n@echo ran\r\n");
     script.close();
 
-    const auto run = makeNativeScriptRunner()->start(script.fileName(), start);
+    const auto run = makeNativeScriptRunner()->start(script.fileName(), start, QString());
     QSignalSpy output(run.get(), &ScriptRun::output), finished(run.get(), &ScriptRun::finished);
     QVERIFY(finished.wait(60000));
     QCOMPARE(finished.first().at(0).toInt(), 0);
@@ -148,9 +148,9 @@ void TestWindows::toolsFoundAsCmdFindsThem()
     const QByteArray oldPath = qgetenv("PATH");
     qputenv("PATH", QDir::toNativeSeparators(onPath).toLocal8Bit() + ';' + oldPath);
     const auto programs = makeNativeWindowsPrograms(dir.path());
-    const FoundProgram makeSkin = programs->find(QStringLiteral("MakeSkin.exe"), start);
-    const FoundProgram vt = programs->find(QStringLiteral("VT.exe"), start);
-    const FoundProgram none = programs->find(QStringLiteral("None.exe"), start);
+    const FoundProgram makeSkin = programs->find(QStringLiteral("MakeSkin.exe"), start, QString());
+    const FoundProgram vt = programs->find(QStringLiteral("VT.exe"), start, QString());
+    const FoundProgram none = programs->find(QStringLiteral("None.exe"), start, QString());
     const QStringList path = programs->searchPath();
     qputenv("PATH", oldPath);
 

@@ -1,5 +1,7 @@
 #include "dialogs/skins/SkinsFolder.h"
 
+#include "common/NameOrder.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -28,8 +30,7 @@ QStringList skinsListEntries(const QStringList &lookRoots)
                 entries << name;
         }
     }
-    std::stable_sort(entries.begin(), entries.end(),
-              [](const QString &a, const QString &b) { return QString::compare(a, b, Qt::CaseInsensitive) < 0; });
+    sortNamesForLists(entries);
     entries << CurrentSettingsEntry.toString() << DefaultEntry.toString();
     return entries;
 }

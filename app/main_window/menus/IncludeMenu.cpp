@@ -1,6 +1,7 @@
 #include "main_window/menus/IncludeMenu.h"
 
 #include "common/AppError.h"
+#include "common/NameOrder.h"
 #include "skinset/BatchText.h"
 #include "platform/FileListing.h"
 #include "platform/Prompts.h"
@@ -15,6 +16,22 @@
 #include <optional>
 
 namespace brannock {
+
+namespace {
+
+/// A menu caption that shows `text` as it is: "&" would mark the next letter as the access key.
+QString captionOf(const QString &text)
+{
+    return QString(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+/// The text a caption made by captionOf shows.
+QString textOfCaption(const QString &caption)
+{
+    return QString(caption).replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
+
+} // namespace
 
 void ToggleCheck(QAction *entry)
 {
@@ -136,7 +153,7 @@ QStringList IncludeMenu::tickedUserEntries() const
     QStringList texts;
     for (const QAction *entry : m_userEntries)
         if (entry->isChecked())
-            texts << entry->text();
+            texts << textOfCaption(entry->text());
     return texts;
 }
 
@@ -179,7 +196,7 @@ QAction *IncludeMenu::makeUserEntry(QObject *owner, const QDir &folder, const QS
         !problem.isEmpty())
         throw AppError(ErrorNumber::BadArgument, problem);
 
-    auto *entry = new QAction(description + QStringLiteral(" * ") + fileName, owner);
+    auto *entry = new QAction(captionOf(description + QStringLiteral(" * ") + fileName), owner);
     entry->setObjectName(QStringLiteral("mnuUCIs"));
     entry->setCheckable(true);
     entry->setData(int(number));
@@ -208,15 +225,16 @@ void IncludeMenu::BuildUCIMenu()
         const CodePage scriptPage = m_scriptCodePage();
         const QDir folder(m_workFolder);
         // One pass over the folder. A folder that cannot be read (not made yet) lists nothing.
-        const FolderListing listing = listFilesEndingIn(folder.path(), QLatin1StringView(".tsf"));
+        FolderListing listing = listFilesEndingIn(folder.path(), QLatin1StringView(".tsf"));
+        sortNamesForLists(listing.names); // as the Skins list: not in the order the folder keeps them
         fresh.reserve(std::min<qsizetype>(listing.names.size(), kMaxUserEntries));
-        for (const QString &fileName : listing.names) {
+        for (const QString &fileName : std::as_const(listing.names)) {
             try {
                 fresh.append(makeUserEntry(owner, folder, fileName, fresh.size() + 1, scriptPage));
             } catch (const AppError &error) {
                 if (!firstFailure)
                     firstFailure = error;
-                notListed.append(fileName);
+                notListed.append(batch::visibleText(fileName));
             }
         }
     } catch (const AppError &error) {

@@ -46,8 +46,8 @@ struct Window {
     Window()
     {
         StartedScript started;
-        started.judge = std::make_unique<CompileJudge>(compileSteps(Lines), dos, folder.path(), Token);
-        started.run = runner.start(folder.filePath(QStringLiteral("Compile.bat")), folder.path());
+        started.judge = std::make_unique<CompileJudge>(compileSteps(Lines), dos, folder.path(), QString(), Token);
+        started.run = runner.start(folder.filePath(QStringLiteral("Compile.bat")), folder.path(), QString());
         started.page = CodePage::byNumber(437);
         run = runner.lastRun;
         window.follow(std::move(started));
@@ -77,6 +77,8 @@ private slots:
     void stopEndsTheRun_data();
     void stopEndsTheRun();
     void realRunWithTheStandInTools();
+    void toolsFolderIsSearchedAfterTheWorkingFolder_data();
+    void toolsFolderIsSearchedAfterTheWorkingFolder();
     void toolsThatMisbehave_data();
     void toolsThatMisbehave();
     void thirtyTwoBitToolsAreCheckedFirst();
@@ -243,6 +245,58 @@ void TestCompileWindow::realRunWithTheStandInTools()
     QVERIFY(!QFileInfo::exists(RunGuard::previousPathOf(b.workVolume())));
     QVERIFY(!QFileInfo::exists(RunGuard::gameCopyPathOf(b.workVolume())));
     QVERIFY(!QFileInfo::exists(b.program + QStringLiteral("/Compile.watched.bat")));
+}
+
+void TestCompileWindow::toolsFolderIsSearchedAfterTheWorkingFolder_data()
+{
+    QTest::addColumn<QStringList>("inStart");     ///< good tools in the working folder
+    QTest::addColumn<QStringList>("inTools");     ///< good tools in the tools folder
+    QTest::addColumn<QStringList>("brokenTools"); ///< files that are no programs, in the tools folder
+    QTest::addColumn<QStringList>("onWinePath");  ///< good tools in a folder of the player's WINEPATH
+    const QStringList both{QStringLiteral("MakeSkin.exe"), QStringLiteral("VT.exe")};
+    QTest::newRow("only in the tools folder, none where Brannock started")
+        << QStringList{} << both << QStringList{} << QStringList{};
+    QTest::newRow("the working folder comes first")
+        << both << QStringList{} << both << QStringList{};
+    QTest::newRow("the player's WINEPATH still searched after the tools folder")
+        << QStringList{} << QStringList{QStringLiteral("MakeSkin.exe")} << QStringList{}
+        << QStringList{QStringLiteral("VT.exe")};
+}
+
+void TestCompileWindow::toolsFolderIsSearchedAfterTheWorkingFolder()
+{
+    QFETCH(QStringList, inStart);
+    QFETCH(QStringList, inTools);
+    QFETCH(QStringList, brokenTools);
+    QFETCH(QStringList, onWinePath);
+    RealBuild b;
+    if (!b.missing().isEmpty())
+        QSKIP(qPrintable(b.missing()));
+    // The per-user tools folder, as an installed copy started from the desktop menu has it.
+    const QString toolsFolder = b.root.filePath(QStringLiteral("data/Brannock/Tools"));
+    const QString extra = b.root.filePath(QStringLiteral("extra"));
+    QVERIFY(QDir().mkpath(toolsFolder) && QDir().mkpath(extra));
+    b.in.toolsFolder = toolsFolder;
+    for (const QString &tool : {QStringLiteral("MakeSkin.exe"), QStringLiteral("VT.exe")}) {
+        if (!inStart.contains(tool))
+            QVERIFY(QFile::remove(b.start + QLatin1Char('/') + tool));
+        if (inTools.contains(tool))
+            QVERIFY(QFile::copy(b.tools + QLatin1Char('/') + tool, toolsFolder + QLatin1Char('/') + tool));
+        if (brokenTools.contains(tool))
+            QVERIFY(writeFile(toolsFolder + QLatin1Char('/') + tool, "not a program"));
+        if (onWinePath.contains(tool))
+            QVERIFY(QFile::copy(b.tools + QLatin1Char('/') + tool, extra + QLatin1Char('/') + tool));
+    }
+    const QByteArray winePath = qgetenv("WINEPATH");
+    qputenv("WINEPATH", b.dos->toDos(extra).toLocal8Bit());
+    const bool built = b.build();
+    if (winePath.isNull())
+        qunsetenv("WINEPATH");
+    else
+        qputenv("WINEPATH", winePath);
+    QVERIFY2(built, qPrintable(b.boxes.calls.isEmpty() ? QString() : b.boxes.calls[0].text));
+    QVERIFY2(b.window.verdict()->kind == CompileVerdict::Kind::Success, qPrintable(b.window.verdict()->details));
+    QCOMPARE(b.window.verdict()->summary, QStringLiteral("Done: newvol.vol is in the game."));
 }
 
 void TestCompileWindow::toolsThatMisbehave_data()
