@@ -88,7 +88,7 @@ void TestEndToEnd::helpAndVersionPrintWithoutAWindow_data()
                                      << QStringList{"Usage: Brannock", "/nopaint/", "/hide/", "/noexec/", "/noregion/",
                                                     "/nodirs/", "Mode: installed", data, "Settings: ",
                                                     // what a player needs besides the switches
-                                                    "Run Primewell once", "MakeSkin.exe and VT.exe in the folder Brannock is started from",
+                                                    "Run Primewell once", "MakeSkin.exe and VT.exe in the tools folder", "Game's tools: ",
                                                     "search path", "dpkg --add-architecture i386", "apt-get install wine wine32:i386"};
     QTest::newRow("Brannock -h among switches") << brannock << QStringList{"/hide/", "-h"}
                                                 << QStringList{"Usage: Brannock"};
