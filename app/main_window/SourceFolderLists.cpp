@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QScrollBar>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
@@ -183,8 +184,10 @@ void SourceFolderLists::keepHighlight()
 {
     QItemSelectionModel *selection = m_dirFP->selectionModel();
     const QModelIndex current = m_dirFP->currentIndex();
-    if (!selection->hasSelection() && current.isValid())
+    if (!selection->hasSelection() && current.isValid()) {
         selection->select(current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        m_dirFP->horizontalScrollBar()->setValue(0);
+    }
 }
 
 void SourceFolderLists::readDrives()
@@ -288,6 +291,9 @@ void SourceFolderLists::revealPending()
         m_dirFP->expand(parent);
     m_dirFP->setCurrentIndex(current);
     m_dirFP->scrollTo(current, QAbstractItemView::PositionAtCenter);
+    // Names are read from their beginning: bringing a deep folder into view never leaves
+    // the list scrolled sideways.
+    m_dirFP->horizontalScrollBar()->setValue(0);
 }
 
 } // namespace brannock
