@@ -136,17 +136,6 @@ QString WineDosPaths::toNative(const QString &dosPath) const
     return current;
 }
 
-QString WineDosPaths::programsDriveFor(const QString &nativeFolder) const
-{
-    const QList<Drive> table = drives();
-    const bool hasC = std::any_of(table.begin(), table.end(), [](const Drive &d) { return d.letter == u'C'; });
-    const QString prefix = QFileInfo(m_prefix).canonicalFilePath();
-    const QString dos = toDos(nativeFolder);
-    if (!hasC || prefix.isEmpty() || dos.isEmpty() || dos.at(0) == u'C')
-        return {};
-    return holds(prefix, canonicalised(nativeFolder)) ? QString() : QStringLiteral("C:\\");
-}
-
 std::unique_ptr<DosPaths> makeNativeDosPaths()
 {
     return std::make_unique<WineDosPaths>(winePrefixFolder());

@@ -39,11 +39,6 @@ public:
             return QStringLiteral("/nonexistent-drive/") + dosPath.mid(3);
         return *root + u'/' + QString(dosPath.mid(3)).replace(u'\\', u'/');
     }
-    /// A program seen through Z: lies outside the prefix, whose programs are on C:.
-    QString programsDriveFor(const QString &) const override
-    {
-        return programDos.startsWith(QStringLiteral("Z:")) ? QStringLiteral("C:\\") : QString();
-    }
 };
 
 QStringList logOf(const primewell::FrmMain &window)
@@ -99,7 +94,7 @@ void TestPrimewell::init()
     m_store = std::make_unique<SettingsStore>(m_ini);
     m_prompts = FakePrompts();
     m_dos = FakeDosPaths();
-    for (const QChar letter : {u'C', u'D'}) {
+    for (const QChar letter : {u'C', u'D', u'Z'}) {
         const QString root = m_dir->filePath(QStringLiteral("drive_") + letter);
         QVERIFY(QDir().mkpath(root));
         m_dos.drives.insert(letter, root);
@@ -197,7 +192,7 @@ void TestPrimewell::declinedWritesNothingAndShowsNoWindow()
 void TestPrimewell::gameFolder_data()
 {
     QTest::addColumn<QString>("programDos");
-    QTest::addColumn<QString>("gameDrive");         // "" = no installation
+    QTest::addColumn<QString>("gameDrive");         // drives that hold the game; "" = none
     QTest::addColumn<bool>("useFound");             // answer to "Kestrow installation found."
     QTest::addColumn<bool>("expectFoundBox");
     QTest::addColumn<bool>("expectInput");
@@ -218,13 +213,19 @@ void TestPrimewell::gameFolder_data()
                                         << "C:\\Halvern\\Kestrow"
                                         << QVariant(QStringLiteral("C:\\Halvern\\Kestrow"))
                                         << "C:\\Halvern\\Kestrow";
-    QTest::newRow("installed on another drive") << "D:\\Brannock" << "C" << true << false << true
-                                                << "C:\\Halvern\\Kestrow"
-                                                << QVariant(QStringLiteral("C:\\Halvern\\Kestrow"))
-                                                << "C:\\Halvern\\Kestrow";
-    QTest::newRow("outside the prefix, game on its C:") << "Z:\\home\\me\\Brannock" << "C" << true << true << false
-                                                       << "" << cancel << "C:\\Halvern\\Kestrow";
-    QTest::newRow("outside the prefix, no game on C:") << "Z:\\home\\me\\Brannock" << "" << true << false << true
+    QTest::newRow("installed on C:, program on D:") << "D:\\Brannock" << "C" << true << true << false << ""
+                                                    << cancel << "C:\\Halvern\\Kestrow";
+    QTest::newRow("on both drives: its own drive, one question") << "D:\\Brannock" << "DC" << true << true << false
+                                                                 << "" << cancel << "D:\\Halvern\\Kestrow";
+    // Under Wine a folder outside the prefix (the Documents folder too) is seen through Z:.
+    QTest::newRow("seen through Z:, game on C:") << "Z:\\home\\me\\Documents\\Brannock" << "C" << true << true
+                                                << false << "" << cancel << "C:\\Halvern\\Kestrow";
+    QTest::newRow("seen through Z:, declined, one question") << "Z:\\home\\me\\Documents\\Brannock" << "C"
+                                                            << false << true << true << ""
+                                                            << QVariant(QStringLiteral("E:\\Kw")) << "E:\\Kw";
+    QTest::newRow("folder on no drive, game on C:") << "" << "C" << true << true << false << "" << cancel
+                                                    << "C:\\Halvern\\Kestrow";
+    QTest::newRow("seen through Z:, no game on C:") << "Z:\\home\\me\\Brannock" << "" << true << false << true
                                                       << "C:\\Halvern\\Kestrow" << cancel << "<earlier>";
     QTest::newRow("trailing backslash kept") << "C:\\Brannock" << "" << true << false << true
                                              << "C:\\Halvern\\Kestrow"
@@ -246,8 +247,8 @@ void TestPrimewell::gameFolder()
     QFETCH(QString, expectedPath);
 
     m_dos.programDos = programDos;
-    if (!gameDrive.isEmpty())
-        installGame(gameDrive.at(0));
+    for (const QChar drive : std::as_const(gameDrive))
+        installGame(drive);
     const QString earlier = QStringLiteral("X:\\Earlier");
     m_store->WriteSetting(schema::GamePath, earlier);
 
@@ -271,7 +272,7 @@ void TestPrimewell::gameFolder()
     if (expectFoundBox) {
         const auto &found = m_prompts.calls.at(1);
         QCOMPARE(found.text, QStringLiteral("A KESTROW installation has been detected under ")
-                                 + gameDrive + QStringLiteral(":\\Halvern\\Kestrow.\r\nUse this path?"));
+                                 + gameDrive.left(1) + QStringLiteral(":\\Halvern\\Kestrow.\r\nUse this path?"));
         QCOMPARE(found.buttons, PromptButtons::YesNo);
         QCOMPARE(found.icon, PromptIcon::None);
     }
