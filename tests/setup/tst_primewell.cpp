@@ -1,6 +1,7 @@
 #include "fakes/FakePrompts.h"
 
 #include "platform/DosPaths.h"
+#include "platform/Prompts.h"
 #include "setup/FrmMain.h"
 #include "common/SettingsSchema.h"
 #include "common/SettingsStore.h"
@@ -12,6 +13,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QApplication>
+#include <QDialog>
 
 using namespace brannock;
 using brannock::test::FakePrompts;
@@ -74,6 +78,8 @@ private slots:
     void brokenStoreFile_data();
     void brokenStoreFile();
     void windowLooksAsDescribed();
+    void windowAndBoxesShowInFrontOfBrannock_data();
+    void windowAndBoxesShowInFrontOfBrannock();
 
 private:
     void installGame(QChar drive);
@@ -409,6 +415,40 @@ void TestPrimewell::windowLooksAsDescribed()
     // The logo is gold: its centre-left face is a warm yellow, not grey.
     const QColor face = logo->pixmap().toImage().pixelColor(8, 20);
     QVERIFY2(face.red() > 180 && face.green() > 120 && face.blue() < 120, qPrintable(face.name()));
+}
+
+void TestPrimewell::windowAndBoxesShowInFrontOfBrannock_data()
+{
+    QTest::addColumn<bool>("inputBox");
+    QTest::newRow("message box") << false;
+    QTest::newRow("input box") << true;
+}
+
+void TestPrimewell::windowAndBoxesShowInFrontOfBrannock()
+{
+    // Brannock stays on top of other windows; Primewell's window and its real boxes (the
+    // "found" box comes before its window shows) are kept on top too, so they come in front.
+    QFETCH(bool, inputBox);
+    QVERIFY(makeWindow()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+
+    QtPrompts prompts;
+    prompts.setBoxesOnTop(true);
+    Qt::WindowFlags flags;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        if (auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            flags = box->windowFlags();
+            box->reject();
+        }
+    });
+    poll.start(10);
+    if (inputBox)
+        prompts.input(QStringLiteral("Where is Kestrow Found on your computer?"), QStringLiteral("Just Checking."),
+                      {});
+    else
+        prompts.message(QStringLiteral("Kestrow installation found."), QStringLiteral("Use this path?"),
+                        PromptButtons::YesNo, PromptIcon::None);
+    QVERIFY(flags.testFlag(Qt::WindowStaysOnTopHint));
 }
 
 QTEST_MAIN(TestPrimewell)
