@@ -326,20 +326,40 @@ QString SettingsStore::ReadSetting(const schema::SettingKey &key, const QString 
 
 void SettingsStore::WriteSetting(QStringView section, QStringView key, const QString &value)
 {
+    writeValues({{groupKey(section, key), value}});
+}
+
+void SettingsStore::WriteSettings(const QList<SettingValue> &values)
+{
+    QList<std::pair<QString, QString>> named;
+    for (const SettingValue &v : values)
+        named.append({groupKey(toQString(v.key.section), toQString(v.key.key)), v.value});
+    writeValues(named);
+}
+
+void SettingsStore::writeValues(const QList<std::pair<QString, QString>> &values)
+{
+    if (values.isEmpty())
+        return;
     auto store = openStore(m_iniFile);
-    const QString name = groupKey(section, key);
-    const QString what = QStringLiteral("the setting %1 could not be written").arg(name);
+    const QString what = values.size() == 1
+                             ? QStringLiteral("the setting %1 could not be written").arg(values.first().first)
+                             : QStringLiteral("the settings could not be written");
     // A value the store would refuse to read back is never written: the store would lock
     // itself out.
-    if (value.size() > schema::MaxValueLength)
-        throw AppError(ErrorNumber::BadArgument,
-                       QStringLiteral("The setting %1 was not written: it is longer than %2 characters.")
-                           .arg(name)
-                           .arg(schema::MaxValueLength));
-    for (const QChar c : value)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+    qint64 bytesNeeded = 0;
+    for (const auto &[name, value] : values) {
+        if (value.size() > schema::MaxValueLength)
             throw AppError(ErrorNumber::BadArgument,
-                           QStringLiteral("The setting %1 was not written: it holds a control character.").arg(name));
+                           QStringLiteral("The setting %1 was not written: it is longer than %2 characters.")
+                               .arg(name)
+                               .arg(schema::MaxValueLength));
+        for (const QChar c : value)
+            if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+                throw AppError(ErrorNumber::BadArgument,
+                               QStringLiteral("The setting %1 was not written: it holds a control character.").arg(name));
+        bytesNeeded += name.size() + value.size() + 2;
+    }
     const QString file = storeFile(*store);
     if (!file.isEmpty()) {
         releaseStaleLock(file);
@@ -352,12 +372,26 @@ void SettingsStore::WriteSetting(QStringView section, QStringView key, const QSt
         store = openStore(m_iniFile);
         checkReadable(*store, what);
     }
-    store->setValue(name, value);
+    // All values go out in the one sync below, which replaces the file as a whole.
+    for (const auto &[name, value] : values)
+        store->setValue(name, value);
     store->sync();
     if (store->status() != QSettings::NoError) {
         const QFileInfo info(store->fileName());
-        raiseWriteFailure(*store, what, (info.exists() ? info.size() : 0) + name.size() + value.size() + 2);
+        raiseWriteFailure(*store, what, (info.exists() ? info.size() : 0) + bytesNeeded);
     }
+}
+
+bool SettingsStore::holdsNoSettings() const
+{
+    const auto store = openStore(m_iniFile);
+    const QString file = storeFile(*store);
+    if (!file.isEmpty() && !QFileInfo::exists(file))
+        return true;
+    if (store->status() != QSettings::NoError || !store->allKeys().isEmpty())
+        return false;
+    // A file whose lines the store reads past (comments only, say) is not empty.
+    return file.isEmpty() || (QFileInfo(file).isFile() && storeProblem(storeBytes(file)).isEmpty());
 }
 
 void SettingsStore::WriteSetting(const schema::SettingKey &key, const QString &value)

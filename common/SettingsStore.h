@@ -2,9 +2,18 @@
 
 #include "common/SettingsSchema.h"
 
+#include <QList>
 #include <QString>
 
+#include <utility>
+
 namespace brannock {
+
+/// One setting and the text to store in it.
+struct SettingValue {
+    schema::SettingKey key;
+    QString value;
+};
 
 /// The per-user store of text settings shared by Brannock and Primewell
 /// (organisation and application "Brannock"). Every call opens the store afresh, so a
@@ -29,6 +38,13 @@ public:
     /// control character is refused.
     void WriteSetting(QStringView section, QStringView key, const QString &value);
     void WriteSetting(const schema::SettingKey &key, const QString &value);
+    /// Stores all of `values` in one write: after a failure none of them is stored and the
+    /// values stored before stay intact.
+    void WriteSettings(const QList<SettingValue> &values);
+
+    /// True when the store holds no setting at all (nothing was ever written for this
+    /// user); false for a store that cannot be read. Cheap: one look at the store.
+    bool holdsNoSettings() const;
 
     /// Why the store's file cannot be used as it stands (it would not read back as written),
     /// or an empty text when it can, when there is none, or for the registry.
@@ -46,6 +62,9 @@ public:
     QString location() const;
 
 private:
+    /// Stores each (group/key, value) pair in one write.
+    void writeValues(const QList<std::pair<QString, QString>> &values);
+
     QString m_iniFile; ///< empty: the platform's per-user store
 };
 

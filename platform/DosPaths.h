@@ -17,15 +17,6 @@ public:
 
     /// The native path for a DOS path typed by the user (a native path is returned as is).
     virtual QString toNative(const QString &dosPath) const = 0;
-
-    /// The drive root on which Windows programs are installed ("C:\"), when it is another
-    /// drive than the one of `nativeFolder` and worth a look: under Wine, for a folder
-    /// outside the prefix (seen through Z:). Empty where each drive stands for itself.
-    virtual QString programsDriveFor(const QString &nativeFolder) const
-    {
-        Q_UNUSED(nativeFolder);
-        return {};
-    }
 };
 
 /// The mapping of this platform: identity on Windows; on other systems the Wine prefix

@@ -15,6 +15,12 @@ QWidget *QtPrompts::boxParent() const
     return m_owner;
 }
 
+void QtPrompts::prepare(QDialog &box) const
+{
+    if (m_onTop)
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+}
+
 PromptAnswer QtPrompts::message(const QString &title, const QString &text, PromptButtons buttons,
                                 PromptIcon icon)
 {
@@ -35,6 +41,7 @@ PromptAnswer QtPrompts::message(const QString &title, const QString &text, Promp
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
+    prepare(box);
     const int result = box.exec();
     if (buttons == PromptButtons::YesNo)
         return result == QMessageBox::Yes ? PromptAnswer::Yes : PromptAnswer::No;
@@ -48,6 +55,7 @@ std::optional<QString> QtPrompts::input(const QString &prompt, const QString &ti
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
+    prepare(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();

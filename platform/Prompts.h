@@ -4,6 +4,7 @@
 
 #include <optional>
 
+class QDialog;
 class QWidget;
 
 namespace brannock {
@@ -36,6 +37,9 @@ public:
 
     /// The program's main window, once it exists.
     void setOwner(QWidget *owner) { m_owner = owner; }
+    /// Keeps every box above other programs' windows, topmost ones too (Primewell's boxes
+    /// must not open behind a running Brannock).
+    void setBoxesOnTop(bool onTop) { m_onTop = onTop; }
 
     PromptAnswer message(const QString &title, const QString &text, PromptButtons buttons,
                          PromptIcon icon) override;
@@ -44,8 +48,11 @@ public:
 
 private:
     QWidget *boxParent() const;
+    /// Puts the box on top of other programs' windows when asked to.
+    void prepare(QDialog &box) const;
 
     QWidget *m_owner;
+    bool m_onTop = false;
 };
 
 } // namespace brannock

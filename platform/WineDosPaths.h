@@ -28,8 +28,6 @@ public:
     /// and ".." clamped at the drive root; a native path is returned as is; empty when the
     /// drive letter is not in the table.
     QString toNative(const QString &dosPath) const override;
-    /// "C:\" for a folder outside the prefix when the prefix has a C: drive.
-    QString programsDriveFor(const QString &nativeFolder) const override;
 
     const QString &prefixFolder() const { return m_prefix; }
 

@@ -64,6 +64,8 @@ FrmMain::FrmMain(SettingsStore &store, Prompts &prompts, const DosPaths &dosPath
 {
     m_ui->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // A running Brannock stays on top of other windows: Primewell shows in front of it.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
 
     const QPixmap logo = goldLogo();
     setWindowIcon(logo);

@@ -1,5 +1,7 @@
 #include "setup/SetupReg.h"
 
+#include "setup/DefaultSettings.h"
+
 #include "common/AppError.h"
 #include "platform/DosPaths.h"
 #include "platform/Prompts.h"
@@ -14,8 +16,6 @@ namespace brannock::primewell {
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
-const QString kGameFolder = QStringLiteral("Halvern\\Kestrow");
-const QString kGameProgram = QStringLiteral("Halvern\\Kestrow\\Kestrow.exe");
 
 template <typename Table>
 void writeAll(SettingsStore &store, const Table &table, std::size_t from, std::size_t to)
@@ -55,11 +55,6 @@ bool confirmSetup(Prompts &prompts)
 SetupReg::SetupReg(SettingsStore &store, Prompts &prompts, const DosPaths &dosPaths, QString programFolder)
     : m_store(store), m_prompts(prompts), m_dosPaths(dosPaths), m_programFolder(std::move(programFolder))
 {
-}
-
-QString SetupReg::driveRoot() const
-{
-    return m_dosPaths.toDos(m_programFolder).left(3);
 }
 
 void SetupReg::setAsideBrokenFile(SetupView &view)
@@ -123,20 +118,9 @@ void SetupReg::writeDefaults(SetupView &view)
     writeAll(m_store, SetupRest, firstOf(Other), endOf(Other));
 }
 
-QString SetupReg::detectGameFolder(const QString &root) const
-{
-    const QFileInfo program(m_dosPaths.toNative(root + kGameProgram));
-    return program.isFile() ? root + kGameFolder : QString();
-}
-
 void SetupReg::writeGamePath(SetupView &view)
 {
-    QString found = detectGameFolder(driveRoot());
-    // Under Wine a folder outside the prefix is seen through Z:, while Windows programs
-    // install on the prefix's C: drive.
-    const QString programs = m_dosPaths.programsDriveFor(m_programFolder);
-    if (found.isEmpty() && !programs.isEmpty())
-        found = detectGameFolder(programs);
+    const QString found = defaults::findStandardInstall(m_dosPaths, m_programFolder);
     if (!found.isEmpty()) {
         const PromptAnswer use = m_prompts.message(
             QStringLiteral("Kestrow installation found."),

@@ -22,9 +22,8 @@ public:
 /// The "You Sure?" question asked before anything is written; true when answered Yes.
 bool confirmSetup(Prompts &prompts);
 
-/// Writes every default setting: the colours, the game folder (detected under the drive
-/// that holds the program folder, under Wine also on the prefix's C: drive for a program
-/// folder outside the prefix, or asked for), the palettes, the look and the build
+/// Writes every default setting: the colours, the game folder (a standard install found
+/// under the drive that holds the program folder or under C:, or asked for), the palettes, the look and the build
 /// options, logging each step on the view. A store file that cannot be used is first
 /// offered to be set aside. A store that cannot be written ends the
 /// writing with a failure box; the view is still left ready to close.
@@ -35,17 +34,12 @@ public:
 
     void run(SetupView &view);
 
-    /// The first three characters of the DOS form of the program folder ("C:\", "Z:\").
-    QString driveRoot() const;
-
 private:
     /// Offers to set a store file that cannot be used aside (renamed, kept) so that the
     /// defaults can be written. Declined, the file stays and the writes report it.
     void setAsideBrokenFile(SetupView &view);
     void writeDefaults(SetupView &view);
     void writeGamePath(SetupView &view);
-    /// The detected game folder (drive root + "Halvern\Kestrow"), or empty when absent.
-    QString detectGameFolder(const QString &root) const;
 
     SettingsStore &m_store;
     Prompts &m_prompts;

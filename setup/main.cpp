@@ -37,6 +37,7 @@ int main(int argc, char *argv[])
 
     brannock::SettingsStore store;
     brannock::QtPrompts prompts;
+    prompts.setBoxesOnTop(true); // in front of a running Brannock, which stays on top
     const auto dosPaths = brannock::makeNativeDosPaths();
     const QString programFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
 

@@ -5,6 +5,7 @@
 #include "main_window/chrome/ChromeLayout.h"
 #include "widgets/Controls.h"
 #include "main_window/CommandLine.h"
+#include "main_window/FirstStart.h"
 #include "widgets/FontFit.h"
 #include "dialogs/about/FrmAbout.h"
 #include "dialogs/config/FrmCfg.h"
@@ -106,6 +107,8 @@ FrmMain::FrmMain(FrmMainContext context, QWidget *parent)
 
     m_look = std::make_unique<LookRefresher>(m_context.store, m_context.prompts, m_context.folders.lookRoots(),
                                              static_cast<LookTargets &>(*this));
+    m_firstStart = std::make_unique<FirstStart>(m_context.store, *m_boxes, m_context.dos,
+                                                m_context.folders.programFolder());
     m_sysTray = std::make_unique<SysTray>(m_context.tray, [this] { endProgram(); });
     HideShowWindow window;
     window.aboutOpen = [this] { return m_modal->aboutOpen(); };
@@ -297,6 +300,12 @@ void FrmMain::Form_Load()
     setFixedHeight(kClientHeight);
     m_look->loadStartupSysIcon();
     m_sysTray->AddTrayIcon(SysTray::tipText(), m_look->picture(LookSlot::SysImg));
+    // Without any settings the defaults are offered right after the first frame, so that
+    // looking at the store never delays it; a window that starts hidden asks now.
+    if (m_startHidden || m_firstFramePainted)
+        offerDefaultSettings();
+    else
+        m_defaultsAfterFirstFrame = true;
     // The User-Created menu is not part of the first frame: with many items it is built right
     // after that frame, before anything else happens, so a broken item's box still comes last
     // in the start-up. A window that starts hidden paints no frame: it builds the menu now.
@@ -327,6 +336,12 @@ void FrmMain::UnsetAoT()
     if (IsHidden())
         return;
     m_context.band.setTopmost(this, false);
+}
+
+void FrmMain::offerDefaultSettings()
+{
+    if (m_firstStart->needed() && m_firstStart->offerDefaults())
+        RefreshForm();
 }
 
 void FrmMain::ConfirmExit()
@@ -563,6 +578,8 @@ void FrmMain::paintEvent(QPaintEvent *)
 {
     if (!m_firstFramePainted) {
         m_firstFramePainted = true;
+        if (std::exchange(m_defaultsAfterFirstFrame, false))
+            QTimer::singleShot(0, this, [this] { offerDefaultSettings(); });
         if (std::exchange(m_userMenuAfterFirstFrame, false))
             QTimer::singleShot(0, m_includeMenu, &IncludeMenu::BuildUCIMenu);
         QTimer::singleShot(0, m_sourceFolders, &SourceFolderLists::fillFolderList);

@@ -25,6 +25,7 @@ class FrmAbout;
 class FrmCfg;
 class FrmCompile;
 class FrmSkins;
+class FirstStart;
 class HideShow;
 class IncludeMenu;
 class MainMenu;
@@ -144,6 +145,8 @@ private:
     void createChrome();
     void connectMenus();
     void popUpIncludeMenu(bool userCreatedOnly);
+    /// Without any settings: offers the defaults, and applies the look once they are there.
+    void offerDefaultSettings();
     void followScript(StartedScript started);
     void compileEnded(const CompileVerdict &verdict);
     void endProgram();
@@ -152,6 +155,7 @@ private:
     std::unique_ptr<TopmostProtocol> m_boxes;
     std::unique_ptr<ModalDialogs> m_modal;
     std::unique_ptr<LookRefresher> m_look;
+    std::unique_ptr<FirstStart> m_firstStart;
     std::unique_ptr<SysTray> m_sysTray;
     std::unique_ptr<HideShow> m_hideShow;
     MainMenu *m_mainMenu = nullptr;
@@ -170,6 +174,7 @@ private:
     bool m_ended = false;
     bool m_firstFramePainted = false;
     bool m_userMenuAfterFirstFrame = false; ///< the User-Created menu waits for the first frame
+    bool m_defaultsAfterFirstFrame = false; ///< so does the offer of the default settings
     QImage m_background; ///< the persistent background: gradient or back.bmp
 
     TitleBar *m_titlebar = nullptr;

@@ -143,17 +143,6 @@ QString WineDosPaths::searchEntry(const QString &nativeFolder) const
     return toDos(nativeFolder);
 }
 
-QString WineDosPaths::programsDriveFor(const QString &nativeFolder) const
-{
-    const QList<Drive> table = drives();
-    const bool hasC = std::any_of(table.begin(), table.end(), [](const Drive &d) { return d.letter == u'C'; });
-    const QString prefix = QFileInfo(m_prefix).canonicalFilePath();
-    const QString dos = toDos(nativeFolder);
-    if (!hasC || prefix.isEmpty() || dos.isEmpty() || dos.at(0) == u'C')
-        return {};
-    return holds(prefix, canonicalised(nativeFolder)) ? QString() : QStringLiteral("C:\\");
-}
-
 std::unique_ptr<DosPaths> makeNativeDosPaths()
 {
     return std::make_unique<WineDosPaths>(winePrefixFolder());

@@ -1,5 +1,7 @@
 #include "common/AppError.h"
+#include "common/BuildInfo.h"
 #include "main_window/CommandLine.h"
+#include "main_window/FirstStart.h"
 #include "main_window/WindowSystem.h"
 #include "platform/Drives.h"
 #include "fakes/FakeDosPaths.h"
@@ -67,8 +69,37 @@ struct Harness {
             folders ? *folders : WorkFolders::portableIn(folder.path()), commandLine,
             [consoleCodePage] { return *CodePage::byNumber(consoleCodePage); },
             [] { return QList<DriveEntry>{{QStringLiteral("root"), QDir::rootPath()}}; }});
+        // A store that holds settings, as after Primewell: no first-start question.
+        store.WriteSetting(schema::OtherUseAVC, toQString(schema::Yes));
     }
+
+    /// Back to a store without any settings, as before Primewell ever ran.
+    void forgetSettings() { QVERIFY(QFile::remove(folder.filePath(QStringLiteral("settings.ini")))); }
 };
+
+/// How far the text colour stands from the background behind `area`, in mean luminance
+/// (0: invisible, 255: black on white).
+int contrast(const QImage &background, QRect area, QColor text)
+{
+    double sum = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            sum += qGray(background.pixel(x, y));
+    return qAbs(int(sum / (area.width() * area.height())) - qGray(text.rgb()));
+}
+
+/// Copies the shipped look `name` from the build's program folder into `skinsFolder`.
+bool copyShippedLook(const QString &name, const QString &skinsFolder)
+{
+    const QDir from(qEnvironmentVariable("BRANNOCK_PROGRAM_DIR") + QStringLiteral("/Skins/") + name);
+    const QString to = skinsFolder + QLatin1Char('/') + name;
+    if (!from.exists() || !QDir().mkpath(to))
+        return false;
+    for (const QString &file : from.entryList(QDir::Files))
+        if (!QFile::copy(from.filePath(file), to + QLatin1Char('/') + file))
+            return false;
+    return true;
+}
 
 /// Where clicks on the tray icon arrive: on X11 the icon is a top-level window of the
 /// program's own, apart from the main window. This one passes a double-click on to a tray.
@@ -128,6 +159,9 @@ private slots:
     void mainMenuEntries();
     void unusableDriveIsReportedAndKept();
     void makeSkinsetFromTheWindow();
+    void firstStartWithoutSettings_data();
+    void firstStartWithoutSettings();
+    void settingsWrittenWhileAskingStay();
     void workFilesGoToTheWorkFolder_data();
     void workFilesGoToTheWorkFolder();
     void watchedRunFromTheWindow();
@@ -485,6 +519,121 @@ void TestMainWindow::makeSkinsetFromTheWindow()
                         "VT.exe -sp \"C:\\Skinner\\New_Wendle\\skin1\\newvol.vol\" \"C:\\Skinner\\New_Wendle\\skin1\\skin1.larmor.bmp\"\r\n"
                         "VT.exe -sp \"C:\\Skinner\\New_Wendle\\skin1\\newvol.vol\" \"C:\\Skinner\\New_Wendle\\skin1\\skin1.flag.bmp\"\r\n"));
     QVERIFY(QFileInfo(program + QStringLiteral("/New_Wendle/skin1")).isDir());
+}
+
+void TestMainWindow::firstStartWithoutSettings_data()
+{
+    QTest::addColumn<bool>("portable");
+    QTest::addColumn<bool>("emptyStore");
+    QTest::addColumn<bool>("answerYes");
+    QTest::addColumn<bool>("gameOnC");
+    QTest::addColumn<QString>("commandLine");
+    QTest::newRow("installed, Yes") << false << true << true << false << "";
+    QTest::newRow("portable, Yes") << true << true << true << false << "";
+    QTest::newRow("installed, No: as before") << false << true << false << false << "";
+    QTest::newRow("portable, No: as before") << true << true << false << false << "";
+    QTest::newRow("portable, game found, Yes") << true << true << true << true << "";
+    QTest::newRow("started hidden, Yes") << false << true << true << false << "/hide/";
+    QTest::newRow("settings present: no question") << false << false << true << false << "";
+}
+
+void TestMainWindow::firstStartWithoutSettings()
+{
+    QFETCH(bool, portable);
+    QFETCH(bool, emptyStore);
+    QFETCH(bool, answerYes);
+    QFETCH(bool, gameOnC);
+    QFETCH(QString, commandLine);
+
+    // The shipped looks stand beside a portable copy's programs, and in the installed data
+    // folder of an installed one.
+    QTemporaryDir tree;
+    const QString bin = tree.filePath(QStringLiteral("bin"));
+    const QString shipped = portable ? bin : QDir::cleanPath(bin + QLatin1Char('/') + QLatin1String(InstalledDataFromPrograms));
+    QVERIFY(QDir().mkpath(bin));
+    QVERIFY(copyShippedLook(QStringLiteral("6.0 GOLD"), shipped + QStringLiteral("/Skins")));
+    if (portable) {
+        QFile marker(bin + QStringLiteral("/portable"));
+        QVERIFY(marker.open(QIODevice::WriteOnly));
+    }
+    const WorkFolders folders = WorkFolders::detect(bin, tree.filePath(QStringLiteral("data/Brannock")));
+    QCOMPARE(folders.mode(), portable ? WorkFolders::Mode::Portable : WorkFolders::Mode::Installed);
+
+    Harness h(commandLine, nullptr, 437, &folders);
+    const QString driveC = tree.filePath(QStringLiteral("drive_c"));
+    h.dos.mappings = {{bin, QStringLiteral("Z:\\bin")}, {driveC, QStringLiteral("C:\\")}};
+    if (gameOnC) {
+        QVERIFY(QDir().mkpath(driveC + QStringLiteral("/Halvern/Kestrow")));
+        QFile game(driveC + QStringLiteral("/Halvern/Kestrow/Kestrow.exe"));
+        QVERIFY(game.open(QIODevice::WriteOnly));
+    }
+    if (emptyStore)
+        h.forgetSettings();
+    h.prompts.answers = {answerYes ? PromptAnswer::Yes : PromptAnswer::No};
+    h.window->Form_Load();
+    if (!h.window->IsHidden()) {
+        // The question comes after the first frame.
+        QVERIFY(h.prompts.calls.isEmpty());
+        QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+    }
+    if (!emptyStore) {
+        QTest::qWait(50);
+        QVERIFY(h.prompts.calls.isEmpty());
+        return;
+    }
+    QTRY_COMPARE(h.prompts.titles(), QStringList{FirstStart::title()});
+    const FakePrompts::Call &ask = h.prompts.calls.first();
+    QCOMPARE(ask.buttons, PromptButtons::YesNo);
+    QCOMPARE(ask.icon, PromptIcon::Question);
+    const QString intro = QStringLiteral(
+        "Brannock found no settings, so its window has no colours yet. Primewell writes them; Brannock can write "
+        "the same defaults now.\r\n\r\nWrite the default settings (colours, look, palettes and build options)?\r\n");
+    QCOMPARE(ask.text, intro + (gameOnC ? QStringLiteral("The game folder will be C:\\Halvern\\Kestrow, where the game was found.")
+                                        : QStringLiteral("The game was not found in Z:\\Halvern\\Kestrow or "
+                                                         "C:\\Halvern\\Kestrow; set its folder later under Configuration.")));
+
+    const auto *label = h.window->findChild<QLabel *>(QStringLiteral("LblOFP"));
+    const QColor text = label->palette().color(QPalette::WindowText);
+    const QImage background = h.window->currentLook().background;
+    if (!answerYes) {
+        // As before: nothing written, and the window black with black texts.
+        QVERIFY(!QFileInfo::exists(h.folder.filePath(QStringLiteral("settings.ini"))));
+        QCOMPARE(background.pixel(0, 0), qRgb(0, 0, 0));
+        QCOMPARE(contrast(background, label->geometry(), text), 0);
+        return;
+    }
+    for (const auto &v : schema::SetupColors)
+        QCOMPARE(h.store.ReadSetting(v.key, QStringLiteral("<missing>")), toQString(v.value));
+    for (const auto &v : schema::SetupRest)
+        QCOMPARE(h.store.ReadSetting(v.key, QStringLiteral("<missing>")), toQString(v.value));
+    QCOMPARE(h.store.ReadSetting(schema::GamePath, QStringLiteral("<missing>")),
+             gameOnC ? QStringLiteral("C:\\Halvern\\Kestrow") : QStringLiteral("<missing>"));
+
+    // The default look, found among the shipped looks: its background, with the default
+    // black texts readable on it.
+    const QImage back(shipped + QStringLiteral("/Skins/6.0 GOLD/back.bmp"));
+    QVERIFY(!back.isNull());
+    for (const QPoint at : {QPoint(0, 0), QPoint(150, 140), QPoint(back.width() - 1, back.height() - 1)})
+        QCOMPARE(background.pixel(at), back.pixel(at));
+    QCOMPARE(text, QColor(0, 0, 0));
+    QVERIFY2(contrast(background, label->geometry(), text) > 100,
+             qPrintable(QString::number(contrast(background, label->geometry(), text))));
+}
+
+void TestMainWindow::settingsWrittenWhileAskingStay()
+{
+    // Primewell run while the question is open: its answers stay, nothing is added to them.
+    Harness h;
+    h.forgetSettings();
+    h.prompts.answers = {PromptAnswer::Yes};
+    h.prompts.onShow = [&](const FakePrompts::Call &) {
+        h.store.WriteSetting(schema::GamePath, QStringLiteral("D:\\Mine"));
+    };
+    h.window->Form_Load();
+    QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+    QTRY_COMPARE(h.prompts.titles(), QStringList{FirstStart::title()});
+    QCOMPARE(h.store.ReadSetting(schema::GamePath), QStringLiteral("D:\\Mine"));
+    QCOMPARE(h.store.ReadSetting(schema::SkinPath, QStringLiteral("<missing>")), QStringLiteral("<missing>"));
 }
 
 void TestMainWindow::workFilesGoToTheWorkFolder_data()

@@ -42,8 +42,6 @@ private slots:
     void toNative_data();
     void toNative();
     void noPrefix();
-    void programsDrive_data();
-    void programsDrive();
     void placementBeside_data();
     void placementBeside();
     void wineRunsInTheLocaleTheScriptIsWrittenFor_data();
@@ -178,26 +176,6 @@ void TestPlatform::noPrefix()
     QCOMPARE(paths.toDos(m_outside), QStringLiteral("Z:") + QString(m_outside).replace(QLatin1Char('/'), QLatin1Char('\\')));
     QCOMPARE(paths.toNative(QStringLiteral("z:\\usr")), QStringLiteral("/usr"));
     QCOMPARE(paths.toNative(QStringLiteral("C:\\x")), QString());
-}
-
-void TestPlatform::programsDrive_data()
-{
-    QTest::addColumn<QString>("folder"); // relative to the temporary folder
-    QTest::addColumn<QString>("prefix"); // relative to the temporary folder
-    QTest::addColumn<QString>("drive");
-    QTest::newRow("outside the prefix, seen through Z:") << "home/me/paint" << "prefix" << "C:\\";
-    QTest::newRow("on C: itself") << "prefix/drive_c/users/Me/Paint" << "prefix" << "";
-    QTest::newRow("inside the prefix on another drive") << "prefix/drive_c/games" << "prefix" << "";
-    QTest::newRow("no prefix, so no C:") << "home/me/paint" << "no-such-prefix" << "";
-}
-
-void TestPlatform::programsDrive()
-{
-    QFETCH(QString, folder);
-    QFETCH(QString, prefix);
-    QFETCH(QString, drive);
-    const QString root = QFileInfo(m_dir.path()).canonicalFilePath() + QLatin1Char('/');
-    QCOMPARE(WineDosPaths(root + prefix).programsDriveFor(root + folder), drive);
 }
 
 void TestPlatform::placementBeside_data()

@@ -56,6 +56,9 @@ private slots:
     void writeFailuresCarryTheirCause_data();
     void writeFailuresCarryTheirCause();
     void perUserStoreLivesUnderBrannock();
+    void storeWithoutSettings_data();
+    void storeWithoutSettings();
+    void severalValuesAreWrittenAllOrNone();
 
 private:
     QTemporaryDir m_dir;
@@ -420,11 +423,14 @@ void TestSettings::writeFailuresCarryTheirCause_data()
 {
     QTest::addColumn<QString>("ini");  ///< "<dir>" stands for a temporary folder
     QTest::addColumn<bool>("fullDisk"); ///< the writer may not grow any file
+    QTest::addColumn<bool>("several");  ///< every default at once instead of one value
     QTest::addColumn<QString>("report");
-    QTest::newRow("full disk") << "<dir>/full.ini" << true << "Error 61:\r\nCannot write the settings store \"";
+    QTest::newRow("full disk") << "<dir>/full.ini" << true << false << "Error 61:\r\nCannot write the settings store \"";
+    QTest::newRow("full disk, every default at once")
+        << "<dir>/full.ini" << true << true << "Error 61:\r\nCannot write the settings store \"";
     // Nobody, root included, may create a file in sysfs.
     QTest::newRow("folder that may not be written")
-        << "/sys/brannock-test.ini" << false << "Error 70:\r\nCannot write the settings store \"";
+        << "/sys/brannock-test.ini" << false << false << "Error 70:\r\nCannot write the settings store \"";
 }
 
 void TestSettings::writeFailuresCarryTheirCause()
@@ -432,6 +438,7 @@ void TestSettings::writeFailuresCarryTheirCause()
 #ifdef Q_OS_UNIX
     QFETCH(QString, ini);
     QFETCH(bool, fullDisk);
+    QFETCH(bool, several);
     QFETCH(QString, report);
     if (ini.startsWith(QLatin1String("/sys/")) && !QFileInfo(QStringLiteral("/sys")).isDir())
         QSKIP("no sysfs here");
@@ -445,7 +452,7 @@ void TestSettings::writeFailuresCarryTheirCause()
     }
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("BRANNOCK_TEST_WRITE"), QStringLiteral("Color/R2=77"));
+    env.insert(QStringLiteral("BRANNOCK_TEST_WRITE"), several ? QStringLiteral("<defaults>") : QStringLiteral("Color/R2=77"));
     env.insert(QStringLiteral("BRANNOCK_TEST_INI"), ini);
     child.setProcessEnvironment(env);
     child.start(QStringLiteral("/bin/sh"),
@@ -477,6 +484,54 @@ void TestSettings::perUserStoreLivesUnderBrannock()
     QVERIFY2(location.endsWith(QStringLiteral("/Brannock-test/Brannock.conf"))
                  || location == QLatin1String("\\HKEY_CURRENT_USER\\Software\\Brannock-test\\Brannock"),
              qPrintable(location));
+}
+
+void TestSettings::storeWithoutSettings_data()
+{
+    QTest::addColumn<QByteArray>("content"); ///< "<none>": no file, "<folder>": a folder instead
+    QTest::addColumn<bool>("none");
+    QTest::newRow("no file") << QByteArray("<none>") << true;
+    QTest::newRow("empty file") << QByteArray() << true;
+    QTest::newRow("a section without keys") << QByteArray("[Color]\n") << true;
+    QTest::newRow("one setting") << QByteArray("[Other]\nUseAVC=Yes\n") << false;
+    QTest::newRow("a file the store cannot use") << QByteArray("; only a note\n") << false;
+    QTest::newRow("a folder in its place") << QByteArray("<folder>") << false;
+}
+
+void TestSettings::storeWithoutSettings()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, none);
+    const QString ini = iniPath(QStringLiteral("without-%1.ini").arg(QTest::currentDataTag()));
+    if (content == "<folder>") {
+        QVERIFY(QDir().mkpath(ini));
+    } else if (content != "<none>") {
+        QFile file(ini);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    QCOMPARE(SettingsStore(ini).holdsNoSettings(), none);
+}
+
+void TestSettings::severalValuesAreWrittenAllOrNone()
+{
+    SettingsStore store(iniPath(QStringLiteral("several.ini")));
+    store.WriteSetting(schema::ColorR1, QStringLiteral("12"));
+    const QList<SettingValue> values = {{schema::ColorR1, QStringLiteral("0")},
+                                        {schema::GamePath, QStringLiteral("C:\\Kw")},
+                                        {schema::SkinPath, QStringLiteral("Skins\\a\tb\\")}};
+    try {
+        store.WriteSettings(values);
+        QFAIL("a value the store could not read back was written");
+    } catch (const AppError &error) {
+        QCOMPARE(error.description(), QStringLiteral("The setting Skin/Path was not written: it holds a control character."));
+    }
+    QCOMPARE(store.ReadSetting(schema::ColorR1), QStringLiteral("12"));
+    QCOMPARE(store.ReadSetting(schema::GamePath, QStringLiteral("<missing>")), QStringLiteral("<missing>"));
+
+    store.WriteSettings(values.mid(0, 2));
+    QCOMPARE(store.ReadSetting(schema::ColorR1), QStringLiteral("0"));
+    QCOMPARE(store.ReadSetting(schema::GamePath), QStringLiteral("C:\\Kw"));
 }
 
 int main(int argc, char *argv[])
@@ -512,8 +567,17 @@ int main(int argc, char *argv[])
         const QString key = text.section(QLatin1Char('/'), 1).section(QLatin1Char('='), 0, 0);
         const QString value = text.section(QLatin1Char('='), 1);
         const QString ini = qEnvironmentVariable("BRANNOCK_TEST_INI");
+        QList<SettingValue> defaults;
+        for (const auto &v : schema::SetupColors)
+            defaults.append({v.key, toQString(v.value)});
+        for (const auto &v : schema::SetupRest)
+            defaults.append({v.key, toQString(v.value)});
         try {
-            (ini.isEmpty() ? SettingsStore() : SettingsStore(ini)).WriteSetting(section, key, value);
+            SettingsStore store = ini.isEmpty() ? SettingsStore() : SettingsStore(ini);
+            if (text == QLatin1String("<defaults>"))
+                store.WriteSettings(defaults);
+            else
+                store.WriteSetting(section, key, value);
         } catch (const AppError &error) {
             std::fputs(qPrintable(error.report()), stderr);
             return 3;

@@ -1,6 +1,7 @@
 #include "fakes/FakePrompts.h"
 
 #include "platform/DosPaths.h"
+#include "platform/Prompts.h"
 #include "setup/FrmMain.h"
 #include "common/SettingsSchema.h"
 #include "common/SettingsStore.h"
@@ -12,6 +13,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QApplication>
+#include <QDialog>
 
 using namespace brannock;
 using brannock::test::FakePrompts;
@@ -38,11 +42,6 @@ public:
         if (root == drives.constEnd())
             return QStringLiteral("/nonexistent-drive/") + dosPath.mid(3);
         return *root + u'/' + QString(dosPath.mid(3)).replace(u'\\', u'/');
-    }
-    /// A program seen through Z: lies outside the prefix, whose programs are on C:.
-    QString programsDriveFor(const QString &) const override
-    {
-        return programDos.startsWith(QStringLiteral("Z:")) ? QStringLiteral("C:\\") : QString();
     }
 };
 
@@ -79,6 +78,8 @@ private slots:
     void brokenStoreFile_data();
     void brokenStoreFile();
     void windowLooksAsDescribed();
+    void windowAndBoxesShowInFrontOfBrannock_data();
+    void windowAndBoxesShowInFrontOfBrannock();
 
 private:
     void installGame(QChar drive);
@@ -99,7 +100,7 @@ void TestPrimewell::init()
     m_store = std::make_unique<SettingsStore>(m_ini);
     m_prompts = FakePrompts();
     m_dos = FakeDosPaths();
-    for (const QChar letter : {u'C', u'D'}) {
+    for (const QChar letter : {u'C', u'D', u'Z'}) {
         const QString root = m_dir->filePath(QStringLiteral("drive_") + letter);
         QVERIFY(QDir().mkpath(root));
         m_dos.drives.insert(letter, root);
@@ -197,7 +198,7 @@ void TestPrimewell::declinedWritesNothingAndShowsNoWindow()
 void TestPrimewell::gameFolder_data()
 {
     QTest::addColumn<QString>("programDos");
-    QTest::addColumn<QString>("gameDrive");         // "" = no installation
+    QTest::addColumn<QString>("gameDrive");         // drives that hold the game; "" = none
     QTest::addColumn<bool>("useFound");             // answer to "Kestrow installation found."
     QTest::addColumn<bool>("expectFoundBox");
     QTest::addColumn<bool>("expectInput");
@@ -218,13 +219,19 @@ void TestPrimewell::gameFolder_data()
                                         << "C:\\Halvern\\Kestrow"
                                         << QVariant(QStringLiteral("C:\\Halvern\\Kestrow"))
                                         << "C:\\Halvern\\Kestrow";
-    QTest::newRow("installed on another drive") << "D:\\Brannock" << "C" << true << false << true
-                                                << "C:\\Halvern\\Kestrow"
-                                                << QVariant(QStringLiteral("C:\\Halvern\\Kestrow"))
-                                                << "C:\\Halvern\\Kestrow";
-    QTest::newRow("outside the prefix, game on its C:") << "Z:\\home\\me\\Brannock" << "C" << true << true << false
-                                                       << "" << cancel << "C:\\Halvern\\Kestrow";
-    QTest::newRow("outside the prefix, no game on C:") << "Z:\\home\\me\\Brannock" << "" << true << false << true
+    QTest::newRow("installed on C:, program on D:") << "D:\\Brannock" << "C" << true << true << false << ""
+                                                    << cancel << "C:\\Halvern\\Kestrow";
+    QTest::newRow("on both drives: its own drive, one question") << "D:\\Brannock" << "DC" << true << true << false
+                                                                 << "" << cancel << "D:\\Halvern\\Kestrow";
+    // Under Wine a folder outside the prefix (the Documents folder too) is seen through Z:.
+    QTest::newRow("seen through Z:, game on C:") << "Z:\\home\\me\\Documents\\Brannock" << "C" << true << true
+                                                << false << "" << cancel << "C:\\Halvern\\Kestrow";
+    QTest::newRow("seen through Z:, declined, one question") << "Z:\\home\\me\\Documents\\Brannock" << "C"
+                                                            << false << true << true << ""
+                                                            << QVariant(QStringLiteral("E:\\Kw")) << "E:\\Kw";
+    QTest::newRow("folder on no drive, game on C:") << "" << "C" << true << true << false << "" << cancel
+                                                    << "C:\\Halvern\\Kestrow";
+    QTest::newRow("seen through Z:, no game on C:") << "Z:\\home\\me\\Brannock" << "" << true << false << true
                                                       << "C:\\Halvern\\Kestrow" << cancel << "<earlier>";
     QTest::newRow("trailing backslash kept") << "C:\\Brannock" << "" << true << false << true
                                              << "C:\\Halvern\\Kestrow"
@@ -246,8 +253,8 @@ void TestPrimewell::gameFolder()
     QFETCH(QString, expectedPath);
 
     m_dos.programDos = programDos;
-    if (!gameDrive.isEmpty())
-        installGame(gameDrive.at(0));
+    for (const QChar drive : std::as_const(gameDrive))
+        installGame(drive);
     const QString earlier = QStringLiteral("X:\\Earlier");
     m_store->WriteSetting(schema::GamePath, earlier);
 
@@ -271,7 +278,7 @@ void TestPrimewell::gameFolder()
     if (expectFoundBox) {
         const auto &found = m_prompts.calls.at(1);
         QCOMPARE(found.text, QStringLiteral("A KESTROW installation has been detected under ")
-                                 + gameDrive + QStringLiteral(":\\Halvern\\Kestrow.\r\nUse this path?"));
+                                 + gameDrive.left(1) + QStringLiteral(":\\Halvern\\Kestrow.\r\nUse this path?"));
         QCOMPARE(found.buttons, PromptButtons::YesNo);
         QCOMPARE(found.icon, PromptIcon::None);
     }
@@ -408,6 +415,40 @@ void TestPrimewell::windowLooksAsDescribed()
     // The logo is gold: its centre-left face is a warm yellow, not grey.
     const QColor face = logo->pixmap().toImage().pixelColor(8, 20);
     QVERIFY2(face.red() > 180 && face.green() > 120 && face.blue() < 120, qPrintable(face.name()));
+}
+
+void TestPrimewell::windowAndBoxesShowInFrontOfBrannock_data()
+{
+    QTest::addColumn<bool>("inputBox");
+    QTest::newRow("message box") << false;
+    QTest::newRow("input box") << true;
+}
+
+void TestPrimewell::windowAndBoxesShowInFrontOfBrannock()
+{
+    // Brannock stays on top of other windows; Primewell's window and its real boxes (the
+    // "found" box comes before its window shows) are kept on top too, so they come in front.
+    QFETCH(bool, inputBox);
+    QVERIFY(makeWindow()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+
+    QtPrompts prompts;
+    prompts.setBoxesOnTop(true);
+    Qt::WindowFlags flags;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        if (auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            flags = box->windowFlags();
+            box->reject();
+        }
+    });
+    poll.start(10);
+    if (inputBox)
+        prompts.input(QStringLiteral("Where is Kestrow Found on your computer?"), QStringLiteral("Just Checking."),
+                      {});
+    else
+        prompts.message(QStringLiteral("Kestrow installation found."), QStringLiteral("Use this path?"),
+                        PromptButtons::YesNo, PromptIcon::None);
+    QVERIFY(flags.testFlag(Qt::WindowStaysOnTopHint));
 }
 
 QTEST_MAIN(TestPrimewell)
