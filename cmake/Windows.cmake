@@ -62,14 +62,16 @@ endfunction()
 
 # brannock_windows_package(<program targets...>)
 # The target brannock_zip writes Brannock-<version>-win64.zip into the build folder: one
-# program folder with the programs, the shipped looks, README.txt and the empty file
-# "portable" (the work files stay in the program folder).
+# program folder with the programs, the shipped looks, README.txt, the licence text as
+# LICENSE.txt and the empty file "portable" (the work files stay in the program folder).
 function(brannock_windows_package)
     set(name Brannock-${PROJECT_VERSION}-win64)
     set(stage ${CMAKE_BINARY_DIR}/package)
     set(folder ${stage}/${name})
     set(zip ${CMAKE_BINARY_DIR}/${name}.zip)
     configure_file(${BRANNOCK_WINDOWS_DIR}/README.txt.in ${CMAKE_BINARY_DIR}/README.txt @ONLY NEWLINE_STYLE CRLF)
+    # The licence text as Windows shows it: Windows line ends (it holds no @ to replace).
+    configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${CMAKE_BINARY_DIR}/LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
     set(copies)
     foreach(program IN LISTS ARGN)
         list(APPEND copies COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${program}> ${folder}/)
@@ -81,6 +83,7 @@ function(brannock_windows_package)
         ${copies}
         COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/resources/Skins ${folder}/Skins
         COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_BINARY_DIR}/README.txt ${folder}/
+        COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_BINARY_DIR}/LICENSE.txt ${folder}/
         COMMAND ${CMAKE_COMMAND} -E touch ${folder}/portable
         COMMAND ${CMAKE_COMMAND} -E chdir ${stage} ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip ${name}
         COMMENT "Packing ${zip}"

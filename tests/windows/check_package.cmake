@@ -3,7 +3,7 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E tar tf ${ZIP} OUTPUT_VARIABLE listin
 if(failed)
     message(FATAL_ERROR "cannot list ${ZIP}")
 endif()
-foreach(file Brannock.exe Primewell.exe README.txt portable
+foreach(file Brannock.exe Primewell.exe README.txt LICENSE.txt portable
              "Skins/6.0 GOLD/back.bmp" "Skins/6.0 GOLD/sysicon.ico" "Skins/Steel/back.bmp")
     string(FIND "${listing}" "${FOLDER}/${file}\n" at)
     if(at EQUAL -1)
