@@ -96,5 +96,15 @@ grep -A1 -xF "Looks: $home/data/Brannock/Skins" <<<"$help" | grep -qxF "  then $
 mkdir -p "$home/config/Brannock"
 printf '[Skin]\nUse=Yes\nPath=Skins\\\\6.0 GOLD\\\\\n' >"$home/config/Brannock/Brannock.conf"
 BRANNOCK_QUIT_AT_FIRST_FRAME=1 run_installed Brannock || fail "installed Brannock did not paint its first frame"
+# Started from its desktop entry (no working folder of its own: the home folder), Brannock
+# makes the per-user tools folder, where the script's search finds the game's tools, and
+# --help names it.
+entry="$root/usr/share/applications/org.brannock.Brannock.desktop"
+! grep -q '^Path=' "$entry" || fail "the desktop entry sets a working folder"
+read -r -a exec_line <<<"$(sed -n 's/^Exec=//p' "$entry" | sed 's/ %[fFuUick]//g')"
+rm -rf "$home/data/Brannock/Tools"
+BRANNOCK_QUIT_AT_FIRST_FRAME=1 run_installed "${exec_line[@]}" || fail "Brannock did not start from its desktop entry's command"
+[ -d "$home/data/Brannock/Tools" ] || fail "started from its desktop entry, Brannock made no tools folder"
+run_installed "${exec_line[@]}" --help | grep -qF "$home/data/Brannock/Tools" || fail "--help does not name the tools folder"
 
 echo "Package $(basename "$deb"): $(du -k "$deb" | cut -f1) KiB, $(dpkg-deb -c "$deb" | grep -vc '/$') files; installed and started"
