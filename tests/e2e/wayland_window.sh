@@ -5,20 +5,23 @@
 # corners away).
 # The same window started with /noregion/ (a plain rectangle) gives the colours the window paints,
 # so the check needs no knowledge of the look's colours.
+# Then, where Xvfb is installed, it starts Brannock on Wayland alone (weston with its X11 backend
+# for a pointer) and drags the window by its title bar.
 # Usage: wayland_window.sh <Brannock executable>. Exits 77 (skipped) without weston or Xwayland.
 set -u
 
-brannock=$(readlink -f "$1")
 for tool in weston Xwayland weston-screenshooter xdotool convert; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "skipped: $tool is not installed"
         exit 77
     fi
 done
+brannock=$(readlink -f "$1")
 
 work=$(mktemp -d)
 weston_pid=
 brannock_pid=
+xvfb_pid=
 cleanup() {
     # BRANNOCK_SCREENSHOTS names a folder that keeps the screenshots for a look afterwards.
     if [ -n "${BRANNOCK_SCREENSHOTS:-}" ]; then
@@ -26,6 +29,7 @@ cleanup() {
     fi
     [ -n "$brannock_pid" ] && kill "$brannock_pid" 2>/dev/null
     [ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$work"
 }
@@ -137,15 +141,20 @@ colour() {
     convert "$1" -alpha off -format "%[pixel:p{$((left + $2)),$((top + $3))}]" info:
 }
 
-# The desktop alone, once the shell has drawn it and its fade-in is over.
-previous=
-for _ in $(seq 50); do
-    screenshot "$work/desktop.png"
-    now=$(colour "$work/desktop.png" 0 0)
-    [ "$now" != "srgb(0,0,0)" ] && [ "$now" = "$previous" ] && break
-    previous=$now
-    sleep 0.3
-done
+# Takes a screenshot of the desktop alone into $1, once the shell has drawn it and its fade-in
+# is over.
+desktop_screenshot() {
+    previous=
+    for _ in $(seq 50); do
+        screenshot "$1"
+        now=$(colour "$1" 0 0)
+        [ "$now" != "srgb(0,0,0)" ] && [ "$now" = "$previous" ] && break
+        previous=$now
+        sleep 0.3
+    done
+}
+
+desktop_screenshot "$work/desktop.png"
 
 start_brannock /noregion/
 screenshot "$work/rectangle.png"
@@ -181,3 +190,73 @@ for at in "0 0" "20 20" "100 30" "305 160" "250 250" "310 280"; do
 done
 
 echo "shaped by transparency under weston's XWayland ($display)"
+stop_brannock
+kill "$weston_pid"
+wait "$weston_pid" 2>/dev/null
+weston_pid=
+
+# A drag by the title bar on Wayland itself, where the compositor moves the window on the
+# press: weston with a pointer (its X11 backend in an Xvfb, driven there by xdotool), and
+# Brannock with no X server to prefer.
+if ! command -v Xvfb >/dev/null 2>&1; then
+    echo "the drag on Wayland was not tried: Xvfb is not installed"
+    exit 0
+fi
+Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$work/xvfb.display" 2>/dev/null &
+xvfb_pid=$!
+outer=
+for _ in $(seq 100); do
+    outer=$(cat "$work/xvfb.display" 2>/dev/null)
+    [ -n "$outer" ] && break
+    sleep 0.1
+done
+[ -n "$outer" ] || fail "Xvfb did not start"
+DISPLAY=":$outer" weston --backend=x11-backend.so --use-pixman --socket="$socket" \
+    --width=$screen_w --height=$screen_h --debug --log="$work/weston-x11.log" >/dev/null 2>&1 &
+weston_pid=$!
+for _ in $(seq 100); do
+    [ -S "$XDG_RUNTIME_DIR/$socket" ] && break
+    sleep 0.1
+done
+[ -S "$XDG_RUNTIME_DIR/$socket" ] || fail "weston did not start on Xvfb"
+desktop_screenshot "$work/desktop-wayland.png"
+
+# Where the window is in screenshot $1 (the compositor chose it): "left top" of what differs from
+# the desktop below the panel, once that is the window's size.
+window_place() {
+    convert "$work/desktop-wayland.png" "$1" -crop ${screen_w}x$((screen_h - 40))+0+40 +repage \
+        -compose difference -composite -threshold 1% -trim -format '%w %h %X %Y' info: |
+        tr -d '+' | awk '$1 == 315 && $2 == 288 { print $3, $4 + 40 }'
+}
+
+(cd "$home" && exec env -u QT_QPA_PLATFORM -u DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/.config" \
+    XDG_DATA_HOME="$home/.local/share" WAYLAND_DISPLAY="$socket" XDG_SESSION_TYPE=wayland \
+    "$brannock" >"$work/brannock.log" 2>&1) &
+brannock_pid=$!
+place=
+for _ in $(seq 50); do
+    sleep 0.3
+    kill -0 "$brannock_pid" 2>/dev/null || fail "Brannock ended at its start on Wayland"
+    screenshot "$work/wayland-before.png"
+    place=$(window_place "$work/wayland-before.png")
+    [ -n "$place" ] && break
+done
+[ -n "$place" ] || fail "Brannock's window did not show on Wayland"
+set -- $place
+grab_x=$(($1 + 230))
+grab_y=$(($2 + 12))
+xo() { DISPLAY=":$outer" xdotool "$@"; }
+xo mousemove "$grab_x" "$grab_y"
+sleep 0.3
+xo mousedown 1
+for step in 10 20 30 40 50 60; do
+    xo mousemove "$((grab_x - step))" "$((grab_y + step / 2))"
+    sleep 0.1
+done
+xo mouseup 1
+sleep 0.5
+screenshot "$work/wayland-after.png"
+moved=$(window_place "$work/wayland-after.png")
+[ "$moved" = "$(($1 - 60)) $(($2 + 30))" ] ||
+    fail "a drag by the title bar by (-60, 30) on Wayland moved the window from ($place) to (${moved:-nowhere to be found})"
+echo "dragged by its title bar on Wayland from ($place) to ($moved)"
