@@ -17,7 +17,10 @@ source scripts/packages.sh
 # wine and mingw-w64: the suites that run a real Compile.bat with the stand-in tools, and the
 # Windows build.
 # gcc-mingw-w64-i686-posix: 32-bit stand-ins for the game's tools, which a 64-bit-only Wine cannot run.
-EXTRA_PACKAGES=(clang libclang-rt-14-dev gcc-mingw-w64-i686-posix "${WINDOWS_PACKAGES[@]}")
+# weston, xwayland, xvfb, xdotool and imagemagick: the main window in a Wayland session (weston
+# with XWayland, and on Wayland alone with a pointer in an Xvfb; screenshots read with convert).
+EXTRA_PACKAGES=(clang libclang-rt-14-dev gcc-mingw-w64-i686-posix weston xwayland xvfb xdotool imagemagick
+    "${WINDOWS_PACKAGES[@]}")
 # The benchmarks are built (and meant to be run) in the Release build below, not here.
 BUILD_OPTIONS=(-DBRANNOCK_BENCH=OFF)
 source scripts/setup.sh

@@ -290,10 +290,13 @@ void FrmMain::Form_Load()
     RefreshForm();
     m_startHidden = hasSwitch(line, Switch::Hide);
     m_runScript = !hasSwitch(line, Switch::NoExec);
+    m_shaped = !hasSwitch(line, Switch::NoRegion);
+    if (m_shaped)
+        makeShapeTranslucent(*this); // before SetAoT shows the window for the first time
     SetAoT();
     if (m_startHidden)
         m_hideShow->startHidden();
-    if (!hasSwitch(line, Switch::NoRegion))
+    if (m_shaped)
         ApplyWindowRegion(*this);
     setWindowTitle(SysTray::tipText());
     m_titlebar->setText(SysTray::tipText());
@@ -585,6 +588,8 @@ void FrmMain::paintEvent(QPaintEvent *)
         QTimer::singleShot(0, m_sourceFolders, &SourceFolderLists::fillFolderList);
     }
     QPainter painter(this);
+    if (m_shaped)
+        paintShapeBackground(painter, *this);
     if (!m_background.isNull())
         painter.drawImage(0, 0, m_background);
     paintWindowOutline(painter, palette().color(QPalette::WindowText));

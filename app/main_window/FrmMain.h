@@ -170,6 +170,7 @@ private:
 
     bool m_paintLook = true;
     bool m_startHidden = false;
+    bool m_shaped = false; ///< drawn in its outline ("/noregion/" keeps it rectangular)
     bool m_runScript = true;
     bool m_ended = false;
     bool m_firstFramePainted = false;

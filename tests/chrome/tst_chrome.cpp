@@ -81,6 +81,10 @@ private slots:
     void shapeArea_data();
     void shapeArea();
     void outline();
+    void backgroundStaysInsideShape();
+    void windowSystemMoves_data();
+    void windowSystemMoves();
+    void titleDragHandedToWindowSystem();
     void hoverLeavesInAnyDirection_data();
     void hoverLeavesInAnyDirection();
     void clickOrder();
@@ -170,6 +174,91 @@ void TestChrome::outline()
     QCOMPARE(image.pixel(7, 250), black);           // left of the include panel
     QCOMPARE(image.pixel(3, 215), qRgb(255, 0, 0)); // the last segment in the text colour
     QCOMPARE(image.pixel(100, 100), white);
+}
+
+void TestChrome::backgroundStaysInsideShape()
+{
+    QWidget window;
+    window.resize(315, 288);
+    QPalette palette = window.palette();
+    palette.setColor(window.backgroundRole(), Qt::red);
+    window.setPalette(palette);
+    makeShapeTranslucent(window);
+    QVERIFY(window.testAttribute(Qt::WA_TranslucentBackground));
+
+    QImage image(315, 288, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    paintShapeBackground(painter, window);
+    const QImage background = image.copy();
+    // Whatever is painted after it stays inside the shape too.
+    painter.fillRect(image.rect(), Qt::blue);
+    painter.end();
+
+    const QRgb clear = qRgba(0, 0, 0, 0), red = qRgb(255, 0, 0), blue = qRgb(0, 0, 255);
+    for (const QPoint inside : {QPoint(60, 120), QPoint(230, 12), QPoint(100, 250), QPoint(310, 140)}) {
+        QCOMPARE(background.pixel(inside), red);
+        QCOMPARE(image.pixel(inside), blue);
+    }
+    for (const QPoint outside : {QPoint(0, 0), QPoint(20, 20), QPoint(305, 160), QPoint(250, 250), QPoint(3, 287)}) {
+        QCOMPARE(background.pixel(outside), clear);
+        QCOMPARE(image.pixel(outside), clear);
+    }
+}
+
+void TestChrome::windowSystemMoves_data()
+{
+    QTest::addColumn<QString>("platform");
+    QTest::addColumn<bool>("waylandSession");
+    QTest::addColumn<bool>("byWindowSystem");
+    QTest::newRow("Wayland") << "wayland" << true << true;
+    QTest::newRow("Wayland with EGL") << "wayland-egl" << true << true;
+    QTest::newRow("XWayland in a Wayland session") << "xcb" << true << true;
+    QTest::newRow("X11") << "xcb" << false << false;
+    QTest::newRow("Windows") << "windows" << false << false;
+    QTest::newRow("offscreen") << "offscreen" << false << false;
+    QTest::newRow("unknown") << "" << false << false;
+}
+
+void TestChrome::windowSystemMoves()
+{
+    QFETCH(QString, platform);
+    QFETCH(bool, waylandSession);
+    QFETCH(bool, byWindowSystem);
+    QCOMPARE(windowSystemMovesWindows(platform, waylandSession), byWindowSystem);
+}
+
+void TestChrome::titleDragHandedToWindowSystem()
+{
+    Window w;
+    const QPoint start = w.top.pos();
+    QList<QWidget *> moved;
+    bool taken = true;
+    w.title->setSystemMove([&](QWidget &window) {
+        moved << &window;
+        return taken;
+    });
+
+    // Taken by the window system: the title leaves the window where it is.
+    send(w.title, QEvent::MouseButtonPress, QPoint(20, 10), Qt::LeftButton, Qt::LeftButton);
+    QCOMPARE(moved, QList<QWidget *>{&w.top});
+    QVERIFY(!w.title->isDragging());
+    move(w.title, QPoint(45, 30), Qt::LeftButton);
+    QCOMPARE(w.top.pos(), start);
+    send(w.title, QEvent::MouseButtonRelease, QPoint(45, 30), Qt::LeftButton, Qt::NoButton);
+
+    // Other buttons still ask for the menu and start no move.
+    send(w.title, QEvent::MouseButtonPress, QPoint(20, 10), Qt::RightButton, Qt::RightButton);
+    QCOMPARE(moved.size(), 1);
+    QCOMPARE(w.menuRequests.size(), 1);
+
+    // Refused: the title moves the window itself, as everywhere else.
+    taken = false;
+    send(w.title, QEvent::MouseButtonPress, QPoint(20, 10), Qt::LeftButton, Qt::LeftButton);
+    QCOMPARE(moved.size(), 2);
+    QVERIFY(w.title->isDragging());
+    move(w.title, QPoint(25, 13), Qt::LeftButton);
+    QCOMPARE(w.top.pos(), start + QPoint(5, 3));
 }
 
 void TestChrome::hoverLeavesInAnyDirection_data()

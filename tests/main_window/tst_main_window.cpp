@@ -3,6 +3,7 @@
 #include "main_window/CommandLine.h"
 #include "main_window/FirstStart.h"
 #include "main_window/WindowSystem.h"
+#include "main_window/chrome/WindowShape.h"
 #include "platform/Drives.h"
 #include "fakes/FakeDosPaths.h"
 #include "fakes/FakePrompts.h"
@@ -144,6 +145,8 @@ private slots:
     void waylandSessionsRunOnX();
 
     void startupFlagsAndWindow();
+    void shapedByTransparency_data();
+    void shapedByTransparency();
     void hiddenStartEntersTheBandBeforeHiding();
 
     void escapeAsksWithAnyModifier_data();
@@ -260,6 +263,34 @@ void TestMainWindow::startupFlagsAndWindow()
     QVERIFY(h.tray.visible);
     QCOMPARE(h.tray.toolTip, QStringLiteral("Kestrow Wendle VI"));
     QVERIFY(!h.tray.icon.isNull());
+}
+
+void TestMainWindow::shapedByTransparency_data()
+{
+    QTest::addColumn<QString>("commandLine");
+    QTest::addColumn<bool>("shaped");
+    QTest::newRow("drawn outline") << "/noexec/" << true;
+    QTest::newRow("/noregion/") << "/noexec/ /noregion/" << false;
+}
+
+void TestMainWindow::shapedByTransparency()
+{
+    QFETCH(QString, commandLine);
+    QFETCH(bool, shaped);
+    Harness h(commandLine);
+    h.window->Form_Load();
+    QVERIFY(h.window->isVisible());
+    QCOMPARE(h.window->testAttribute(Qt::WA_TranslucentBackground), shaped);
+    QCOMPARE(h.window->mask(), shaped ? windowShapeRegion() : QRegion());
+
+    // Cut-away corners stay clear where the window system composes with transparency; inside
+    // the outline every pixel is opaque.
+    const QImage frame = h.window->grab().toImage();
+    const int cutAway = shaped ? 0 : 255;
+    for (const QPoint outside : {QPoint(0, 0), QPoint(20, 20), QPoint(305, 160), QPoint(250, 250), QPoint(314, 287)})
+        QCOMPARE(qAlpha(frame.pixel(outside)), cutAway);
+    for (const QPoint inside : {QPoint(60, 120), QPoint(230, 12), QPoint(100, 250), QPoint(5, 100), QPoint(310, 140)})
+        QCOMPARE(qAlpha(frame.pixel(inside)), 255);
 }
 
 void TestMainWindow::hiddenStartEntersTheBandBeforeHiding()

@@ -3,13 +3,33 @@
 #include "widgets/FontFit.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QWindow>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace brannock {
 
-TitleBar::TitleBar(QWidget *parent) : QLabel(parent)
+bool windowSystemMovesWindows(const QString &platformName, bool waylandSession)
+{
+    return platformName.startsWith(QLatin1String("wayland"), Qt::CaseInsensitive)
+        || (waylandSession && platformName == QLatin1String("xcb"));
+}
+
+namespace {
+
+bool startWindowSystemMove(QWidget &window)
+{
+    if (!windowSystemMovesWindows(QGuiApplication::platformName(), !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")))
+        return false;
+    QWindow *handle = window.windowHandle();
+    return handle && handle->startSystemMove();
+}
+
+} // namespace
+
+TitleBar::TitleBar(QWidget *parent) : QLabel(parent), m_systemMove(startWindowSystemMove)
 {
     setObjectName(QStringLiteral("Titlebar"));
     setAlignment(Qt::AlignCenter);
@@ -75,6 +95,10 @@ void TitleBar::paintEvent(QPaintEvent *)
 void TitleBar::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton) {
+        // Where the window system moves the window, it follows the pointer from here on and
+        // the title sees no more of the drag.
+        if (m_systemMove && m_systemMove(*window()))
+            return;
         m_dragging = true;
         m_grabOffset = event->globalPosition().toPoint() - window()->pos();
         return;

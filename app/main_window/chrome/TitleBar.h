@@ -12,6 +12,12 @@ class QMenu;
 
 namespace brannock {
 
+/// Whether a window on the Qt platform `platformName` is moved by the window system's own
+/// move (started on the press) rather than by the program placing it: a Wayland client
+/// cannot place its windows, and a Wayland compositor may keep an XWayland window where it
+/// put it (`waylandSession`: the desktop is a Wayland session).
+bool windowSystemMovesWindows(const QString &platformName, bool waylandSession);
+
 /// The main window's own title (Titlebar): a transparent, centred label in a large bold
 /// face. Dragging it with the left button moves the window; a press of any other button
 /// asks for the main menu at the pointer.
@@ -27,6 +33,11 @@ public:
 
     bool isDragging() const { return m_dragging; }
 
+    /// Hands a left press over to the window system's move; returns false where it cannot
+    /// take it (the title then moves the window itself). By default the window system takes
+    /// it where `windowSystemMovesWindows` says so.
+    void setSystemMove(std::function<bool(QWidget &)> systemMove) { m_systemMove = std::move(systemMove); }
+
     /// Tahoma 14.25 pt bold, or the closest face present, sized for a 96 dpi screen.
     static QFont titleFont();
     /// The title font, made smaller when the face present is too wide for the caption.
@@ -40,6 +51,7 @@ protected:
 
 private:
     std::function<void(QPoint)> m_menuRequest;
+    std::function<bool(QWidget &)> m_systemMove;
     struct FittedFont {
         QString text;
         QFont font;

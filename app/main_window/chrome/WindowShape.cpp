@@ -26,6 +26,17 @@ void ApplyWindowRegion(QWidget &window)
         window.setMask(shape);
 }
 
+void makeShapeTranslucent(QWidget &window)
+{
+    window.setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void paintShapeBackground(QPainter &painter, const QWidget &window)
+{
+    painter.setClipRegion(windowShapeRegion());
+    painter.fillRect(window.rect(), window.palette().brush(window.backgroundRole()));
+}
+
 const std::array<QLine, 19> &windowOutlineSegments()
 {
     static const std::array<QLine, 19> segments{{

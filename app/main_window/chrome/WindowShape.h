@@ -21,6 +21,15 @@ QRegion windowShapeRegion();
 /// Gives the window its shape. Called once at start-up unless "/noregion/" was given.
 void ApplyWindowRegion(QWidget &window);
 
+/// Lets the desktop show through outside the shape wherever windows are composed with
+/// transparency (a Wayland compositor ignores the mask; some X compositors do too). Must come
+/// before the window is first shown; the window's painting then has to fill the shape itself.
+void makeShapeTranslucent(QWidget &window);
+
+/// Fills the shape with the window's own background, as the window system would have before
+/// `makeShapeTranslucent`, and confines the rest of the painting to the shape.
+void paintShapeBackground(QPainter &painter, const QWidget &window);
+
 /// The 19 outline segments drawn just inside the shape, in order.
 const std::array<QLine, 19> &windowOutlineSegments();
 
