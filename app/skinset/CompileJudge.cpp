@@ -242,7 +242,8 @@ QString CompileJudge::judge(int index, int exitCode) const
     const bool inputMissing = !s.input.isEmpty() && !t.inputDeletedEarlier && !QFileInfo(t.nativeInput).isFile();
     if (s.kind != CompileStep::Kind::Other && s.kind != CompileStep::Kind::Delete && t.nativeProduct.isEmpty())
         return QStringLiteral("%1 lies on no drive this system can see.").arg(s.product);
-    if (!s.tool.isEmpty() && exitCode != 0 && !toolBeside(s.tool) && t.printed.join(QLatin1Char(' ')).contains(s.tool, Qt::CaseInsensitive))
+    const bool namesItsTool = t.printed.join(QLatin1Char(' ')).contains(s.tool, Qt::CaseInsensitive);
+    if (!s.tool.isEmpty() && exitCode != 0 && !toolBeside(s.tool) && namesItsTool)
         return QStringLiteral("%1 was not found.").arg(s.tool);
     if (inputMissing && s.kind == CompileStep::Kind::MakeSkin)
         return QStringLiteral("The bitmap %1 is missing.").arg(fileNameOf(s.input));
@@ -266,13 +267,15 @@ QString CompileJudge::judge(int index, int exitCode) const
         if (!now.exists)
             return QStringLiteral("VT.exe did not write the volume %1.").arg(fileNameOf(s.product));
         if (now.size <= t.before.size)
-            return QStringLiteral("VT.exe did not add %1 to the volume %2.").arg(fileNameOf(s.input), fileNameOf(s.product));
+            return QStringLiteral("VT.exe did not add %1 to the volume %2.")
+                .arg(fileNameOf(s.input), fileNameOf(s.product));
         break;
     case CompileStep::Kind::Copy:
         if (!now.exists)
             return QStringLiteral("The copy into %1 was refused.").arg(folderOf(s.product));
         if (!sameBytes(t.nativeInput, t.nativeProduct))
-            return QStringLiteral("The copy of %1 in %2 is not the whole volume.").arg(fileNameOf(s.product), folderOf(s.product));
+            return QStringLiteral("The copy of %1 in %2 is not the whole volume.")
+                .arg(fileNameOf(s.product), folderOf(s.product));
         break;
     case CompileStep::Kind::Delete:
         if (QFileInfo::exists(t.nativeProduct))

@@ -33,8 +33,8 @@ std::shared_ptr<void> jobFor(QProcess &process)
 }
 
 /// The system's own cmd.exe (in the system folder, named by its full path: a cmd.exe in the
-/// working folder or along the search path never runs), in Brannock's working folder, with no console window and its output through
-/// pipes. "/d" skips AutoRun commands; "/s" with the doubled quotes makes cmd strip exactly
+/// working folder or along the search path never runs), in Brannock's working folder, with
+/// no console window and its output through pipes. "/d" skips AutoRun commands; "/s" with the doubled quotes makes cmd strip exactly
 /// the outer pair, whatever the path holds. The tools folder goes at the front of PATH.
 /// Stop ends the job, and so the tools too.
 class CmdScriptRunner final : public ScriptRunner {
