@@ -43,12 +43,14 @@ FrmCompile::FrmCompile(QWidget *parent) : QWidget(parent, Qt::Dialog)
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("prgLines"));
     m_progress->setFormat(QStringLiteral("%v of %m lines"));
+    m_progress->setAccessibleName(QStringLiteral("Lines done"));
     m_txtOutput = new QPlainTextEdit(this);
     m_txtOutput->setObjectName(QStringLiteral("txtOutput"));
     m_txtOutput->setReadOnly(true);
     m_txtOutput->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_txtOutput->setMaximumBlockCount(20000);
     m_txtOutput->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_txtOutput->setAccessibleName(QStringLiteral("Output of Compile.bat"));
     m_lblOutcome = makeLabel(this, "lblOutcome");
     m_lblNotes = makeLabel(this, "lblNotes");
     m_cmdStop = new QPushButton(QStringLiteral("&Stop"), this);

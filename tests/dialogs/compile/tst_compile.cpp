@@ -10,6 +10,7 @@
 #include "platform/WindowsPrograms.h"
 #include "skinset/RunGuard.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -74,6 +75,7 @@ class TestCompileWindow final : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void followsProgressOutputAndOutcome();
+    void progressAndOutputAreNamed();
     void stopEndsTheRun_data();
     void stopEndsTheRun();
     void realRunWithTheStandInTools();
@@ -119,6 +121,18 @@ void TestCompileWindow::followsProgressOutputAndOutcome()
     QVERIFY(!w.child<QPushButton>("cmdStop")->isEnabled());
     QVERIFY(!w.window.isRunning());
     QVERIFY(w.child<QLabel>("lblNotes")->text().contains(QStringLiteral("tag.tsf")));
+}
+
+void TestCompileWindow::progressAndOutputAreNamed()
+{
+    Window w;
+    for (const auto &[name, accessibleName] :
+         {std::pair{"prgLines", "Lines done"}, std::pair{"txtOutput", "Output of Compile.bat"}}) {
+        QWidget *control = w.window.findChild<QWidget *>(QLatin1StringView(name));
+        QVERIFY(control);
+        QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name),
+                 QString::fromLatin1(accessibleName));
+    }
 }
 
 void TestCompileWindow::stopEndsTheRun_data()
