@@ -17,6 +17,18 @@ ProcessScriptRun::ProcessScriptRun(std::unique_ptr<QProcess> process, EndTree en
     });
 }
 
+QProcessEnvironment ProcessScriptRun::environment(const QString &searchVariable, const QString &firstEntry)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("ERRORLEVEL"));
+    env.remove(QStringLiteral("BRANNOCK_GO"));
+    if (!firstEntry.isEmpty()) {
+        const QString rest = env.value(searchVariable);
+        env.insert(searchVariable, rest.isEmpty() ? firstEntry : firstEntry + QLatin1Char(';') + rest);
+    }
+    return env;
+}
+
 std::unique_ptr<ProcessScriptRun> ProcessScriptRun::start(std::unique_ptr<QProcess> process, const QString &what,
                                                           const std::function<EndTree(QProcess &)> &afterStart)
 {

@@ -3,6 +3,7 @@
 #include "platform/ScriptRunner.h"
 
 #include <QProcess>
+#include <QProcessEnvironment>
 
 #include <functional>
 #include <memory>
@@ -21,6 +22,11 @@ public:
     /// Starts `process` (program, arguments, folder and environment already set) with both
     /// output channels merged and its standard input a pipe. Throws AppError naming `what` when it cannot
     /// start. `afterStart` runs once the process exists and may return the tree's end.
+    /// The interpreter's environment: this process's, without variables that would stand in
+    /// for the interpreter's own or the watched script's (ERRORLEVEL, BRANNOCK_GO), and with
+    /// `firstEntry` (when not empty) in front of the search variable `searchVariable`.
+    static QProcessEnvironment environment(const QString &searchVariable, const QString &firstEntry);
+
     static std::unique_ptr<ProcessScriptRun> start(std::unique_ptr<QProcess> process, const QString &what,
                                                    const std::function<EndTree(QProcess &)> &afterStart);
     ~ProcessScriptRun() override;

@@ -1,6 +1,8 @@
 #include "platform/ProgramKind.h"
 
-#include <QFile>
+#include "common/AppError.h"
+#include "platform/FileListing.h"
+
 #include <QFileInfo>
 
 namespace brannock {
@@ -74,13 +76,12 @@ ProgramKind programKindOfFile(const QString &path)
         return ProgramKind::Missing;
     if (!info.isFile())
         return ProgramKind::NotProgram; // a folder, pipe or device is never opened
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    try {
+        // Opened without waiting, should it have become a pipe since.
+        return programKindOf(readFileStart(path, ProgramHeaderBytes));
+    } catch (const AppError &) {
         return ProgramKind::Unreadable;
-    const QByteArray head = file.read(ProgramHeaderBytes);
-    if (head.isEmpty() && file.error() != QFileDevice::NoError)
-        return ProgramKind::Unreadable;
-    return programKindOf(head);
+    }
 }
 
 QByteArray probeProgram(ProgramKind bits)

@@ -131,16 +131,7 @@ QString RunGuard::settle(bool runSucceeded)
         const QString name = fileNameOf(m_gameVolume);
         try {
             if (*m_gameHadVolume) {
-                const QFileInfo now(m_gameVolume);
-                QFile kept(gameCopy);
-                bool same = now.isFile() && now.size() == QFileInfo(gameCopy).size();
-                if (same) {
-                    QFile current(m_gameVolume);
-                    same = current.open(QIODevice::ReadOnly) && kept.open(QIODevice::ReadOnly)
-                        && current.readAll() == kept.readAll();
-                }
-                if (!same)
-                    copyWhole(gameCopy, m_gameVolume);
+                copyWhole(gameCopy, m_gameVolume);
                 QFile::remove(gameCopy);
                 said.append(QStringLiteral("The game's %1 was kept as it was before this build.").arg(name));
             } else {

@@ -43,21 +43,14 @@ public:
                            QStringLiteral("Cannot start \"%1\": it lies on no drive of the Wine prefix \"%2\".")
                                .arg(nativePath, winePrefixFolder()));
 
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment env = ProcessScriptRun::environment(QStringLiteral("WINEPATH"), dos.searchEntry(toolsFolder));
         env.insert(QStringLiteral("BRANNOCK_SCRIPT"), QLatin1Char('"') + dosPath + QLatin1Char('"'));
-        if (const QString tools = dos.searchEntry(toolsFolder); !tools.isEmpty()) {
-            const QString path = env.value(QStringLiteral("WINEPATH"));
-            env.insert(QStringLiteral("WINEPATH"), path.isEmpty() ? tools : tools + QLatin1Char(';') + path);
-        }
         if (!env.contains(QStringLiteral("WINEDEBUG")))
             env.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all")); // no fixme lines in the output
         // The locale decides the code pages Wine reads the script and converts the tools'
         // command lines in: the one whose pages the script was written for.
         for (const char *name : {"LC_ALL", "LC_CTYPE", "LANG"})
             env.insert(QString::fromLatin1(name), QString::fromLatin1(kWineRunLocale));
-        // Variables of these names would stand in for the interpreter's own.
-        env.remove(QStringLiteral("ERRORLEVEL"));
-        env.remove(QStringLiteral("BRANNOCK_GO"));
 
         auto process = std::make_unique<QProcess>();
         process->setProgram(wine);

@@ -50,15 +50,9 @@ public:
                            QStringLiteral("Cannot start \"%1\": the system folder, which holds cmd.exe, is not known.")
                                .arg(path));
         const QString interpreter = QString::fromWCharArray(system, int(length)) + QStringLiteral("\\cmd.exe");
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        // Variables of these names would stand in for the interpreter's own.
-        env.remove(QStringLiteral("ERRORLEVEL"));
-        env.remove(QStringLiteral("BRANNOCK_GO"));
-        if (!toolsFolder.isEmpty() && !toolsFolder.contains(QLatin1Char(';'))) {
-            const QString path = env.value(QStringLiteral("PATH"));
-            const QString tools = QDir::toNativeSeparators(toolsFolder);
-            env.insert(QStringLiteral("PATH"), path.isEmpty() ? tools : tools + QLatin1Char(';') + path);
-        }
+        const bool listable = !toolsFolder.isEmpty() && !toolsFolder.contains(QLatin1Char(';'));
+        const QProcessEnvironment env = ProcessScriptRun::environment(
+            QStringLiteral("PATH"), listable ? QDir::toNativeSeparators(toolsFolder) : QString());
         auto process = std::make_unique<QProcess>();
         process->setProgram(interpreter);
         process->setProcessEnvironment(env);
