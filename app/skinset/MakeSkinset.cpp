@@ -262,11 +262,6 @@ MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::functi
                                           + leftOut.first(unexplained).join(QStringLiteral("\r\n")));
         return Outcome::Written;
     }
-    // Brannock runs a watched copy that reports each line's end and waits for leave to go
-    // on; the volumes are kept safe around the run.
-    const QByteArray token = watch::newToken();
-    const QString watched = watchedScriptPath();
-    writeWholeFile(watched, watch::watchedScript(encoded.bytes, token));
     // The volumes as the tools will find them: Windows and Wine match names without regard
     // to letter case.
     const auto resolved = [this](const QString &dosPath, const QString &fallback) {
@@ -280,8 +275,14 @@ MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::functi
         ? QString()
         : resolved(v.skinsFolder + v.volumeName, skinsNative + QLatin1Char('/') + v.volumeName);
     RunGuard guard = RunGuard::prepare(workVolume, gameVolume);
-    auto judge = std::make_unique<CompileJudge>(compileSteps(lines), m_dos, in.workingFolder, in.toolsFolder, token);
+    // Brannock runs a watched copy that reports each line's end and waits for leave to go
+    // on; whatever stops it from starting puts the volumes back and leaves no copy behind.
+    const QByteArray token = watch::newToken();
+    const QString watched = watchedScriptPath();
+    std::unique_ptr<CompileJudge> judge;
     try {
+        writeWholeFile(watched, watch::watchedScript(encoded.bytes, token));
+        judge = std::make_unique<CompileJudge>(compileSteps(lines), m_dos, in.workingFolder, in.toolsFolder, token);
         m_started.run = m_runner.start(watched, in.workingFolder, in.toolsFolder);
     } catch (const AppError &) {
         guard.settle(false);

@@ -848,6 +848,7 @@ void TestMakeSkinset::failures()
     // Every failure but the start comes before anything is written.
     QCOMPARE(QFileInfo(b.program + QStringLiteral("/New_Wendle")).isDir(), fault == QLatin1String("runner fails"));
     QCOMPARE(QFileInfo(b.scriptPath()).isFile(), scriptWritten);
+    QVERIFY(!QFileInfo::exists(b.program + QStringLiteral("/Compile.watched.bat"))); // no copy left behind
     QVERIFY(b.runner.started.isEmpty());
     QCOMPARE(b.enabledCalls.last(), true);
 
