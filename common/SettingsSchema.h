@@ -1,7 +1,19 @@
 #pragma once
 
+#include <QString>
+
 #include <array>
 #include <string_view>
+
+namespace brannock {
+
+/// A section, key or value of the schema as text.
+inline QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+} // namespace brannock
 
 namespace brannock::schema {
 

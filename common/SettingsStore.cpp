@@ -299,11 +299,6 @@ void dropByteOrderMark(const QString &file, const QString &what)
 
 } // namespace
 
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 SettingsStore::SettingsStore() = default;
 
 SettingsStore::SettingsStore(QString iniFilePath) : m_iniFile(std::move(iniFilePath)) {}

@@ -68,7 +68,4 @@ private:
     QString m_iniFile; ///< empty: the platform's per-user store
 };
 
-/// A setting key as text.
-QString toQString(std::string_view text);
-
 } // namespace brannock

@@ -1,6 +1,6 @@
 #include "skinset/CompileJudge.h"
 
-#include "platform/DosPaths.h"
+#include "skinset/PaintedBitmaps.h"
 #include "skinset/WatchedScript.h"
 
 #include <QDir>
@@ -11,16 +11,6 @@
 namespace brannock {
 
 namespace {
-
-/// The texts between double quotes, in order (the script's paths never hold a quote).
-QStringList quotedPieces(const QString &line)
-{
-    const QStringList parts = line.split(QLatin1Char('"'));
-    QStringList pieces;
-    for (qsizetype n = 1; n < parts.size() - 1; n += 2)
-        pieces.append(parts[n]);
-    return pieces;
-}
 
 QString fileNameOf(const QString &dosPath)
 {
@@ -57,44 +47,24 @@ bool sameBytes(const QString &a, const QString &b)
 
 } // namespace
 
-QList<CompileStep> compileSteps(const QStringList &lines)
-{
-    QList<CompileStep> steps;
-    steps.reserve(lines.size());
-    for (const QString &line : lines) {
-        CompileStep step;
-        step.line = line;
-        const QStringList paths = quotedPieces(line);
-        const auto starts = [&line](const char *word) { return line.startsWith(QLatin1String(word), Qt::CaseInsensitive); };
-        if (starts("MakeSkin.exe ") && paths.size() == 2) {
-            step = {CompileStep::Kind::MakeSkin, line, QStringLiteral("MakeSkin.exe"), paths[0], paths[1]};
-        } else if (starts("VT.exe ") && paths.size() == 2) {
-            step = {CompileStep::Kind::Pack, line, QStringLiteral("VT.exe"), paths[1], paths[0]};
-        } else if (starts("copy ") && paths.size() == 2) {
-            step = {CompileStep::Kind::Copy, line, {}, paths[0], paths[1]};
-        } else if (starts("del ") && paths.size() == 1) {
-            step = {CompileStep::Kind::Delete, line, {}, {}, paths[0]};
-        }
-        steps.append(step);
-    }
-    return steps;
-}
-
-CompileJudge::CompileJudge(QList<CompileStep> steps, const DosPaths &dos, QString workingFolder, QString toolsFolder,
-                           QByteArray token)
+CompileJudge::CompileJudge(QList<BuildStep> steps, QString workingFolder, QString toolsFolder, QByteArray token)
     : m_workingFolder(std::move(workingFolder)), m_toolsFolder(std::move(toolsFolder)),
       m_token(QString::fromLatin1(token))
 {
+    // Windows and Wine find a file without regard to letter case.
+    const auto found = [](const PlanPath &path) {
+        return path.native.isEmpty() ? QString() : painted::foundWithoutCase(path.native);
+    };
     m_steps.reserve(steps.size());
-    for (CompileStep &step : steps) {
+    for (BuildStep &step : steps) {
         Tracked tracked;
-        tracked.nativeInput = step.input.isEmpty() ? QString() : dos.toNative(step.input);
-        tracked.nativeProduct = step.product.isEmpty() ? QString() : dos.toNative(step.product);
+        tracked.nativeInput = found(step.input);
+        tracked.nativeProduct = found(step.product);
         tracked.step = std::move(step);
         m_steps.append(std::move(tracked));
     }
     for (int n = 0; n < m_steps.size(); ++n)
-        if (m_steps[n].step.kind == CompileStep::Kind::Delete)
+        if (m_steps[n].step.kind == BuildStep::Kind::Delete)
             for (int reader = n + 1; reader < m_steps.size(); ++reader)
                 if (m_steps[reader].nativeInput == m_steps[n].nativeProduct)
                     m_steps[reader].inputDeletedEarlier = true;
@@ -218,9 +188,10 @@ void CompileJudge::takeLine(QStringView line, QString &shown, QList<bool> &answe
 QString CompileJudge::printedFailure(const Tracked &t) const
 {
     // The line's own words (paths, names, palette) are no report of the tool's.
-    QStringList own = quotedPieces(t.step.line);
-    for (const QString &path : QStringList(own))
-        own.append(fileNameOf(path));
+    QStringList own;
+    for (const PlanPath *path : {&t.step.input, &t.step.product})
+        if (!path->dos.isEmpty())
+            own << path->dos << fileNameOf(path->dos);
     own += t.step.line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     std::sort(own.begin(), own.end(), [](const QString &a, const QString &b) { return a.size() > b.size(); });
     for (const QString &line : t.printed) {
@@ -237,51 +208,51 @@ QString CompileJudge::printedFailure(const Tracked &t) const
 QString CompileJudge::judge(int index, int exitCode) const
 {
     const Tracked &t = m_steps[index];
-    const CompileStep &s = t.step;
+    const BuildStep &s = t.step;
     const QString what = s.tool.isEmpty() ? QStringLiteral("The command") : s.tool;
     const bool inputMissing = !s.input.isEmpty() && !t.inputDeletedEarlier && !QFileInfo(t.nativeInput).isFile();
-    if (s.kind != CompileStep::Kind::Other && s.kind != CompileStep::Kind::Delete && t.nativeProduct.isEmpty())
-        return QStringLiteral("%1 lies on no drive this system can see.").arg(s.product);
+    if (s.kind != BuildStep::Kind::Other && s.kind != BuildStep::Kind::Delete && t.nativeProduct.isEmpty())
+        return QStringLiteral("%1 lies on no drive this system can see.").arg(s.product.dos);
     const bool namesItsTool = t.printed.join(QLatin1Char(' ')).contains(s.tool, Qt::CaseInsensitive);
     if (!s.tool.isEmpty() && exitCode != 0 && !toolBeside(s.tool) && namesItsTool)
         return QStringLiteral("%1 was not found.").arg(s.tool);
-    if (inputMissing && s.kind == CompileStep::Kind::MakeSkin)
-        return QStringLiteral("The bitmap %1 is missing.").arg(fileNameOf(s.input));
-    if (inputMissing && s.kind == CompileStep::Kind::Pack)
-        return QStringLiteral("The compiled bitmap %1 is missing.").arg(fileNameOf(s.input));
-    if (inputMissing && s.kind == CompileStep::Kind::Copy)
-        return QStringLiteral("There was no volume %1 to copy.").arg(fileNameOf(s.input));
+    if (inputMissing && s.kind == BuildStep::Kind::MakeSkin)
+        return QStringLiteral("The bitmap %1 is missing.").arg(fileNameOf(s.input.dos));
+    if (inputMissing && s.kind == BuildStep::Kind::Pack)
+        return QStringLiteral("The compiled bitmap %1 is missing.").arg(fileNameOf(s.input.dos));
+    if (inputMissing && s.kind == BuildStep::Kind::Copy)
+        return QStringLiteral("There was no volume %1 to copy.").arg(fileNameOf(s.input.dos));
     if (exitCode != 0)
         return QStringLiteral("%1 ended with exit code %2.").arg(what).arg(exitCode);
     if (const QString printed = printedFailure(t); !printed.isEmpty())
         return QStringLiteral("%1 reported a failure: %2").arg(what, printed);
     const FileState now = stateOf(t.nativeProduct);
     switch (s.kind) {
-    case CompileStep::Kind::MakeSkin:
+    case BuildStep::Kind::MakeSkin:
         if (!now.exists)
-            return QStringLiteral("MakeSkin.exe did not write %1.").arg(fileNameOf(s.product));
+            return QStringLiteral("MakeSkin.exe did not write %1.").arg(fileNameOf(s.product.dos));
         if (now == t.before)
-            return QStringLiteral("MakeSkin.exe left %1 unchanged.").arg(fileNameOf(s.product));
+            return QStringLiteral("MakeSkin.exe left %1 unchanged.").arg(fileNameOf(s.product.dos));
         break;
-    case CompileStep::Kind::Pack:
+    case BuildStep::Kind::Pack:
         if (!now.exists)
-            return QStringLiteral("VT.exe did not write the volume %1.").arg(fileNameOf(s.product));
+            return QStringLiteral("VT.exe did not write the volume %1.").arg(fileNameOf(s.product.dos));
         if (now.size <= t.before.size)
             return QStringLiteral("VT.exe did not add %1 to the volume %2.")
-                .arg(fileNameOf(s.input), fileNameOf(s.product));
+                .arg(fileNameOf(s.input.dos), fileNameOf(s.product.dos));
         break;
-    case CompileStep::Kind::Copy:
+    case BuildStep::Kind::Copy:
         if (!now.exists)
-            return QStringLiteral("The copy into %1 was refused.").arg(folderOf(s.product));
+            return QStringLiteral("The copy into %1 was refused.").arg(folderOf(s.product.dos));
         if (!sameBytes(t.nativeInput, t.nativeProduct))
             return QStringLiteral("The copy of %1 in %2 is not the whole volume.")
-                .arg(fileNameOf(s.product), folderOf(s.product));
+                .arg(fileNameOf(s.product.dos), folderOf(s.product.dos));
         break;
-    case CompileStep::Kind::Delete:
+    case BuildStep::Kind::Delete:
         if (QFileInfo::exists(t.nativeProduct))
-            return QStringLiteral("%1 could not be deleted.").arg(fileNameOf(s.product));
+            return QStringLiteral("%1 could not be deleted.").arg(fileNameOf(s.product.dos));
         break;
-    case CompileStep::Kind::Other:
+    case BuildStep::Kind::Other:
         break;
     }
     return {};
@@ -352,8 +323,8 @@ CompileVerdict CompileJudge::failure(int index) const
                                             "Brannock was started from.")
                                  .arg(QDir::toNativeSeparators(m_workingFolder), t.step.tool,
                                       QDir::toNativeSeparators(m_toolsFolder)));
-    else if (t.step.kind == CompileStep::Kind::MakeSkin && t.failure.startsWith(QLatin1String("The bitmap")))
-        details.append(QStringLiteral("It was looked for in %1.").arg(folderOf(t.step.input)));
+    else if (t.step.kind == BuildStep::Kind::MakeSkin && t.failure.startsWith(QLatin1String("The bitmap")))
+        details.append(QStringLiteral("It was looked for in %1.").arg(folderOf(t.step.input.dos)));
     details.append(t.printed.isEmpty() ? QStringLiteral("Nothing was printed for this line.")
                                        : QStringLiteral("Printed:\n") + t.printed.join(QLatin1Char('\n')));
     if (index + 1 < lineCount())
@@ -368,11 +339,11 @@ CompileVerdict CompileJudge::success() const
     QString volume, copy;
     int compiled = 0;
     for (const Tracked &t : m_steps) {
-        if (t.step.kind == CompileStep::Kind::Pack)
-            volume = t.step.product;
-        else if (t.step.kind == CompileStep::Kind::Copy)
-            copy = t.step.product;
-        else if (t.step.kind == CompileStep::Kind::MakeSkin)
+        if (t.step.kind == BuildStep::Kind::Pack)
+            volume = t.step.product.dos;
+        else if (t.step.kind == BuildStep::Kind::Copy)
+            copy = t.step.product.dos;
+        else if (t.step.kind == BuildStep::Kind::MakeSkin)
             ++compiled;
     }
     if (m_steps.isEmpty())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/CodePage.h"
+#include "skinset/BuildPlan.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -12,21 +13,6 @@
 #include <optional>
 
 namespace brannock {
-
-class DosPaths;
-
-/// One line of Compile.bat with the files it reads and writes, as the script names them.
-struct CompileStep {
-    enum class Kind { MakeSkin, Pack, Copy, Delete, Other };
-    Kind kind = Kind::Other;
-    QString line;    ///< as written
-    QString tool;    ///< "MakeSkin.exe" or "VT.exe"; empty for the interpreter's own commands
-    QString input;   ///< DOS path of the file the line reads: source bitmap, compiled bitmap, volume
-    QString product; ///< DOS path of the file the line writes (or, for "del", removes)
-};
-
-/// The steps of the script's lines, in order.
-QList<CompileStep> compileSteps(const QStringList &lines);
 
 /// How a run ended, in words for the player.
 struct CompileVerdict {
@@ -48,11 +34,11 @@ struct CompileVerdict {
 /// goes on only while every line did its work.
 class CompileJudge final {
 public:
-    /// Takes the state of the first line's product now, so construct it just before the run
-    /// starts. The interpreter looks for the tools in `workingFolder`, then in `toolsFolder`
-    /// (both native); `token` marks the watched script's own lines.
-    CompileJudge(QList<CompileStep> steps, const DosPaths &dos, QString workingFolder, QString toolsFolder,
-                 QByteArray token);
+    /// `steps`: the plan's, one for each line of the script. Takes the state of the first
+    /// line's product now, so construct it just before the run starts. The interpreter looks
+    /// for the tools in `workingFolder`, then in `toolsFolder` (both native); `token` marks
+    /// the watched script's own lines.
+    CompileJudge(QList<BuildStep> steps, QString workingFolder, QString toolsFolder, QByteArray token);
 
     /// What one piece of output means.
     struct Fed {
@@ -86,8 +72,8 @@ private:
         bool operator==(const FileState &) const = default;
     };
     struct Tracked {
-        CompileStep step;
-        QString nativeInput, nativeProduct;
+        BuildStep step;
+        QString nativeInput, nativeProduct; ///< as the tools find them, letter case matched
         QStringList printed;
         FileState before; ///< the product just before the line ran
         bool inputDeletedEarlier = false;

@@ -27,11 +27,6 @@ namespace {
 
 const QString InvalidDataTitle = QStringLiteral("Invalid Data!");
 
-QString toSlashes(QString path)
-{
-    return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-}
-
 /// Creates one folder level unless a folder of that name is already there.
 void makeFolder(const QString &path)
 {
@@ -92,7 +87,7 @@ void MakeSkinset::exclaim(const QString &title, const QString &text)
     m_boxes.message(title, text, PromptButtons::Ok, PromptIcon::Exclamation);
 }
 
-QString MakeSkinset::dosFolder(const QString &nativeFolder, const QString &what) const
+PlanPath MakeSkinset::folderOf(const QString &nativeFolder, const QString &what) const
 {
     const QString shown = QDir::toNativeSeparators(nativeFolder);
     if (!QFileInfo(nativeFolder).isDir())
@@ -127,7 +122,29 @@ QString MakeSkinset::dosFolder(const QString &nativeFolder, const QString &what)
                                           "allow the character \"%3\" in a name.")
                                .arg(what, dos, c));
     }
-    return dos;
+    return {nativeFolder, dos};
+}
+
+PlanPath MakeSkinset::skinsFolder() const
+{
+    // The game folder may be stored as a DOS path or as a native one; it is converted to
+    // the other form once, here.
+    QString game = m_store.ReadSetting(schema::GamePath);
+    if (game.endsWith(QLatin1Char('\\')))
+        game.chop(1);
+    const bool nativeForm = game.startsWith(QLatin1Char('/'));
+    PlanPath skins;
+    skins.native =
+        nativeForm ? game + QStringLiteral("/base/Skins") : m_dos.toNative(game + QStringLiteral("\\base\\Skins"));
+    if (skins.native.isEmpty() || !QFileInfo(skins.native).isDir())
+        return {};
+    QString gameDos = nativeForm ? m_dos.toDos(game) : game;
+    if (gameDos.endsWith(QLatin1Char('\\')))
+        gameDos.chop(1);
+    if (gameDos.isEmpty() && nativeForm)
+        return {};
+    skins.dos = gameDos + QStringLiteral("\\base\\Skins");
+    return skins;
 }
 
 MakeSkinset::Result MakeSkinset::run(const BuildInputs &in, const std::function<void(bool)> &setMakeEnabled)
@@ -147,7 +164,50 @@ MakeSkinset::Result MakeSkinset::run(const BuildInputs &in, const std::function<
 MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::function<void(bool)> &setMakeEnabled,
                                         QStringList &leftOut)
 {
-    ScriptValues v;
+    std::optional<PlanValues> values = gather(in, setMakeEnabled, leftOut);
+    if (!values)
+        return Outcome::NoSavePrefix;
+    BuildPlan plan(*values);
+
+    // Every text that goes into the script is checked, and the script is put together and
+    // encoded, before anything is written.
+    BuildPlan::Encoded encoded;
+    if (const QString problem = refusalOf(*values, plan, in, encoded); !problem.isEmpty()) {
+        exclaim(InvalidDataTitle, problem + QStringLiteral(".\r\nNothing was written or started."));
+        leftOut.clear();
+        return Outcome::Refused;
+    }
+    if (in.runScript && !toolsReady(plan, in)) {
+        leftOut.clear();
+        return Outcome::ToolsNotReady;
+    }
+    const qsizetype unexplained = leftOut.size(); // the rest are named in the Missing Bitmaps box
+    if (!leaveOutMissingBitmaps(*values, in.sourceFolder, leftOut)) {
+        leftOut.clear();
+        return Outcome::Refused;
+    }
+    if (!values->leftOutFiles.isEmpty()) {
+        plan = BuildPlan(*values);
+        encoded = plan.encode(m_page);
+    }
+
+    write(*values, encoded, in);
+    if (in.runScript) {
+        start(plan, encoded, in);
+        return Outcome::Started;
+    }
+    // Ticked items that could not be built are named: in the Compile window when the script
+    // runs, in a box of their own when nothing runs.
+    if (unexplained > 0)
+        exclaim(InvalidDataTitle, QStringLiteral("These ticked items were left out of the build:\r\n")
+                                      + leftOut.first(unexplained).join(QStringLiteral("\r\n")));
+    return Outcome::Written;
+}
+
+std::optional<PlanValues> MakeSkinset::gather(const BuildInputs &in, const std::function<void(bool)> &setMakeEnabled,
+                                              QStringList &leftOut)
+{
+    PlanValues v;
     v.palettes = PaletteSet::read(m_store);
 
     // The work folder (the per-user data folder of an installed copy) may not exist yet;
@@ -165,28 +225,17 @@ MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::functi
             throw lastFileFailure(QStringLiteral("delete"), script, EACCES);
     }
 
-    v.workFolder = dosFolder(m_workFolder, QStringLiteral("program folder"));
+    v.workFolder = folderOf(m_workFolder, QStringLiteral("program folder"));
     if (setMakeEnabled)
         setMakeEnabled(false);
-    v.sourceFolder = dosFolder(in.sourceFolder, QStringLiteral("source folder"));
+    v.sourceFolder = folderOf(in.sourceFolder, QStringLiteral("source folder"));
+    // The tools see the source folder by its links resolved, so a ".." in the Open File
+    // Prefix leads from there.
+    if (const QString canonical = QFileInfo(in.sourceFolder).canonicalFilePath(); !canonical.isEmpty())
+        v.sourceFolder.native = canonical;
 
-    // The game folder may be stored as a DOS path or as a native one; the folder test
-    // runs on the native folder, the script names the DOS one.
-    QString game = m_store.ReadSetting(schema::GamePath);
-    if (game.endsWith(QLatin1Char('\\')))
-        game.chop(1);
-    const bool nativeForm = game.startsWith(QLatin1Char('/'));
-    const QString skinsNative =
-        nativeForm ? game + QStringLiteral("/base/Skins") : m_dos.toNative(game + QStringLiteral("\\base\\Skins"));
-    QString skinsFolder;
-    if (!skinsNative.isEmpty() && QFileInfo(skinsNative).isDir()) {
-        QString gameDos = nativeForm ? m_dos.toDos(game) : game;
-        if (gameDos.endsWith(QLatin1Char('\\')))
-            gameDos.chop(1);
-        if (!gameDos.isEmpty() || !nativeForm)
-            skinsFolder = gameDos + QStringLiteral("\\base\\Skins\\");
-    }
-    if (skinsFolder.isEmpty())
+    const PlanPath skins = skinsFolder();
+    if (skins.isEmpty())
         exclaim(InvalidDataTitle, QStringLiteral("Invalid Path Data.\r\nNot using auto-VOL-copy."));
 
     const bool deleteBitmaps = m_store.ReadSetting(schema::OtherDelNew, toQString(schema::No)) == toQString(schema::Yes);
@@ -195,110 +244,26 @@ MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::functi
 
     if (in.saveFilePrefix.isEmpty()) {
         exclaim(QStringLiteral("Error"), QStringLiteral("You need a Save File Prefix."));
-        return Outcome::NoSavePrefix;
+        return std::nullopt;
     }
     v.saveFolder = in.saveFilePrefix;
     v.volumeName = volumeNameOf(in.volumeName);
     v.deleteBitmaps = deleteBitmaps;
     if (autoCopy)
-        v.skinsFolder = skinsFolder;
+        v.skinsFolder = skins;
     if (in.isTicked)
         for (const SkinItem &item : SkinCatalogue::items())
             if (in.isTicked(item))
                 v.tickedItems.append(&item);
-
-    // Every text that goes into the script is checked, and the script is put together and
-    // encoded, before anything is written.
-    QString problem = refusalOf(v, in);
     v.userItems = readUserItems(in.tickedUserEntries, v.openPrefix, leftOut);
-    if (problem.isEmpty())
-        problem = overwriteProblem(v, in.sourceFolder, v.skinsFolder.isEmpty() ? QString() : skinsNative);
-    CompileScript::Encoded encoded;
-    QStringList lines;
-    const auto encode = [&] {
-        const CompileScript compileScript = writeCompileScript(v);
-        encoded = compileScript.encode(m_page);
-        lines = compileScript.lines();
-    };
-    if (problem.isEmpty()) {
-        encode();
-        problem = encoded.refusal;
-    }
-    if (!problem.isEmpty()) {
-        exclaim(InvalidDataTitle, problem + QStringLiteral(".\r\nNothing was written or started."));
-        leftOut.clear();
-        return Outcome::Refused;
-    }
-    // A script that will run needs its tools where the interpreter finds them, of a kind
-    // this system runs.
-    if (in.runScript) {
-        if (!in.toolsFolder.isEmpty())
-            QDir().mkpath(in.toolsFolder); // so that the player finds it where the message says
-        if (const QString tools = toolProblems(compileSteps(lines), m_programs, in.workingFolder, in.toolsFolder);
-            !tools.isEmpty()) {
-            exclaim(QStringLiteral("Make Skinset"), tools + QStringLiteral("\r\n\r\nNothing was written or started."));
-            leftOut.clear();
-            return Outcome::ToolsNotReady;
-        }
-    }
-    const qsizetype unexplained = leftOut.size(); // the rest were named in the Missing Bitmaps box
-    if (!leaveOutMissingBitmaps(v, in.sourceFolder, leftOut)) {
-        leftOut.clear();
-        return Outcome::Refused;
-    }
-    if (!v.leftOutFiles.isEmpty())
-        encode();
-
-    const bool noDirs = in.commandLine.contains(QLatin1String("/nodirs/"), Qt::CaseInsensitive);
-    if (in.runScript || !noDirs)
-        makeWorkFolders(v.saveFolder);
-    writeWholeFile(script, encoded.bytes);
-
-    // Ticked items that could not be built are named: in the Compile window when the script
-    // runs, in a box of their own when nothing runs.
-    if (!in.runScript) {
-        if (unexplained > 0)
-            exclaim(InvalidDataTitle, QStringLiteral("These ticked items were left out of the build:\r\n")
-                                          + leftOut.first(unexplained).join(QStringLiteral("\r\n")));
-        return Outcome::Written;
-    }
-    // The volumes as the tools will find them: Windows and Wine match names without regard
-    // to letter case.
-    const auto resolved = [this](const QString &dosPath, const QString &fallback) {
-        const QString native = m_dos.toNative(dosPath);
-        return native.isEmpty() ? fallback : native;
-    };
-    const QString workVolume =
-        resolved(v.workFolder + QStringLiteral("\\New_Wendle\\") + v.saveFolder + QLatin1Char('\\') + v.volumeName,
-                 m_workFolder + QStringLiteral("/New_Wendle/") + toSlashes(v.saveFolder) + QLatin1Char('/') + v.volumeName);
-    const QString gameVolume = v.skinsFolder.isEmpty()
-        ? QString()
-        : resolved(v.skinsFolder + v.volumeName, skinsNative + QLatin1Char('/') + v.volumeName);
-    RunGuard guard = RunGuard::prepare(workVolume, gameVolume);
-    // Brannock runs a watched copy that reports each line's end and waits for leave to go
-    // on; whatever stops it from starting puts the volumes back and leaves no copy behind.
-    const QByteArray token = watch::newToken();
-    const QString watched = watchedScriptPath();
-    std::unique_ptr<CompileJudge> judge;
-    try {
-        writeWholeFile(watched, watch::watchedScript(encoded.bytes, token));
-        judge = std::make_unique<CompileJudge>(compileSteps(lines), m_dos, in.workingFolder, in.toolsFolder, token);
-        m_started.run = m_runner.start(watched, in.workingFolder, in.toolsFolder);
-    } catch (const AppError &) {
-        guard.settle(false);
-        QFile::remove(watched);
-        throw;
-    }
-    m_started.judge = std::move(judge);
-    m_started.page = m_page;
-    m_started.guard = std::move(guard);
-    m_started.watchedScript = watched;
-    return Outcome::Started;
+    return v;
 }
 
-QString MakeSkinset::refusalOf(const ScriptValues &v, const BuildInputs &in) const
+QString MakeSkinset::refusalOf(const PlanValues &v, const BuildPlan &plan, const BuildInputs &in,
+                               BuildPlan::Encoded &encoded) const
 {
     using batch::QuotedPlace;
+    const QString skins = v.skinsFolder.isEmpty() ? QString() : v.skinsFolder.dos + QLatin1Char('\\');
     const QList<Check> checks = {
         {QStringLiteral("The Save File Prefix"), batch::quotedTextProblem(in.saveFilePrefix, m_page, QuotedPlace::Inside)},
         {QStringLiteral("The Open File Prefix"), batch::quotedTextProblem(in.openFilePrefix, m_page, QuotedPlace::Inside)},
@@ -307,12 +272,11 @@ QString MakeSkinset::refusalOf(const ScriptValues &v, const BuildInputs &in) con
         // name, never a path out of it.
         {QStringLiteral("The Save File Prefix"), singleNameProblem(v.saveFolder)},
         {QStringLiteral("The New VOL name"), singleNameProblem(v.volumeName)},
-        {QStringLiteral("The source folder \"%1\"").arg(v.sourceFolder),
-         batch::quotedTextProblem(v.sourceFolder, m_page, QuotedPlace::Inside)},
-        {QStringLiteral("The program folder \"%1\"").arg(v.workFolder),
-         batch::quotedTextProblem(v.workFolder, m_page, QuotedPlace::Inside)},
-        {QStringLiteral("The game folder \"%1\"").arg(v.skinsFolder),
-         batch::quotedTextProblem(v.skinsFolder, m_page, QuotedPlace::Inside)},
+        {QStringLiteral("The source folder \"%1\"").arg(v.sourceFolder.dos),
+         batch::quotedTextProblem(v.sourceFolder.dos, m_page, QuotedPlace::Inside)},
+        {QStringLiteral("The program folder \"%1\"").arg(v.workFolder.dos),
+         batch::quotedTextProblem(v.workFolder.dos, m_page, QuotedPlace::Inside)},
+        {QStringLiteral("The game folder \"%1\"").arg(skins), batch::quotedTextProblem(skins, m_page, QuotedPlace::Inside)},
     };
     for (const Check &check : checks)
         if (!check.problem.isEmpty())
@@ -323,13 +287,66 @@ QString MakeSkinset::refusalOf(const ScriptValues &v, const BuildInputs &in) con
         if (!problem.isEmpty())
             return QStringLiteral("The \"%1\" palette ").arg(toQString(item->paletteCategory.key)) + problem;
     }
-    return {};
+    if (const QString problem = overwriteProblem(plan); !problem.isEmpty())
+        return problem;
+    encoded = plan.encode(m_page);
+    return encoded.refusal;
 }
 
-QList<ScriptValues::UserItem> MakeSkinset::readUserItems(const QStringList &entries, const QString &openPrefix,
+bool MakeSkinset::toolsReady(const BuildPlan &plan, const BuildInputs &in)
+{
+    // A script that will run needs its tools where the interpreter finds them, of a kind
+    // this system runs.
+    if (!in.toolsFolder.isEmpty())
+        QDir().mkpath(in.toolsFolder); // so that the player finds it where the message says
+    const QString tools = toolProblems(plan.steps(), m_programs, in.workingFolder, in.toolsFolder);
+    if (!tools.isEmpty())
+        exclaim(QStringLiteral("Make Skinset"), tools + QStringLiteral("\r\n\r\nNothing was written or started."));
+    return tools.isEmpty();
+}
+
+void MakeSkinset::write(const PlanValues &v, const BuildPlan::Encoded &encoded, const BuildInputs &in) const
+{
+    const bool noDirs = in.commandLine.contains(QLatin1String("/nodirs/"), Qt::CaseInsensitive);
+    if (in.runScript || !noDirs) {
+        const PlanPath save = v.saveFolderPath();
+        makeFolder(m_workFolder + QStringLiteral("/New_Wendle"));
+        makeFolder(save.native);
+    }
+    writeWholeFile(scriptPath(), encoded.bytes);
+}
+
+void MakeSkinset::start(const BuildPlan &plan, const BuildPlan::Encoded &encoded, const BuildInputs &in)
+{
+    // The volumes as the tools will find them: Windows and Wine match names without regard
+    // to letter case.
+    const PlanPath &game = plan.gameVolume();
+    RunGuard guard = RunGuard::prepare(painted::foundWithoutCase(plan.volume().native),
+                                       game.isEmpty() ? QString() : painted::foundWithoutCase(game.native));
+    // Brannock runs a watched copy that reports each line's end and waits for leave to go
+    // on; whatever stops it from starting puts the volumes back and leaves no copy behind.
+    const QByteArray token = watch::newToken();
+    const QString watched = watchedScriptPath();
+    std::unique_ptr<CompileJudge> judge;
+    try {
+        writeWholeFile(watched, watch::watchedScript(encoded.bytes, token));
+        judge = std::make_unique<CompileJudge>(plan.steps(), in.workingFolder, in.toolsFolder, token);
+        m_started.run = m_runner.start(watched, in.workingFolder, in.toolsFolder);
+    } catch (const AppError &) {
+        guard.settle(false);
+        QFile::remove(watched);
+        throw;
+    }
+    m_started.judge = std::move(judge);
+    m_started.page = m_page;
+    m_started.guard = std::move(guard);
+    m_started.watchedScript = watched;
+}
+
+QList<PlanValues::UserItem> MakeSkinset::readUserItems(const QStringList &entries, const QString &openPrefix,
                                                          QStringList &leftOut) const
 {
-    QList<ScriptValues::UserItem> result;
+    QList<PlanValues::UserItem> result;
     result.reserve(entries.size());
     for (const QString &entry : entries) {
         const auto leaveOut = [&leftOut, &entry](const QString &why) {
@@ -341,7 +358,7 @@ QList<ScriptValues::UserItem> MakeSkinset::readUserItems(const QStringList &entr
             continue;
         }
         const QString path = m_workFolder + QLatin1Char('/') + name;
-        ScriptValues::UserItem item;
+        PlanValues::UserItem item;
         item.definition = name;
         try {
             const QString line = tsf::readFirstLine(path);
@@ -368,58 +385,45 @@ QList<ScriptValues::UserItem> MakeSkinset::readUserItems(const QStringList &entr
     return result;
 }
 
-namespace {
-
-/// The native path of the painted bitmap `file` that a compile line reads. The tools see the
-/// source folder by its links resolved, so a ".." in the Open File Prefix leads from there.
-QString sourceBitmap(const QString &sourceFolder, const QString &openPrefix, const QString &file)
-{
-    const QString canonical = QFileInfo(sourceFolder).canonicalFilePath();
-    return (canonical.isEmpty() ? sourceFolder : canonical) + QLatin1Char('/') + toSlashes(openPrefix + file);
-}
-
-} // namespace
-
-QString MakeSkinset::overwriteProblem(const ScriptValues &v, const QString &sourceFolder,
-                                      const QString &skinsNative) const
+QString MakeSkinset::overwriteProblem(const BuildPlan &plan)
 {
     using painted::Change;
-    const QString saveFolder = m_workFolder + QStringLiteral("/New_Wendle/") + v.saveFolder + QLatin1Char('/');
-    const auto compiled = [&](const QString &file) { return saveFolder + v.saveFolder + QLatin1Char('.') + file; };
     QStringList sources;
-    QList<painted::Target> targets;
-    const auto compile = [&](const QString &file) {
-        sources.append(sourceBitmap(sourceFolder, v.openPrefix, file));
-        targets.append({compiled(file), Change::Compile, sources.last()});
-    };
-    for (const SkinItem *item : v.tickedItems)
-        for (const QString &file : item->files)
-            compile(file);
-    for (const ScriptValues::UserItem &user : v.userItems)
-        compile(user.file);
-    targets.append({saveFolder + v.volumeName, Change::Pack, {}});
-    if (!skinsNative.isEmpty())
-        targets.append({skinsNative + QLatin1Char('/') + v.volumeName, Change::Copy, {}});
-    if (v.deleteBitmaps)
-        for (const SkinItem *item : v.tickedItems)
-            for (const QString &file : item->files)
-                targets.append({compiled(file), Change::Delete, {}});
+    // The volume counts as written even without a pack line: the run moves an old one aside.
+    QList<painted::Target> targets{{plan.volume().native, Change::Pack, {}}};
+    for (const BuildStep &step : plan.steps()) {
+        switch (step.kind) {
+        case BuildStep::Kind::MakeSkin:
+            sources.append(step.input.native);
+            targets.append({step.product.native, Change::Compile, step.input.native});
+            break;
+        case BuildStep::Kind::Copy:
+            targets.append({step.product.native, Change::Copy, {}});
+            break;
+        case BuildStep::Kind::Delete:
+            targets.append({step.product.native, Change::Delete, {}});
+            break;
+        case BuildStep::Kind::Pack: // writes the volume, listed first
+        case BuildStep::Kind::Other:
+            break;
+        }
+    }
     return painted::overwrittenProblem(sources, targets);
 }
 
-bool MakeSkinset::leaveOutMissingBitmaps(ScriptValues &v, const QString &sourceFolder, QStringList &leftOut)
+bool MakeSkinset::leaveOutMissingBitmaps(PlanValues &v, const QString &shownFolder, QStringList &leftOut)
 {
     QStringList files; // each skin file once, in build order
     for (const SkinItem *item : v.tickedItems)
         for (const QString &file : item->files)
             if (!files.contains(file))
                 files.append(file);
-    for (const ScriptValues::UserItem &user : v.userItems)
+    for (const PlanValues::UserItem &user : v.userItems)
         if (!files.contains(user.file))
             files.append(user.file);
     QStringList named;
     for (const QString &file : files) {
-        const QString path = painted::foundWithoutCase(sourceBitmap(sourceFolder, v.openPrefix, file));
+        const QString path = painted::foundWithoutCase(v.sourceBitmap(file).native);
         if (const QString problem = painted::bitmapProblem(path); !problem.isEmpty()) {
             v.leftOutFiles.insert(file);
             named.append(QStringLiteral("\"%1\": %2").arg(v.openPrefix + file, problem));
@@ -427,7 +431,7 @@ bool MakeSkinset::leaveOutMissingBitmaps(ScriptValues &v, const QString &sourceF
     }
     if (named.isEmpty())
         return true;
-    const QString folder = QDir::toNativeSeparators(sourceFolder);
+    const QString folder = QDir::toNativeSeparators(shownFolder);
     const QString list = named.join(QStringLiteral("\r\n"));
     if (named.size() == files.size()) {
         exclaim(InvalidDataTitle, QStringLiteral("None of the ticked bitmaps in \"%1\" can be compiled:\r\n%2\r\n"
@@ -442,13 +446,6 @@ bool MakeSkinset::leaveOutMissingBitmaps(ScriptValues &v, const QString &sourceF
         return false;
     leftOut.append(named);
     return true;
-}
-
-void MakeSkinset::makeWorkFolders(const QString &saveFolder) const
-{
-    const QString root = m_workFolder + QStringLiteral("/New_Wendle");
-    makeFolder(root);
-    makeFolder(root + QLatin1Char('/') + toSlashes(saveFolder));
 }
 
 } // namespace brannock

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "platform/CodePage.h"
-#include "skinset/CompileJudge.h"
-#include "skinset/CompileScript.h"
-#include "skinset/RunGuard.h"
 #include "platform/ScriptRunner.h"
+#include "skinset/BuildPlan.h"
+#include "skinset/CompileJudge.h"
+#include "skinset/RunGuard.h"
 
 #include <QString>
 #include <QStringList>
@@ -101,18 +101,30 @@ private:
     Q_DISABLE_COPY(MakeSkinset)
 
     Outcome build(const BuildInputs &in, const std::function<void(bool)> &setMakeEnabled, QStringList &leftOut);
+    /// The values of the build, its folders converted once; empty without a Save File Prefix.
+    std::optional<PlanValues> gather(const BuildInputs &in, const std::function<void(bool)> &setMakeEnabled,
+                                     QStringList &leftOut);
+    /// Why the plan cannot be written (a text that cannot stand in the script, a painted
+    /// bitmap a line would change, a line too long); empty when it can, with `encoded` set.
+    QString refusalOf(const PlanValues &v, const BuildPlan &plan, const BuildInputs &in,
+                      BuildPlan::Encoded &encoded) const;
+    /// Whether the tools of a script that will run are ready; says what is not.
+    bool toolsReady(const BuildPlan &plan, const BuildInputs &in);
+    /// Writes the script and the folders the tools write into.
+    void write(const PlanValues &v, const BuildPlan::Encoded &encoded, const BuildInputs &in) const;
+    /// Starts the watched copy of the written script with the volumes kept around it.
+    void start(const BuildPlan &plan, const BuildPlan::Encoded &encoded, const BuildInputs &in);
     void exclaim(const QString &title, const QString &text);
-    QString dosFolder(const QString &nativeFolder, const QString &what) const;
-    QString refusalOf(const ScriptValues &values, const BuildInputs &in) const;
-    QList<ScriptValues::UserItem> readUserItems(const QStringList &entries, const QString &openPrefix,
-                                                QStringList &leftOut) const;
-    /// Why a line would write or delete a painted bitmap; `skinsNative`: the game's skins
-    /// folder when the script copies the volume there.
-    QString overwriteProblem(const ScriptValues &v, const QString &sourceFolder, const QString &skinsNative) const;
+    PlanPath folderOf(const QString &nativeFolder, const QString &what) const;
+    /// The game's Skins folder from the stored game folder; empty when it is not there.
+    PlanPath skinsFolder() const;
+    QList<PlanValues::UserItem> readUserItems(const QStringList &entries, const QString &openPrefix,
+                                              QStringList &leftOut) const;
+    /// Why a line would write or delete a painted bitmap.
+    static QString overwriteProblem(const BuildPlan &plan);
     /// Leaves out the ticked bitmaps that cannot be compiled, when the player agrees; false
     /// when nothing is to be built.
-    bool leaveOutMissingBitmaps(ScriptValues &v, const QString &sourceFolder, QStringList &leftOut);
-    void makeWorkFolders(const QString &saveFolder) const;
+    bool leaveOutMissingBitmaps(PlanValues &v, const QString &shownFolder, QStringList &leftOut);
 
     SettingsStore &m_store;
     Prompts &m_boxes;

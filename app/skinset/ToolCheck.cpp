@@ -1,7 +1,7 @@
 #include "skinset/ToolCheck.h"
 
 #include "platform/WindowsPrograms.h"
-#include "skinset/CompileJudge.h"
+#include "skinset/BuildPlan.h"
 
 #include <QDir>
 #include <QStringList>
@@ -41,16 +41,16 @@ QString kindName(ProgramKind kind)
 
 } // namespace
 
-QString toolProblems(const QList<CompileStep> &steps, WindowsPrograms &programs, const QString &workingFolder,
+QString toolProblems(const QList<BuildStep> &steps, WindowsPrograms &programs, const QString &workingFolder,
                      const QString &toolsFolder)
 {
     QStringList tools;
-    const auto uses = [&steps](CompileStep::Kind kind) {
-        return std::any_of(steps.cbegin(), steps.cend(), [kind](const CompileStep &s) { return s.kind == kind; });
+    const auto uses = [&steps](BuildStep::Kind kind) {
+        return std::any_of(steps.cbegin(), steps.cend(), [kind](const BuildStep &s) { return s.kind == kind; });
     };
-    if (uses(CompileStep::Kind::MakeSkin))
+    if (uses(BuildStep::Kind::MakeSkin))
         tools << QStringLiteral("MakeSkin.exe");
-    if (uses(CompileStep::Kind::Pack))
+    if (uses(BuildStep::Kind::Pack))
         tools << QStringLiteral("VT.exe");
 
     QStringList missing, needWine, needWine32, paragraphs;

@@ -3,7 +3,7 @@
 // together, and an item the script takes must give only whole, safe command lines.
 #include "common/AppError.h"
 #include "skinset/BatchText.h"
-#include "skinset/CompileScript.h"
+#include "skinset/BuildPlan.h"
 #include "skinset/SkinCatalogue.h"
 #include "items/TsfFile.h"
 
@@ -64,21 +64,21 @@ void writeScript(const QString &palette, const QString &skinFile)
     const CodePage page = *CodePage::byNumber(437);
     if (!batch::definitionProblem(palette, skinFile, QStringLiteral("fuzz.tsf"), page).isEmpty() || skinFile.isEmpty())
         return;
-    ScriptValues v;
-    v.workFolder = QStringLiteral("C:\\Skinner");
-    v.sourceFolder = QStringLiteral("D:\\Paint");
+    PlanValues v;
+    v.workFolder = {QStringLiteral("/skinner"), QStringLiteral("C:\\Skinner")};
+    v.sourceFolder = {QStringLiteral("/paint"), QStringLiteral("D:\\Paint")};
     v.openPrefix = QStringLiteral("new1.");
     v.saveFolder = QStringLiteral("skin1");
     v.volumeName = QStringLiteral("newvol.vol");
-    v.skinsFolder = QStringLiteral("C:\\Games\\Kestrow\\base\\Skins\\");
+    v.skinsFolder = {QStringLiteral("/kestrow/base/Skins"), QStringLiteral("C:\\Games\\Kestrow\\base\\Skins")};
     v.deleteBitmaps = true;
     v.palettes.setPalette(schema::PalArmors, QStringLiteral("pal3"));
     v.tickedItems.append(&SkinCatalogue::items().first());
     v.userItems.append({palette, skinFile, QStringLiteral("fuzz.tsf")});
 
-    CompileScript::Encoded encoded;
+    BuildPlan::Encoded encoded;
     try {
-        encoded = writeCompileScript(v).encode(page);
+        encoded = BuildPlan(v).encode(page);
     } catch (const AppError &) {
         __builtin_trap(); // a text the checks let through was caught only by the last net
     }

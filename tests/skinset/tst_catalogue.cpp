@@ -1,5 +1,5 @@
 #include "skinset/BatchText.h"
-#include "skinset/CompileScript.h"
+#include "skinset/BuildPlan.h"
 #include "skinset/PaletteSet.h"
 #include "common/SettingsStore.h"
 #include "skinset/SkinCatalogue.h"
@@ -214,13 +214,13 @@ void TestCatalogue::encodedLine()
 QTEST_GUILESS_MAIN(TestCatalogue)
 void TestCatalogue::longLineNamesItsDefinitionAsTyped()
 {
-    ScriptValues v;
-    v.workFolder = QStringLiteral("C:\\Skinner");
-    v.sourceFolder = QStringLiteral("D:\\Paint");
+    PlanValues v;
+    v.workFolder = {QStringLiteral("/skinner"), QStringLiteral("C:\\Skinner")};
+    v.sourceFolder = {QStringLiteral("/paint"), QStringLiteral("D:\\Paint")};
     v.saveFolder = QStringLiteral("skin1");
     v.volumeName = QStringLiteral("newvol");
     v.userItems = {{QStringLiteral("pal1"), QString(4200, QLatin1Char('f')), QStringLiteral("a%2b.tsf")}};
-    const QString refusal = writeCompileScript(v).encode(*CodePage::byNumber(437)).refusal;
+    const QString refusal = BuildPlan(v).encode(*CodePage::byNumber(437)).refusal;
     QVERIFY2(refusal.startsWith(QStringLiteral("The skin file name in \"a%2b.tsf\" makes line 1 of Compile.bat ")),
              qPrintable(refusal));
     QVERIFY2(refusal.endsWith(QStringLiteral(" bytes long; the command interpreter reads at most 8191 bytes a line")),

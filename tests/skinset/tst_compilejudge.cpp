@@ -1,5 +1,4 @@
 #include "skinset/CompileJudge.h"
-#include "fakes/FakeDosPaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,7 +41,6 @@ QString ends(int n, int exitCode = 0)
 
 struct Folders {
     QTemporaryDir root;
-    test::FakeDosPaths dos;
     QString start, paint, work, game, tools;
 
     Folders()
@@ -54,8 +52,24 @@ struct Folders {
         tools = root.filePath(QStringLiteral("data/Tools"));
         for (const QString &folder : {start, paint, tools, work + QStringLiteral("/New_Wendle/skin1"), game + QStringLiteral("/base/Skins")})
             QDir().mkpath(folder);
-        dos.mappings = {{paint, QStringLiteral("D:\\Paint")}, {work, QStringLiteral("C:\\Skinner")},
-                        {game, QStringLiteral("C:\\Games\\Kestrow")}, {start, QStringLiteral("Z:\\start")}};
+    }
+
+    /// The plan's steps of Script, each path in both its forms.
+    QList<BuildStep> steps() const
+    {
+        const PlanPath sources{paint, QStringLiteral("D:\\Paint")};
+        const PlanPath save{work + QStringLiteral("/New_Wendle/skin1"), QStringLiteral("C:\\Skinner\\New_Wendle\\skin1")};
+        const PlanPath skins{game + QStringLiteral("/base/Skins"), QStringLiteral("C:\\Games\\Kestrow\\base\\Skins")};
+        const PlanPath volume = save / QStringLiteral("newvol.vol");
+        const PlanPath larmor = save / QStringLiteral("skin1.larmor.bmp");
+        const PlanPath flag = save / QStringLiteral("skin1.flag.bmp");
+        return {BuildStep::makeSkin(QStringLiteral("pal3"), sources / QStringLiteral("new1.larmor.bmp"), larmor),
+                BuildStep::makeSkin(QStringLiteral("pal3"), sources / QStringLiteral("new1.flag.bmp"), flag),
+                BuildStep::pack(volume, larmor),
+                BuildStep::pack(volume, flag),
+                BuildStep::copy(volume, skins / QStringLiteral("newvol.vol")),
+                BuildStep::remove(larmor),
+                BuildStep::remove(flag)};
     }
 
     static void put(const QString &path, const QByteArray &bytes = "BM")
@@ -97,14 +111,18 @@ private slots:
 
 void TestCompileJudge::steps()
 {
-    const QList<CompileStep> steps = compileSteps(Script);
+    // Each step's line is the script's text; its paths are joined in both forms.
+    Folders f;
+    const QList<BuildStep> steps = f.steps();
     QCOMPARE(steps.size(), Script.size());
+    for (qsizetype n = 0; n < steps.size(); ++n)
+        QCOMPARE(steps[n].line, Script[n]);
     QCOMPARE(steps[0].tool, QStringLiteral("MakeSkin.exe"));
-    QCOMPARE(steps[0].input, QStringLiteral("D:\\Paint\\new1.larmor.bmp"));
-    QCOMPARE(steps[2].input, QStringLiteral("C:\\Skinner\\New_Wendle\\skin1\\skin1.larmor.bmp"));
-    QCOMPARE(steps[2].product, QStringLiteral("C:\\Skinner\\New_Wendle\\skin1\\newvol.vol"));
-    QCOMPARE(steps[4].product, QStringLiteral("C:\\Games\\Kestrow\\base\\Skins\\newvol.vol"));
-    QCOMPARE(steps[6].kind, CompileStep::Kind::Delete);
+    QCOMPARE(steps[2].input.native, f.work + QStringLiteral("/New_Wendle/skin1/skin1.larmor.bmp"));
+    QCOMPARE(steps[2].product.dos, QStringLiteral("C:\\Skinner\\New_Wendle\\skin1\\newvol.vol"));
+    QCOMPARE(steps[4].product.native, f.game + QStringLiteral("/base/Skins/newvol.vol"));
+    QCOMPARE(steps[6].kind, BuildStep::Kind::Delete);
+    QCOMPARE(steps[6].quotedPieces(), 1);
 }
 
 void TestCompileJudge::progress_data()
@@ -136,7 +154,7 @@ void TestCompileJudge::progress()
     Folders f;
     Folders::put(f.paint + QStringLiteral("/new1.larmor.bmp"));
     f.perform(0);
-    CompileJudge judge(compileSteps(Script), f.dos, f.start, f.tools, Token);
+    CompileJudge judge(f.steps(), f.start, f.tools, Token);
     QString seen;
     for (qsizetype at = 0; at < output.size(); at += chunk)
         seen += judge.feed(QStringView(output).mid(at, chunk)).shown;
@@ -208,7 +226,7 @@ void TestCompileJudge::verdicts()
     if (is("unchanged"))
         Folders::put(f.work + QStringLiteral("/New_Wendle/skin1/skin1.flag.bmp"), "BM old");
 
-    CompileJudge judge(compileSteps(Script), f.dos, f.start, f.tools, Token);
+    CompileJudge judge(f.steps(), f.start, f.tools, Token);
     if (is("no start")) {
         judge.feed(QStringLiteral("wine: could not load kernel32.dll, status c0000135\n"));
         const CompileVerdict v = judge.finish(1, false, false);
@@ -284,7 +302,11 @@ void TestCompileJudge::outputShownAsTyped()
     // names they were given in the ANSI page (1252: "é" is 0xE9); both show as typed.
     const QString line = QStringLiteral("MakeSkin.exe pal3 \"D:\\Caf\u00e9\\larmor.bmp\" \"C:\\Skinner\\x.bmp\"");
     Folders f;
-    CompileJudge judge(compileSteps({line}), f.dos, f.start, f.tools, Token);
+    const BuildStep step = BuildStep::makeSkin(
+        QStringLiteral("pal3"), {f.root.filePath(QStringLiteral("Caf\u00e9/larmor.bmp")), QStringLiteral("D:\\Caf\u00e9\\larmor.bmp")},
+        {f.work + QStringLiteral("/x.bmp"), QStringLiteral("C:\\Skinner\\x.bmp")});
+    QCOMPARE(step.line, line);
+    CompileJudge judge({step}, f.start, f.tools, Token);
     const QByteArray output = begins(0).toLatin1() + "\r\nZ:\\start>MakeSkin.exe pal3 \"D:\\Caf\x82\\larmor.bmp\" \"C:\\Skinner\\x.bmp\" \r\n"
         + "MakeSkin: cannot open D:\\Caf\xe9\\larmor.bmp\r\n" + ends(0, 1).toLatin1();
     QString shown;

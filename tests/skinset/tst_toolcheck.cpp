@@ -1,5 +1,5 @@
 #include "fakes/FakeWindowsPrograms.h"
-#include "skinset/CompileJudge.h"
+#include "skinset/BuildPlan.h"
 #include "skinset/ToolCheck.h"
 
 #include <QDir>
@@ -13,15 +13,19 @@ namespace {
 const QString Working = QStringLiteral("/home/me/games");
 const QString Tools = QStringLiteral("/home/me/.local/share/Brannock/Tools");
 
-QList<CompileStep> stepsOf(bool compile, bool pack)
+QList<BuildStep> stepsOf(bool compile, bool pack)
 {
-    QStringList lines;
+    const PlanPath save{QStringLiteral("/skinner/New_Wendle/s"), QStringLiteral("C:\\Skinner\\New_Wendle\\s")};
+    const PlanPath compiled = save / QStringLiteral("s.a.bmp");
+    const PlanPath volume = save / QStringLiteral("v.vol");
+    QList<BuildStep> steps;
     if (compile)
-        lines << QStringLiteral("MakeSkin.exe pal3 \"D:\\Paint\\a.bmp\" \"C:\\Skinner\\New_Wendle\\s\\s.a.bmp\"");
+        steps << BuildStep::makeSkin(QStringLiteral("pal3"), {QStringLiteral("/paint/a.bmp"), QStringLiteral("D:\\Paint\\a.bmp")},
+                                     compiled);
     if (pack)
-        lines << QStringLiteral("VT.exe -sp \"C:\\Skinner\\New_Wendle\\s\\v.vol\" \"C:\\Skinner\\New_Wendle\\s\\s.a.bmp\"");
-    lines << QStringLiteral("copy \"C:\\Skinner\\New_Wendle\\s\\v.vol\" \"C:\\Games\\base\\Skins\\v.vol\"");
-    return compileSteps(lines);
+        steps << BuildStep::pack(volume, compiled);
+    steps << BuildStep::copy(volume, {QStringLiteral("/games/base/Skins/v.vol"), QStringLiteral("C:\\Games\\base\\Skins\\v.vol")});
+    return steps;
 }
 
 } // namespace

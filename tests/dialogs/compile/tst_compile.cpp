@@ -1,4 +1,3 @@
-#include "fakes/FakeDosPaths.h"
 #include "fakes/FakePrompts.h"
 #include "fakes/FakeScriptRunner.h"
 #include "dialogs/compile/FrmCompile.h"
@@ -39,7 +38,6 @@ QByteArray ends(int n, int exitCode = 0)
 /// A Compile window following a run that the test drives.
 struct Window {
     QTemporaryDir folder;
-    test::FakeDosPaths dos;
     test::FakeScriptRunner runner;
     FrmCompile window;
     test::FakeScriptRun *run = nullptr;
@@ -47,7 +45,13 @@ struct Window {
     Window()
     {
         StartedScript started;
-        started.judge = std::make_unique<CompileJudge>(compileSteps(Lines), dos, folder.path(), QString(), Token);
+        QList<BuildStep> steps;
+        for (const QString &line : Lines) {
+            BuildStep step;
+            step.line = line;
+            steps.append(step);
+        }
+        started.judge = std::make_unique<CompileJudge>(steps, folder.path(), QString(), Token);
         started.run = runner.start(folder.filePath(QStringLiteral("Compile.bat")), folder.path(), QString());
         started.page = CodePage::byNumber(437);
         run = runner.lastRun;
