@@ -1,8 +1,8 @@
 #include "common/SettingsStore.h"
 
-#include "common/AppError.h"
+#include "base/AppError.h"
 #include "common/WholeFile.h"
-#include "platform/FileErrors.h"
+#include "base/FileErrors.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "common/WholeFile.h"
 
-#include "common/AppError.h"
-#include "platform/FileErrors.h"
+#include "base/AppError.h"
+#include "base/FileErrors.h"
 
 #include <QDateTime>
 #include <QDir>

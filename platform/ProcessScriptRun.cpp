@@ -1,6 +1,6 @@
 #include "platform/ProcessScriptRun.h"
 
-#include "common/AppError.h"
+#include "base/AppError.h"
 
 namespace brannock {
 

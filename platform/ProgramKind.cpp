@@ -1,6 +1,6 @@
 #include "platform/ProgramKind.h"
 
-#include "common/AppError.h"
+#include "base/AppError.h"
 #include "platform/FileListing.h"
 
 #include <QFileInfo>

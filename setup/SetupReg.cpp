@@ -2,9 +2,9 @@
 
 #include "setup/DefaultSettings.h"
 
-#include "common/AppError.h"
+#include "base/AppError.h"
 #include "platform/DosPaths.h"
-#include "platform/Prompts.h"
+#include "desktop/Prompts.h"
 #include "common/SettingsSchema.h"
 #include "common/SettingsStore.h"
 

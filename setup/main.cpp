@@ -2,7 +2,7 @@
 #include "platform/DosPaths.h"
 #include "setup/FrmMain.h"
 #include "common/ProgramInfo.h"
-#include "platform/Prompts.h"
+#include "desktop/Prompts.h"
 #include "common/SettingsStore.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "items/TsfFile.h"
 
-#include "common/AppError.h"
+#include "base/AppError.h"
 #include "platform/CodePage.h"
 #include "common/WholeFile.h"
 #include "platform/FileListing.h"

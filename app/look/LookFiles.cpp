@@ -1,6 +1,6 @@
 #include "look/LookFiles.h"
 
-#include "common/AppError.h"
+#include "base/AppError.h"
 #include "common/Rounding.h"
 #include "common/SettingsStore.h"
 #include "common/WorkFolders.h"

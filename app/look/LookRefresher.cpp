@@ -1,10 +1,10 @@
 #include "look/LookRefresher.h"
 
-#include "common/AppError.h"
+#include "base/AppError.h"
 #include "look/LookFiles.h"
 #include "look/LookGradient.h"
 #include "look/PlainBitmap.h"
-#include "platform/Prompts.h"
+#include "desktop/Prompts.h"
 #include "common/SettingsStore.h"
 
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "main_window/FirstStart.h"
 
-#include "common/AppError.h"
+#include "base/AppError.h"
 #include "common/SettingsStore.h"
 #include "main_window/TopmostProtocol.h"
 #include "setup/DefaultSettings.h"

@@ -1,6 +1,6 @@
 #include "main_window/FrmMain.h"
 
-#include "common/AppError.h"
+#include "base/AppError.h"
 #include "skinset/BatchText.h"
 #include "main_window/chrome/ChromeLayout.h"
 #include "widgets/Controls.h"
@@ -18,16 +18,16 @@
 #include "skinset/MakeSkinset.h"
 #include "main_window/chrome/ModalDialogs.h"
 #include "main_window/chrome/PictureButton.h"
-#include "platform/Prompts.h"
+#include "desktop/Prompts.h"
 #include "common/SettingsStore.h"
 #include "main_window/SourceFolderLists.h"
 #include "tray/SysTray.h"
 #include "main_window/chrome/TitleBar.h"
 #include "platform/TopmostBand.h"
 #include "main_window/TopmostProtocol.h"
-#include "platform/WindowPlacement.h"
+#include "desktop/WindowPlacement.h"
 #include "main_window/chrome/WindowShape.h"
-#include "items/frmAddSupp.h"
+#include "dialogs/addsupp/frmAddSupp.h"
 
 #include <QAction>
 #include <QApplication>
@@ -464,12 +464,7 @@ FrmCompile *FrmMain::compileWindow() const
 void FrmMain::mnuUCAdd_Click()
 {
     if (!m_addSupport) {
-        m_addSupport = new frmAddSupp(
-            *m_boxes, m_context.folders.workFolder(),
-            [this](const QString &palette, const QString &skinFile, const QString &definition) {
-                return batch::definitionProblem(palette, skinFile, definition, m_context.consoleCodePage());
-            },
-            this);
+        m_addSupport = new frmAddSupp(*m_boxes, m_context.folders.workFolder(), m_context.consoleCodePage(), this);
         placeInFrontOf(*m_addSupport, *this);
     }
     m_addSupport->show();

@@ -1,6 +1,6 @@
 #include "main_window/SourceFolderLists.h"
 
-#include "common/AppError.h"
+#include "base/AppError.h"
 #include "main_window/chrome/ChromeLayout.h"
 #include "main_window/TopmostProtocol.h"
 

@@ -1,6 +1,6 @@
 #include "main_window/TopmostProtocol.h"
 
-#include "common/AppError.h"
+#include "base/AppError.h"
 
 namespace brannock {
 

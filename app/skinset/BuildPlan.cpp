@@ -1,6 +1,6 @@
 #include "skinset/BuildPlan.h"
 
-#include "common/AppError.h"
+#include "base/AppError.h"
 #include "common/SettingsSchema.h"
 #include "skinset/BatchText.h"
 #include "skinset/SkinCatalogue.h"

@@ -1,10 +1,10 @@
 #include "skinset/MakeSkinset.h"
 
-#include "common/AppError.h"
+#include "base/AppError.h"
 #include "skinset/BatchText.h"
 #include "skinset/PaintedBitmaps.h"
 #include "platform/DosPaths.h"
-#include "platform/Prompts.h"
+#include "desktop/Prompts.h"
 #include "platform/ScriptRunner.h"
 #include "common/SettingsStore.h"
 #include "items/SingleName.h"
@@ -13,7 +13,7 @@
 #include "items/TsfFile.h"
 #include "common/WholeFile.h"
 #include "skinset/WatchedScript.h"
-#include "platform/FileErrors.h"
+#include "base/FileErrors.h"
 
 #include <QDir>
 #include <QFile>

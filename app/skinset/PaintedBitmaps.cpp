@@ -1,6 +1,6 @@
 #include "skinset/PaintedBitmaps.h"
 
-#include "common/AppError.h"
+#include "base/AppError.h"
 #include "platform/FileListing.h"
 
 #include <QDir>

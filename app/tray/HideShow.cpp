@@ -1,7 +1,7 @@
 #include "tray/HideShow.h"
 
-#include "platform/Prompts.h"
-#include "platform/Tray.h"
+#include "desktop/Prompts.h"
+#include "desktop/Tray.h"
 
 namespace brannock {
 

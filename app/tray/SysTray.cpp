@@ -1,6 +1,6 @@
 #include "tray/SysTray.h"
 
-#include "platform/Tray.h"
+#include "desktop/Tray.h"
 
 #include <QIcon>
 

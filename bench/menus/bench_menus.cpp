@@ -3,7 +3,7 @@
 #include "platform/CodePage.h"
 #include "fakes/FakePrompts.h"
 #include "main_window/menus/IncludeMenu.h"
-#include "platform/Prompts.h"
+#include "desktop/Prompts.h"
 
 #include <QApplication>
 #include <QFile>

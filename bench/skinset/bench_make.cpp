@@ -4,12 +4,12 @@
 #include "fakes/FakeScriptRunner.h"
 #include "fakes/FakeWindowsPrograms.h"
 #include "skinset/MakeSkinset.h"
-#include "platform/Prompts.h"
+#include "desktop/Prompts.h"
 #include "platform/ScriptRunner.h"
 #include "common/SettingsStore.h"
 #include "skinset/SkinCatalogue.h"
 #include "items/TsfFile.h"
-#include "platform/WineDosPaths.h"
+#include "platform/posix/WineDosPaths.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -10,7 +10,7 @@
 #include "skinset/SkinCatalogue.h"
 #include "fakes/TestWine.h"
 #include "fakes/FakeWindowsPrograms.h"
-#include "platform/WineDosPaths.h"
+#include "platform/posix/WineDosPaths.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // libFuzzer target for the whole road of a shared .tsf file into Compile.bat: any bytes must
 // either give the three fields or an AppError, fields that all read must put the line back
 // together, and an item the script takes must give only whole, safe command lines.
-#include "common/AppError.h"
+#include "base/AppError.h"
 #include "skinset/BatchText.h"
 #include "skinset/BuildPlan.h"
 #include "skinset/SkinCatalogue.h"

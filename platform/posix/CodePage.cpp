@@ -1,6 +1,6 @@
 #include "platform/CodePage.h"
 
-#include "platform/WinePrefix.h"
+#include "platform/posix/WinePrefix.h"
 
 namespace brannock {
 

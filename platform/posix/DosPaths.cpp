@@ -1,6 +1,6 @@
-#include "platform/WineDosPaths.h"
+#include "platform/posix/WineDosPaths.h"
 
-#include "platform/WinePrefix.h"
+#include "platform/posix/WinePrefix.h"
 
 #include <QDir>
 #include <QFileInfo>

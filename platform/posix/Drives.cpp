@@ -1,6 +1,6 @@
 #include "platform/Drives.h"
 
-#include "platform/WinePrefix.h"
+#include "platform/posix/WinePrefix.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #include "platform/FileListing.h"
 
-#include "common/AppError.h"
+#include "base/AppError.h"
 
 #include <QFile>
 

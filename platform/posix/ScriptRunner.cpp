@@ -1,9 +1,9 @@
 #include "platform/ScriptRunner.h"
 
-#include "common/AppError.h"
+#include "base/AppError.h"
 #include "platform/ProcessScriptRun.h"
-#include "platform/WineDosPaths.h"
-#include "platform/WinePrefix.h"
+#include "platform/posix/WineDosPaths.h"
+#include "platform/posix/WinePrefix.h"
 
 #include <QDir>
 #include <QProcess>

@@ -1,7 +1,7 @@
 #include "platform/WindowsPrograms.h"
 
-#include "platform/WineDosPaths.h"
-#include "platform/WinePrefix.h"
+#include "platform/posix/WineDosPaths.h"
+#include "platform/posix/WinePrefix.h"
 
 #include <QDir>
 #include <QFile>

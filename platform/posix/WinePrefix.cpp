@@ -1,4 +1,4 @@
-#include "platform/WinePrefix.h"
+#include "platform/posix/WinePrefix.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "platform/FileListing.h"
 
-#include "common/AppError.h"
-#include "platform/FileErrors.h"
+#include "base/AppError.h"
+#include "base/FileErrors.h"
 
 #include <QDir>
 

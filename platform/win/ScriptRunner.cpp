@@ -1,6 +1,6 @@
 #include "platform/ScriptRunner.h"
 
-#include "common/AppError.h"
+#include "base/AppError.h"
 #include "platform/ProcessScriptRun.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/AppError.h"
+#include "base/AppError.h"
 #include "platform/ScriptRunner.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Tray.h"
+#include "desktop/Tray.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 // Writes one definition file and exits: 0 on success, 3 with the failure report on stderr.
 // The .tsf tests run it under a file-size limit to see a write fail part-way.
-#include "common/AppError.h"
+#include "base/AppError.h"
 #include "items/TsfFile.h"
 
 #include <QCoreApplication>

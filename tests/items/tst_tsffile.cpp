@@ -1,4 +1,4 @@
-#include "common/AppError.h"
+#include "base/AppError.h"
 #include "items/TsfFile.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "common/AppError.h"
+#include "base/AppError.h"
 #include "fakes/FakePrompts.h"
 #include "look/LookFiles.h"
 #include "look/LookGradient.h"

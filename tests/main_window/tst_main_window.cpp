@@ -1,4 +1,4 @@
-#include "common/AppError.h"
+#include "base/AppError.h"
 #include "common/BuildInfo.h"
 #include "main_window/CommandLine.h"
 #include "main_window/FirstStart.h"
@@ -13,7 +13,7 @@
 #include "fakes/FakeWindowsPrograms.h"
 #include "dialogs/compile/FrmCompile.h"
 #include "main_window/FrmMain.h"
-#include "items/frmAddSupp.h"
+#include "dialogs/addsupp/frmAddSupp.h"
 #include "main_window/menus/IncludeMenu.h"
 #include "main_window/MainMenu.h"
 #include "common/SettingsStore.h"
@@ -21,7 +21,7 @@
 #include "main_window/SourceFolderLists.h"
 #include "main_window/TopmostProtocol.h"
 #include "skinset/SkinCatalogue.h"
-#include "platform/Tray.h"
+#include "desktop/Tray.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -1,4 +1,4 @@
-#include "common/AppError.h"
+#include "base/AppError.h"
 #include "fakes/FakePrompts.h"
 #include "main_window/menus/IncludeMenu.h"
 #include "skinset/SkinCatalogue.h"

@@ -1,12 +1,12 @@
-#include "common/AppError.h"
+#include "base/AppError.h"
 #include "platform/CodePage.h"
 #include "platform/Drives.h"
 #include "platform/FileListing.h"
 #include "platform/ScriptRunner.h"
 #include "fakes/TestWine.h"
-#include "platform/WineDosPaths.h"
-#include "platform/WinePrefix.h"
-#include "platform/WindowPlacement.h"
+#include "platform/posix/WineDosPaths.h"
+#include "platform/posix/WinePrefix.h"
+#include "desktop/WindowPlacement.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "fakes/FakePrompts.h"
 
 #include "platform/DosPaths.h"
-#include "platform/Prompts.h"
+#include "desktop/Prompts.h"
 #include "setup/FrmMain.h"
 #include "common/SettingsSchema.h"
 #include "common/SettingsStore.h"

@@ -1,4 +1,4 @@
-#include "common/AppError.h"
+#include "base/AppError.h"
 #include "skinset/BatchText.h"
 #include "fakes/FakeDosPaths.h"
 #include "fakes/FakePrompts.h"

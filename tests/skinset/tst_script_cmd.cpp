@@ -6,7 +6,7 @@
 #include "skinset/MakeSkinset.h"
 #include "common/SettingsStore.h"
 #include "skinset/SkinCatalogue.h"
-#include "platform/WineDosPaths.h"
+#include "platform/posix/WineDosPaths.h"
 
 #include <QDir>
 #include <QFile>

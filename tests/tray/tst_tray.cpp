@@ -2,7 +2,7 @@
 #include "fakes/FakeTray.h"
 #include "tray/HideShow.h"
 #include "tray/SysTray.h"
-#include "platform/Tray.h"
+#include "desktop/Tray.h"
 
 #include <QSignalSpy>
 #include <QTest>

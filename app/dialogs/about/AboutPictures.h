@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Random.h"
+#include "desktop/Random.h"
 
 #include <QImage>
 #include <QString>

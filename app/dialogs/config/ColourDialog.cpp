@@ -1,8 +1,8 @@
 #include "dialogs/config/ColourDialog.h"
 
-#include "common/AppError.h"
+#include "base/AppError.h"
 #include "dialogs/config/ColourCheck.h"
-#include "platform/Prompts.h"
+#include "desktop/Prompts.h"
 #include "common/SettingsStore.h"
 
 #include "ui_ColourDialog.h"

@@ -1,7 +1,7 @@
 #include "dialogs/config/FrmCfg.h"
 
-#include "common/AppError.h"
-#include "platform/Prompts.h"
+#include "base/AppError.h"
+#include "desktop/Prompts.h"
 #include "common/SettingsStore.h"
 
 #include "ui_FrmCfg.h"

@@ -1,11 +1,11 @@
 #include "dialogs/skins/FrmSkins.h"
 
-#include "common/AppError.h"
+#include "base/AppError.h"
 #include "widgets/Controls.h"
 #include "widgets/FontFit.h"
 #include "look/LookFiles.h"
 #include "look/LookGradient.h"
-#include "platform/Prompts.h"
+#include "desktop/Prompts.h"
 #include "common/SettingsStore.h"
 #include "dialogs/skins/SkinsFolder.h"
 #include "dialogs/skins/SkinsPreview.h"

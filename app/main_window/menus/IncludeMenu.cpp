@@ -1,10 +1,10 @@
 #include "main_window/menus/IncludeMenu.h"
 
-#include "common/AppError.h"
+#include "base/AppError.h"
 #include "common/NameOrder.h"
 #include "skinset/BatchText.h"
 #include "platform/FileListing.h"
-#include "platform/Prompts.h"
+#include "desktop/Prompts.h"
 #include "items/TsfFile.h"
 #include "main_window/menus/MenuEntries.h"
 

@@ -1,4 +1,4 @@
-#include "platform/FileErrors.h"
+#include "base/FileErrors.h"
 
 #include <QFileInfo>
 

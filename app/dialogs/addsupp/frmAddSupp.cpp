@@ -1,9 +1,10 @@
-#include "items/frmAddSupp.h"
+#include "dialogs/addsupp/frmAddSupp.h"
 
-#include "common/AppError.h"
-#include "platform/Prompts.h"
+#include "base/AppError.h"
+#include "desktop/Prompts.h"
 #include "items/SingleName.h"
 #include "items/TsfFile.h"
+#include "skinset/BatchText.h"
 
 #include "ui_frmAddSupp.h"
 
@@ -38,9 +39,9 @@ QString tsfNameProblem(const QString &name)
     return {};
 }
 
-frmAddSupp::frmAddSupp(Prompts &boxes, QString workFolder, DefinitionCheck check, QWidget *parent)
+frmAddSupp::frmAddSupp(Prompts &boxes, QString workFolder, CodePage scriptPage, QWidget *parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::frmAddSupp>()), m_boxes(boxes),
-      m_workFolder(std::move(workFolder)), m_check(std::move(check))
+      m_workFolder(std::move(workFolder)), m_page(scriptPage)
 {
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -110,13 +111,12 @@ void frmAddSupp::cmdSave_Click()
 
     const QString fileName = name + QStringLiteral(".tsf");
     const QString path = QDir(m_workFolder).filePath(fileName);
-    if (m_check) {
-        if (const QString problem = m_check(palette, skinFile, QDir::toNativeSeparators(path)); !problem.isEmpty()) {
-            m_boxes.message(QStringLiteral("Invalid Data!"), problem, PromptButtons::Ok, PromptIcon::Exclamation);
-            const bool paletteAtFault = !m_check(palette, QString(), QString()).isEmpty();
-            (paletteAtFault ? m_ui->txtPal : m_ui->txtFile)->setFocus();
-            return;
-        }
+    if (const QString problem = batch::definitionProblem(palette, skinFile, QDir::toNativeSeparators(path), m_page);
+        !problem.isEmpty()) {
+        m_boxes.message(QStringLiteral("Invalid Data!"), problem, PromptButtons::Ok, PromptIcon::Exclamation);
+        const bool paletteAtFault = !batch::definitionProblem(palette, QString(), QString(), m_page).isEmpty();
+        (paletteAtFault ? m_ui->txtPal : m_ui->txtFile)->setFocus();
+        return;
     }
     if (QFileInfo::exists(path) && !confirmReplace(name))
         return;

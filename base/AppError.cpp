@@ -1,6 +1,6 @@
-#include "common/AppError.h"
+#include "base/AppError.h"
 
-#include "platform/FileErrors.h"
+#include "base/FileErrors.h"
 
 #include <QDir>
 

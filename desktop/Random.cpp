@@ -1,4 +1,4 @@
-#include "platform/Random.h"
+#include "desktop/Random.h"
 
 #include <QDateTime>
 #include <QRandomGenerator>

@@ -1,13 +1,10 @@
 #pragma once
 
+#include "platform/CodePage.h"
+
 #include <QDialog>
 #include <QString>
 
-#include <functional>
-
-class QLabel;
-class QLineEdit;
-class QPushButton;
 #include <memory>
 
 namespace Ui {
@@ -27,15 +24,11 @@ QString tsfNameProblem(const QString &name);
 class frmAddSupp final : public QDialog {
     Q_OBJECT
 public:
-    /// Why a palette and skin file name could not go into Compile.bat, as the sentence the
-    /// menu and the build show, naming `definition` (the .tsf path); empty when they can.
-    using DefinitionCheck =
-        std::function<QString(const QString &palette, const QString &skinFile, const QString &definition)>;
-
     /// `boxes` shows every box of the dialog; the main window passes its boxes wrapped in
-    /// the topmost protocol, so each box leaves the topmost band while it shows. `check`
-    /// refuses at Save what the menu and the build would refuse later.
-    frmAddSupp(Prompts &boxes, QString workFolder, DefinitionCheck check = {}, QWidget *parent = nullptr);
+    /// the topmost protocol, so each box leaves the topmost band while it shows. Save refuses
+    /// a palette or skin file name that could not go into Compile.bat read in `scriptPage`,
+    /// as the menu and the build would refuse it later.
+    frmAddSupp(Prompts &boxes, QString workFolder, CodePage scriptPage, QWidget *parent = nullptr);
     ~frmAddSupp() override;
     Q_DISABLE_COPY(frmAddSupp)
 
@@ -48,7 +41,7 @@ private:
     std::unique_ptr<Ui::frmAddSupp> m_ui;
     Prompts &m_boxes;
     QString m_workFolder;
-    DefinitionCheck m_check;
+    CodePage m_page;
 };
 
 } // namespace brannock

@@ -1,4 +1,4 @@
-#include "platform/Tray.h"
+#include "desktop/Tray.h"
 
 #include <QCursor>
 

@@ -1,4 +1,4 @@
-#include "platform/WindowPlacement.h"
+#include "desktop/WindowPlacement.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -2,7 +2,7 @@
 #include "fakes/FakePrompts.h"
 #include "main_window/menus/IncludeMenu.h"
 #include "items/TsfFile.h"
-#include "items/frmAddSupp.h"
+#include "dialogs/addsupp/frmAddSupp.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,12 +26,6 @@ QByteArray readAll(const QString &path)
     return file.readAll();
 }
 
-/// The check the main window gives the dialog, for a console in code page 437.
-QString scriptCheck(const QString &palette, const QString &skinFile, const QString &definition)
-{
-    return batch::definitionProblem(palette, skinFile, definition, *CodePage::byNumber(437));
-}
-
 /// One open dialog on a temporary program folder, driven through its controls.
 struct Harness {
     QTemporaryDir dir;
@@ -40,7 +34,7 @@ struct Harness {
 
     explicit Harness(const QString &folder = {})
     {
-        dialog = new frmAddSupp(boxes, folder.isEmpty() ? dir.path() : folder, scriptCheck);
+        dialog = new frmAddSupp(boxes, folder.isEmpty() ? dir.path() : folder, *CodePage::byNumber(437));
         dialog->show();
         QApplication::setActiveWindow(dialog);
     }
