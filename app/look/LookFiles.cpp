@@ -1,6 +1,7 @@
 #include "look/LookFiles.h"
 
 #include "base/AppError.h"
+#include "common/DecimalText.h"
 #include "common/Rounding.h"
 #include "common/SettingsStore.h"
 #include "common/WorkFolders.h"
@@ -27,9 +28,9 @@ QString lookFilePath(const QStringList &lookRoots, const QString &lookFolder, co
 
 int colourComponent(const QString &text)
 {
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(value))
+    const std::optional<double> number = parseDecimal(text);
+    const double value = number.value_or(0);
+    if (!number || !std::isfinite(value))
         throw AppError(ErrorNumber::BadArgument,
                        QStringLiteral("The colour value \"%1\" is not a number.").arg(text));
     const double rounded = roundHalfEven(value);

@@ -1,7 +1,6 @@
 #include "main_window/FrmMain.h"
 
 #include "base/AppError.h"
-#include "skinset/BatchText.h"
 #include "main_window/chrome/ChromeLayout.h"
 #include "widgets/Controls.h"
 #include "main_window/CommandLine.h"
@@ -400,7 +399,7 @@ void FrmMain::CmdMake_Click()
     inputs.sourceFolder = m_sourceFolders->currentPath();
     inputs.isTicked = [this](const SkinItem &item) { return m_includeMenu->isTicked(item); };
     inputs.tickedUserEntries = m_includeMenu->tickedUserEntries();
-    inputs.commandLine = m_context.commandLine;
+    inputs.makeFolders = !hasSwitch(m_context.commandLine, Switch::NoDirs);
     inputs.runScript = m_runScript;
     inputs.workingFolder = QDir::currentPath();
     inputs.toolsFolder = m_context.folders.toolsFolder();
@@ -559,12 +558,7 @@ void FrmMain::setLookBackground(const QImage &background)
 
 void FrmMain::setLookTextColour(const QColor &colour)
 {
-    for (QWidget *label : {static_cast<QWidget *>(m_titlebar), static_cast<QWidget *>(m_lblOFP),
-                           static_cast<QWidget *>(m_lblSFP), static_cast<QWidget *>(m_lblVOL)}) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, colour);
-        label->setPalette(palette);
-    }
+    setTextColour({m_titlebar, m_lblOFP, m_lblSFP, m_lblVOL}, colour);
 }
 
 void FrmMain::modifyTrayIcon(const QPixmap &sysImg)

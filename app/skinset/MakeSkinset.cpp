@@ -307,8 +307,7 @@ bool MakeSkinset::toolsReady(const BuildPlan &plan, const BuildInputs &in)
 
 void MakeSkinset::write(const PlanValues &v, const BuildPlan::Encoded &encoded, const BuildInputs &in) const
 {
-    const bool noDirs = in.commandLine.contains(QLatin1String("/nodirs/"), Qt::CaseInsensitive);
-    if (in.runScript || !noDirs) {
+    if (in.runScript || in.makeFolders) {
         const PlanPath save = v.saveFolderPath();
         makeFolder(m_workFolder + QStringLiteral("/New_Wendle"));
         makeFolder(save.native);

@@ -27,8 +27,8 @@ struct BuildInputs {
     QString sourceFolder;                               ///< DirFP's current path (native)
     std::function<bool(const SkinItem &)> isTicked;     ///< Include-menu check marks
     QStringList tickedUserEntries; ///< texts of the ticked user-created entries, menu order
-    QString commandLine;           ///< the program's command line, for "/nodirs/"
     bool runScript = true;         ///< false with "/noexec/"
+    bool makeFolders = true;       ///< false with "/nodirs/": a script that does not run makes no work folders
     QString workingFolder;         ///< the program's working folder (native): the script runs there
     QString toolsFolder;           ///< searched for the tools after the working folder (native; made when missing)
 };

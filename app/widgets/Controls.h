@@ -1,9 +1,14 @@
 #pragma once
 
+#include <QColor>
+#include <QGuiApplication>
+#include <QPalette>
 #include <QRect>
+#include <QScreen>
 #include <QString>
 #include <QWidget>
 
+#include <initializer_list>
 #include <utility>
 
 namespace brannock {
@@ -27,6 +32,24 @@ Control *placeControlWithTip(QWidget *parent, const char *name, QRect geometry, 
     Control *control = placeControl<Control>(parent, name, geometry, std::forward<Args>(args)...);
     control->setToolTip(toolTip);
     return control;
+}
+
+/// Gives each of `labels` the look's text colour.
+inline void setTextColour(std::initializer_list<QWidget *> labels, const QColor &colour)
+{
+    for (QWidget *label : labels) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, colour);
+        label->setPalette(palette);
+    }
+}
+
+/// Puts the fixed-size `window` in the middle of its owner's screen (the primary one without
+/// an owner).
+inline void centreOnScreen(QWidget &window, const QWidget *owner)
+{
+    if (const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen())
+        window.move(screen->geometry().center() - QPoint(window.width() / 2, window.height() / 2));
 }
 
 } // namespace brannock

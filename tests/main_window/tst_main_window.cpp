@@ -242,6 +242,7 @@ void TestMainWindow::programPathIsNotPartOfTheCommandLine()
                                           QStringLiteral("x")});
     QCOMPARE(line, QStringLiteral("/noexec/ x"));
     QVERIFY(!hasSwitch(line, Switch::Hide));
+    QVERIFY(hasSwitch(QStringLiteral("/noexec/ /NODIRS/"), Switch::NoDirs)); // in capitals too
 }
 
 void TestMainWindow::startupFlagsAndWindow()

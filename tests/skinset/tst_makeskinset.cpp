@@ -522,26 +522,25 @@ void TestMakeSkinset::gameFolderForms()
 void TestMakeSkinset::switches_data()
 {
     QTest::addColumn<bool>("runScript");
-    QTest::addColumn<QString>("commandLine");
+    QTest::addColumn<bool>("makeFolders");
     QTest::addColumn<bool>("started");
     QTest::addColumn<bool>("folders");
 
-    QTest::newRow("plain") << true << "" << true << true;
-    QTest::newRow("/noexec/ writes, does not start") << false << "/noexec/" << false << true;
-    QTest::newRow("/noexec/ and /nodirs/: no folder") << false << "/noexec/ /nodirs/" << false << false;
-    QTest::newRow("/NODIRS/ in capitals counts") << false << "/noexec/ /NODIRS/" << false << false;
-    QTest::newRow("/nodirs/ alone changes nothing") << true << "/nodirs/" << true << true;
+    QTest::newRow("plain") << true << true << true << true;
+    QTest::newRow("/noexec/ writes, does not start") << false << true << false << true;
+    QTest::newRow("/noexec/ and /nodirs/: no folder") << false << false << false << false;
+    QTest::newRow("/nodirs/ alone changes nothing") << true << false << true << true;
 }
 
 void TestMakeSkinset::switches()
 {
     QFETCH(bool, runScript);
-    QFETCH(QString, commandLine);
+    QFETCH(bool, makeFolders);
     QFETCH(bool, started);
     QFETCH(bool, folders);
     Bench b;
     b.in.runScript = runScript;
-    b.in.commandLine = commandLine;
+    b.in.makeFolders = makeFolders;
     QCOMPARE(b.run(), started ? MakeSkinset::Outcome::Started : MakeSkinset::Outcome::Written);
     QCOMPARE(b.scriptLines().size(), 5); // two compile, two pack, one copy line
     QCOMPARE(b.runner.started.size(), started ? 1 : 0);

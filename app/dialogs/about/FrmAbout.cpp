@@ -4,13 +4,11 @@
 #include "dialogs/about/FrmThanks.h"
 
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 
 #include <cmath>
 
@@ -31,8 +29,7 @@ FrmAbout::FrmAbout(RandomSource random, QWidget *parent)
     // Modal to the windows it belongs to only: the tray icon stays alive while it is open.
     setWindowModality(Qt::WindowModal);
     setFixedSize(ClientWidth, ClientHeight);
-    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - QPoint(ClientWidth / 2, ClientHeight / 2));
+    centreOnScreen(*this, parent);
     m_background = drawAboutBackground();
 
     // The drag surface lies under everything else, so the figure and the buttons take

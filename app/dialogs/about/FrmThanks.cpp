@@ -5,11 +5,9 @@
 #include "dialogs/about/ThanksPulse.h"
 
 #include <QFont>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 
 namespace brannock {
@@ -42,8 +40,7 @@ FrmThanks::FrmThanks(ThanksPulse &pulse, QWidget *parent)
     // Modal to the windows it belongs to only: the tray icon stays alive while it is open.
     setWindowModality(Qt::WindowModal);
     setFixedSize(ClientWidth, ClientHeight);
-    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - QPoint(ClientWidth / 2, ClientHeight / 2));
+    centreOnScreen(*this, parent);
 
     // The pattern is drawn once per opening into the dialog's own background.
     m_background = drawThanksPattern(ClientWidth, ClientHeight);

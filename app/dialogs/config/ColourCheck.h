@@ -6,11 +6,6 @@
 
 namespace brannock {
 
-/// The value of a decimal number text: optional surrounding blanks, an optional sign,
-/// digits with an optional fraction and exponent ("  -1.5e2 "). nullopt when the text is
-/// not such a number (the empty text is not). Too large a number gives an infinity.
-std::optional<double> parseDecimal(QStringView text);
-
 /// The outcome of checking one colour field.
 struct ColourCheck {
     int component = 0;               ///< 0 to 255, for the preview

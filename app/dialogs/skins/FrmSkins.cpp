@@ -285,12 +285,8 @@ void FrmSkins::cmdCncl_Click()
 
 void FrmSkins::setTextColour(const QColor &colour)
 {
-    for (const char *name : {"lblTitle", "lblOFP", "lblSFP", "lblVOL"}) {
-        auto *label = m_picPreview->findChild<QLabel *>(QString::fromLatin1(name));
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, colour);
-        label->setPalette(palette);
-    }
+    const auto label = [this](const char *name) { return m_picPreview->findChild<QLabel *>(QLatin1StringView(name)); };
+    brannock::setTextColour({label("lblTitle"), label("lblOFP"), label("lblSFP"), label("lblVOL")}, colour);
 }
 
 void FrmSkins::reportFailure(const QString &text)

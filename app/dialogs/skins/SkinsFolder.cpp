@@ -1,6 +1,7 @@
 #include "dialogs/skins/SkinsFolder.h"
 
 #include "common/NameOrder.h"
+#include "items/SingleName.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -37,13 +38,9 @@ QStringList skinsListEntries(const QStringList &lookRoots)
 
 bool isExistingSkinsEntry(const QStringList &lookRoots, const QString &name)
 {
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+    // The setting names one folder inside Skins, never a path out of it.
+    if (name.isEmpty() || !singleNameProblem(name).isEmpty())
         return false;
-    static const QString forbidden = QStringLiteral("\\/:*?\"<>|");
-    for (QChar c : name) {
-        if (forbidden.contains(c) || c.unicode() < 0x20)
-            return false;
-    }
     return std::any_of(lookRoots.begin(), lookRoots.end(), [&name](const QString &root) {
         return QFileInfo::exists(skinsFolderPath(root) + QLatin1Char('/') + name);
     });

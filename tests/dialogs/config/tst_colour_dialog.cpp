@@ -2,6 +2,7 @@
 
 #include "dialogs/config/ColourCheck.h"
 #include "dialogs/config/ColourDialog.h"
+#include "common/DecimalText.h"
 #include "common/Rounding.h"
 #include "common/SettingsStore.h"
 
