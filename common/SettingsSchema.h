@@ -29,42 +29,91 @@ inline constexpr std::string_view Pals = "Pals";
 inline constexpr std::string_view Skin = "Skin";
 inline constexpr std::string_view Other = "Other";
 
-inline constexpr SettingKey ColorR1{Color, "R1"};
-inline constexpr SettingKey ColorG1{Color, "G1"};
-inline constexpr SettingKey ColorB1{Color, "B1"};
-inline constexpr SettingKey ColorR2{Color, "R2"};
-inline constexpr SettingKey ColorG2{Color, "G2"};
-inline constexpr SettingKey ColorB2{Color, "B2"};
-inline constexpr SettingKey ColorTxtR{Color, "TxtR"};
-inline constexpr SettingKey ColorTxtG{Color, "TxtG"};
-inline constexpr SettingKey ColorTxtB{Color, "TxtB"};
+/// How the stored text of a setting is read.
+enum class Decoding {
+    Text,      ///< taken as stored: the game folder, the look folder
+    Flag,      ///< set when it is exactly Yes
+    Component, ///< a colour component: a decimal number, rounded
+    Palette,   ///< a palette name that the build passes to MakeSkin.exe
+};
 
-inline constexpr SettingKey GamePath{Kestrow, "Path"};
+/// Who reads a setting. The two readers have always differed in what a missing key means:
+/// the program builds and paints with working values, the dialogs show what is stored.
+enum class Reader {
+    Program, ///< the build and the look
+    Dialogs, ///< Configuration and its colour dialogs
+};
 
-inline constexpr SettingKey PalArmors{Pals, "Armors"};
-inline constexpr SettingKey PalFlags{Pals, "Flags"};
-inline constexpr SettingKey PalDoors{Pals, "Doors"};
-inline constexpr SettingKey PalEmblems{Pals, "Emblems"};
-inline constexpr SettingKey PalFlyers{Pals, "Flyers"};
-inline constexpr SettingKey PalTurrets{Pals, "Turrets"};
-inline constexpr SettingKey PalStations{Pals, "Stations"};
-inline constexpr SettingKey PalSensors{Pals, "Sensors"};
-inline constexpr SettingKey PalGenerators{Pals, "Generators"};
-inline constexpr SettingKey PalSolarPanels{Pals, "Solar Panels"};
+/// One setting: where it is stored, how it is read, what the setup program writes for it
+/// and what each reader takes when the key is missing.
+struct Setting {
+    SettingKey key;
+    Decoding decoding = Decoding::Text;
+    std::string_view setupValue;     ///< empty for the game folder, which the setup program detects or asks for
+    std::string_view programMissing; ///< what the build and the look take for a missing key
+    std::string_view dialogsMissing; ///< what the dialogs show for a missing key
 
-inline constexpr SettingKey SkinUse{Skin, "Use"};
-inline constexpr SettingKey SkinPath{Skin, "Path"};
+    constexpr operator SettingKey() const { return key; }
+    constexpr std::string_view missing(Reader reader) const
+    {
+        return reader == Reader::Program ? programMissing : dialogsMissing;
+    }
+};
 
-inline constexpr SettingKey OtherDelNew{Other, "DelNew"};
-inline constexpr SettingKey OtherUseAVC{Other, "UseAVC"};
+/// The value that marks a flag as set; readers compare with it exactly.
+inline constexpr std::string_view Yes = "Yes";
+inline constexpr std::string_view No = "No";
+
+// Every setting, with its decoding, the setup program's value and what each reader takes
+// for a missing key. A new key is a line here and an entry in All.
+inline constexpr Setting ColorR1{{Color, "R1"}, Decoding::Component, "0", "0", "255"};
+inline constexpr Setting ColorG1{{Color, "G1"}, Decoding::Component, "120", "0", "255"};
+inline constexpr Setting ColorB1{{Color, "B1"}, Decoding::Component, "255", "0", "255"};
+inline constexpr Setting ColorR2{{Color, "R2"}, Decoding::Component, "255", "0", "255"};
+inline constexpr Setting ColorG2{{Color, "G2"}, Decoding::Component, "255", "0", "255"};
+inline constexpr Setting ColorB2{{Color, "B2"}, Decoding::Component, "255", "0", "255"};
+inline constexpr Setting ColorTxtR{{Color, "TxtR"}, Decoding::Component, "0", "0", "255"};
+inline constexpr Setting ColorTxtG{{Color, "TxtG"}, Decoding::Component, "0", "0", "255"};
+inline constexpr Setting ColorTxtB{{Color, "TxtB"}, Decoding::Component, "0", "0", "255"};
+
+inline constexpr Setting GamePath{{Kestrow, "Path"}, Decoding::Text, "", "", ""};
+
+inline constexpr Setting PalArmors{{Pals, "Armors"}, Decoding::Palette, "pal3", "pal3", "pal3"};
+inline constexpr Setting PalFlags{{Pals, "Flags"}, Decoding::Palette, "pal3", "pal3", "pal3"};
+inline constexpr Setting PalDoors{{Pals, "Doors"}, Decoding::Palette, "pal2", "pal2", "pal2"};
+inline constexpr Setting PalEmblems{{Pals, "Emblems"}, Decoding::Palette, "pal1", "pal1", "pal1"};
+inline constexpr Setting PalFlyers{{Pals, "Flyers"}, Decoding::Palette, "pal2", "pal2", "pal2"};
+inline constexpr Setting PalTurrets{{Pals, "Turrets"}, Decoding::Palette, "pal2", "pal2", "pal2"};
+inline constexpr Setting PalStations{{Pals, "Stations"}, Decoding::Palette, "pal2", "pal2", "pal2"};
+inline constexpr Setting PalSensors{{Pals, "Sensors"}, Decoding::Palette, "pal2", "pal2", "pal2"};
+inline constexpr Setting PalGenerators{{Pals, "Generators"}, Decoding::Palette, "pal2", "pal2", "pal2"};
+inline constexpr Setting PalSolarPanels{{Pals, "Solar Panels"}, Decoding::Palette, "pal2", "pal2", "pal2"};
+
+inline constexpr Setting SkinUse{{Skin, "Use"}, Decoding::Flag, Yes, "", ""};
+inline constexpr Setting SkinPath{{Skin, "Path"}, Decoding::Text, "Skins\\6.0 GOLD\\", "", ""};
+
+inline constexpr Setting OtherDelNew{{Other, "DelNew"}, Decoding::Flag, No, No, ""};
+inline constexpr Setting OtherUseAVC{{Other, "UseAVC"}, Decoding::Flag, Yes, Yes, ""};
+
+/// Every setting in the order the setup program writes them: the colours, the game folder,
+/// the palettes, the look, the two build options. Sections stay together.
+inline constexpr std::array All{
+    ColorR1, ColorR2, ColorG1, ColorG2, ColorB1, ColorB2, ColorTxtR, ColorTxtG, ColorTxtB,
+    GamePath,
+    PalArmors, PalFlags, PalDoors, PalEmblems, PalFlyers, PalTurrets, PalStations, PalSensors, PalGenerators,
+    PalSolarPanels,
+    SkinUse, SkinPath,
+    OtherDelNew, OtherUseAVC,
+};
 
 /// The longest value the store takes, in characters: a path, a palette or a colour fits
 /// with room to spare, and the whole store stays far below what it reads.
 inline constexpr int MaxValueLength = 1024;
 
-/// The value that marks a flag as set; readers compare with it exactly.
-inline constexpr std::string_view Yes = "Yes";
-inline constexpr std::string_view No = "No";
+constexpr bool operator==(const SettingKey &a, const SettingKey &b)
+{
+    return a.section == b.section && a.key == b.key;
+}
 
 /// A key with the value that the setup program writes for it.
 struct SetupValue {
@@ -72,38 +121,58 @@ struct SetupValue {
     std::string_view value;
 };
 
+namespace detail {
+
+constexpr std::size_t indexOf(const SettingKey &key)
+{
+    for (std::size_t i = 0; i < All.size(); ++i)
+        if (All[i].key == key)
+            return i;
+    return All.size();
+}
+
+template <std::size_t From, std::size_t To>
+constexpr std::array<SetupValue, To - From> setupValues()
+{
+    std::array<SetupValue, To - From> values{};
+    for (std::size_t i = From; i < To; ++i)
+        values[i - From] = {All[i].key, All[i].setupValue};
+    return values;
+}
+
+constexpr std::size_t countOf(Decoding decoding)
+{
+    std::size_t n = 0;
+    for (const Setting &s : All)
+        n += s.decoding == decoding ? 1 : 0;
+    return n;
+}
+
+} // namespace detail
+
 /// The setup program's defaults before the game folder, in the order it writes them.
-inline constexpr std::array<SetupValue, 9> SetupColors{{
-    {ColorR1, "0"}, {ColorR2, "255"}, {ColorG1, "120"}, {ColorG2, "255"}, {ColorB1, "255"},
-    {ColorB2, "255"}, {ColorTxtR, "0"}, {ColorTxtG, "0"}, {ColorTxtB, "0"},
-}};
+inline constexpr auto SetupColors = detail::setupValues<0, detail::indexOf(GamePath)>();
 
 /// The setup program's defaults after the game folder, in the order it writes them:
 /// palettes, then the look, then the two build options.
-inline constexpr std::array<SetupValue, 14> SetupRest{{
-    {PalArmors, "pal3"}, {PalFlags, "pal3"}, {PalDoors, "pal2"}, {PalEmblems, "pal1"},
-    {PalFlyers, "pal2"}, {PalTurrets, "pal2"}, {PalStations, "pal2"}, {PalSensors, "pal2"},
-    {PalGenerators, "pal2"}, {PalSolarPanels, "pal2"},
-    {SkinUse, "Yes"}, {SkinPath, "Skins\\6.0 GOLD\\"},
-    {OtherDelNew, "No"}, {OtherUseAVC, "Yes"},
-}};
+inline constexpr auto SetupRest = detail::setupValues<detail::indexOf(GamePath) + 1, All.size()>();
 
-constexpr bool operator==(const SettingKey &a, const SettingKey &b)
-{
-    return a.section == b.section && a.key == b.key;
-}
+/// The palette categories, one for each palette name of a build.
+inline constexpr auto PaletteCategories = [] {
+    std::array<Setting, detail::countOf(Decoding::Palette)> categories{};
+    std::size_t n = 0;
+    for (const Setting &s : All)
+        if (s.decoding == Decoding::Palette)
+            categories[n++] = s;
+    return categories;
+}();
 
 /// The value the setup program writes for `key` (empty for the game folder, which it
-/// detects or asks for). Palette readers use it as their default for a missing key.
+/// detects or asks for).
 constexpr std::string_view setupValueOf(const SettingKey &key)
 {
-    for (const auto &v : SetupColors)
-        if (v.key == key)
-            return v.value;
-    for (const auto &v : SetupRest)
-        if (v.key == key)
-            return v.value;
-    return {};
+    const std::size_t i = detail::indexOf(key);
+    return i < All.size() ? All[i].setupValue : std::string_view();
 }
 
 /// The game folder that the setup program offers when it finds no installation.

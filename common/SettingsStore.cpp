@@ -319,6 +319,16 @@ QString SettingsStore::ReadSetting(const schema::SettingKey &key, const QString 
     return ReadSetting(toQString(key.section), toQString(key.key), defaultValue);
 }
 
+QString SettingsStore::read(const schema::Setting &setting, schema::Reader reader) const
+{
+    return ReadSetting(setting.key, toQString(setting.missing(reader)));
+}
+
+bool SettingsStore::isSet(const schema::Setting &setting, schema::Reader reader) const
+{
+    return read(setting, reader) == toQString(schema::Yes);
+}
+
 void SettingsStore::WriteSetting(QStringView section, QStringView key, const QString &value)
 {
     writeValues({{groupKey(section, key), value}});

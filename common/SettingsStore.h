@@ -32,6 +32,11 @@ public:
     /// returned as empty.
     QString ReadSetting(QStringView section, QStringView key, const QString &defaultValue = {}) const;
     QString ReadSetting(const schema::SettingKey &key, const QString &defaultValue = {}) const;
+    /// `setting` as `reader` reads it: the stored text, or what that reader takes for a
+    /// missing key.
+    QString read(const schema::Setting &setting, schema::Reader reader) const;
+    /// Whether the flag `setting` is set for `reader`: its text is exactly Yes.
+    bool isSet(const schema::Setting &setting, schema::Reader reader) const;
 
     /// Stores `value`, creating the section and key as needed. Values already stored stay
     /// intact when the write fails. A value longer than schema::MaxValueLength or holding a

@@ -40,27 +40,27 @@ int colourComponent(const QString &text)
     return int(rounded);
 }
 
-LookRgb readLookColour(const SettingsStore &store, schema::SettingKey r, schema::SettingKey g,
-                       schema::SettingKey b)
+LookRgb readLookColour(const SettingsStore &store, const schema::Setting &r, const schema::Setting &g,
+                       const schema::Setting &b)
 {
-    const QString zero = QStringLiteral("0");
-    LookRgb colour;
-    colour.red = colourComponent(store.ReadSetting(r, zero));
-    colour.green = colourComponent(store.ReadSetting(g, zero));
-    colour.blue = colourComponent(store.ReadSetting(b, zero));
-    return colour;
+    const auto component = [&store](const schema::Setting &s) {
+        return colourComponent(store.read(s, schema::Reader::Program));
+    };
+    return {component(r), component(g), component(b)};
 }
 
 GradientColours readGradientColours(const SettingsStore &store)
 {
-    const QString zero = QStringLiteral("0");
+    const auto component = [&store](const schema::Setting &s) {
+        return colourComponent(store.read(s, schema::Reader::Program));
+    };
     GradientColours colours;
-    colours.left.red = colourComponent(store.ReadSetting(schema::ColorR1, zero));
-    colours.right.red = colourComponent(store.ReadSetting(schema::ColorR2, zero));
-    colours.left.green = colourComponent(store.ReadSetting(schema::ColorG1, zero));
-    colours.right.green = colourComponent(store.ReadSetting(schema::ColorG2, zero));
-    colours.left.blue = colourComponent(store.ReadSetting(schema::ColorB1, zero));
-    colours.right.blue = colourComponent(store.ReadSetting(schema::ColorB2, zero));
+    colours.left.red = component(schema::ColorR1);
+    colours.right.red = component(schema::ColorR2);
+    colours.left.green = component(schema::ColorG1);
+    colours.right.green = component(schema::ColorG2);
+    colours.left.blue = component(schema::ColorB1);
+    colours.right.blue = component(schema::ColorB2);
     return colours;
 }
 

@@ -23,8 +23,8 @@ QString lookFilePath(const QStringList &lookRoots, const QString &lookFolder, co
 int colourComponent(const QString &text);
 
 /// Reads three colour keys (red, green, blue) with default "0" and converts them.
-LookRgb readLookColour(const SettingsStore &store, schema::SettingKey r, schema::SettingKey g,
-                       schema::SettingKey b);
+LookRgb readLookColour(const SettingsStore &store, const schema::Setting &r, const schema::Setting &g,
+                       const schema::Setting &b);
 
 /// The two gradient colours, read in the order R1, R2, G1, G2, B1, B2 with default "0".
 struct GradientColours {

@@ -139,7 +139,7 @@ void LookRefresher::applyTextColour()
 
 void LookRefresher::applyLookFolder(bool &backgroundLoaded)
 {
-    m_lookFolder = m_store.ReadSetting(schema::SkinPath, QString());
+    m_lookFolder = m_store.read(schema::SkinPath, schema::Reader::Program);
 
     const QString back = lookFile(QStringLiteral("back.bmp"));
     if (isLookFilePresent(back)) {
@@ -193,7 +193,7 @@ void LookRefresher::RefreshForm()
     try {
         setDefaultSkins();
         bool backgroundLoaded = false;
-        if (m_store.ReadSetting(schema::SkinUse, QString()) == toQString(schema::Yes))
+        if (m_store.isSet(schema::SkinUse, schema::Reader::Program))
             applyLookFolder(backgroundLoaded);
         if (!backgroundLoaded)
             applyGradient();

@@ -129,7 +129,7 @@ PlanPath MakeSkinset::skinsFolder() const
 {
     // The game folder may be stored as a DOS path or as a native one; it is converted to
     // the other form once, here.
-    QString game = m_store.ReadSetting(schema::GamePath);
+    QString game = m_store.read(schema::GamePath, schema::Reader::Program);
     if (game.endsWith(QLatin1Char('\\')))
         game.chop(1);
     const bool nativeForm = game.startsWith(QLatin1Char('/'));
@@ -238,8 +238,8 @@ std::optional<PlanValues> MakeSkinset::gather(const BuildInputs &in, const std::
     if (skins.isEmpty())
         exclaim(InvalidDataTitle, QStringLiteral("Invalid Path Data.\r\nNot using auto-VOL-copy."));
 
-    const bool deleteBitmaps = m_store.ReadSetting(schema::OtherDelNew, toQString(schema::No)) == toQString(schema::Yes);
-    const bool autoCopy = m_store.ReadSetting(schema::OtherUseAVC, toQString(schema::Yes)) == toQString(schema::Yes);
+    const bool deleteBitmaps = m_store.isSet(schema::OtherDelNew, schema::Reader::Program);
+    const bool autoCopy = m_store.isSet(schema::OtherUseAVC, schema::Reader::Program);
     v.openPrefix = in.openFilePrefix.isEmpty() ? QString() : in.openFilePrefix + QLatin1Char('.');
 
     if (in.saveFilePrefix.isEmpty()) {

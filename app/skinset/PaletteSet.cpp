@@ -7,8 +7,8 @@ namespace brannock {
 namespace {
 int indexOf(const schema::SettingKey &category)
 {
-    for (std::size_t i = 0; i < PaletteSet::ReadOrder.size(); ++i)
-        if (PaletteSet::ReadOrder[i] == category)
+    for (std::size_t i = 0; i < schema::PaletteCategories.size(); ++i)
+        if (schema::PaletteCategories[i].key == category)
             return int(i);
     return -1;
 }
@@ -17,8 +17,8 @@ int indexOf(const schema::SettingKey &category)
 PaletteSet PaletteSet::read(const SettingsStore &store)
 {
     PaletteSet set;
-    for (std::size_t i = 0; i < ReadOrder.size(); ++i)
-        set.m_names[i] = store.ReadSetting(ReadOrder[i], toQString(schema::setupValueOf(ReadOrder[i])));
+    for (std::size_t i = 0; i < schema::PaletteCategories.size(); ++i)
+        set.m_names[i] = store.read(schema::PaletteCategories[i], schema::Reader::Program);
     return set;
 }
 

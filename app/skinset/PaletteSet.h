@@ -10,17 +10,10 @@ namespace brannock {
 
 class SettingsStore;
 
-/// The ten palette names of one build, one per palette category (section "Pals").
+/// The palette names of one build, one per palette category (section "Pals").
 class PaletteSet final {
 public:
-    /// The categories in the order the build reads them.
-    static constexpr std::array<schema::SettingKey, 10> ReadOrder{{
-        schema::PalArmors, schema::PalFlags, schema::PalDoors, schema::PalEmblems, schema::PalFlyers,
-        schema::PalTurrets, schema::PalStations, schema::PalGenerators, schema::PalSensors,
-        schema::PalSolarPanels,
-    }};
-
-    /// Reads the ten names in ReadOrder; a missing key gives the setup program's value.
+    /// Reads the names of schema::PaletteCategories; a missing key gives the setup program's value.
     /// Stored texts are taken unchanged. Throws AppError when the store fails.
     static PaletteSet read(const SettingsStore &store);
 
@@ -30,7 +23,7 @@ public:
     void setPalette(const schema::SettingKey &category, const QString &name);
 
 private:
-    std::array<QString, ReadOrder.size()> m_names;
+    std::array<QString, schema::PaletteCategories.size()> m_names;
 };
 
 } // namespace brannock

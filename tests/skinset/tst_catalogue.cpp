@@ -39,8 +39,8 @@ void TestCatalogue::tableShape()
         fileCount += item.files.size();
         for (const QString &f : item.files)
             files.insert(f);
-        QVERIFY2(std::find(PaletteSet::ReadOrder.begin(), PaletteSet::ReadOrder.end(), item.paletteCategory)
-                     != PaletteSet::ReadOrder.end(),
+        QVERIFY2(std::any_of(schema::PaletteCategories.begin(), schema::PaletteCategories.end(),
+                             [&item](const schema::Setting &category) { return category.key == item.paletteCategory; }),
                  qPrintable(item.menuItem));
     }
     QCOMPARE(names.size(), 31);

@@ -363,10 +363,10 @@ void TestMakeSkinset::paletteCategories()
     QFETCH(QString, palette);
     Bench b;
     if (stored) {
-        for (const auto &key : PaletteSet::ReadOrder) {
-            QString name = toQString(key.key).toLower().replace(QLatin1Char(' '), QLatin1Char('_'));
+        for (const schema::Setting &category : schema::PaletteCategories) {
+            QString name = toQString(category.key.key).toLower().replace(QLatin1Char(' '), QLatin1Char('_'));
             std::reverse(name.begin(), name.end());
-            b.store->WriteSetting(key, name);
+            b.store->WriteSetting(category, name);
         }
     }
     b.ticked = {menuItem};

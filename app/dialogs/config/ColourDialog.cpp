@@ -29,8 +29,6 @@ const std::array<FieldLook, 3> kFieldLooks{{
     {QColor(0, 0, 128), QColor(0, 0, 255)},
 }};
 
-const QString kDefaultComponent = QStringLiteral("255");
-
 } // namespace
 
 const ColourDialogKind &colourDialogKind(ColourTarget target)
@@ -71,7 +69,7 @@ ColourDialog::ColourDialog(SettingsStore &store, Prompts &prompts, ColourTarget 
 
     // Load: each field from its key (missing keys show "255"); every setting is checked.
     for (std::size_t i = 0; i < m_fields.size(); ++i)
-        m_fields[i]->setText(m_store.ReadSetting(m_kind.keys[i], kDefaultComponent));
+        m_fields[i]->setText(m_store.read(m_kind.keys[i], schema::Reader::Dialogs));
 }
 
 ColourDialog::~ColourDialog() = default;

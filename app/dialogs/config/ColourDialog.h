@@ -26,7 +26,7 @@ enum class ColourTarget { Color1, Color2, Text };
 struct ColourDialogKind {
     const char *objectName;
     const char *caption;
-    std::array<schema::SettingKey, 3> keys; ///< red, green, blue
+    std::array<schema::Setting, 3> keys; ///< red, green, blue
 };
 
 const ColourDialogKind &colourDialogKind(ColourTarget target);

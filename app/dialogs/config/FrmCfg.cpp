@@ -15,7 +15,7 @@ namespace brannock {
 namespace {
 
 /// The palette fields in the order they are loaded and saved.
-const std::array<std::pair<QLineEdit *Ui::FrmCfg::*, schema::SettingKey>, 10> kPaletteFields{{
+const std::array<std::pair<QLineEdit *Ui::FrmCfg::*, schema::Setting>, schema::PaletteCategories.size()> kPaletteFields{{
     {&Ui::FrmCfg::TxtArmors, schema::PalArmors},
     {&Ui::FrmCfg::TxtFlags, schema::PalFlags},
     {&Ui::FrmCfg::TxtDoors, schema::PalDoors},
@@ -81,15 +81,13 @@ void FrmCfg::Form_Load()
             failed = true;
         }
     };
-    const QString yes = toQString(schema::Yes);
-    step([&] { m_ui->TxtPath->setText(m_store.ReadSetting(schema::GamePath)); });
-    step([&] { m_ui->ChkDelNew->setChecked(m_store.ReadSetting(schema::OtherDelNew) == yes); });
-    step([&] { m_ui->chkAVC->setChecked(m_store.ReadSetting(schema::OtherUseAVC) == yes); });
+    using schema::Reader;
+    step([&] { m_ui->TxtPath->setText(m_store.read(schema::GamePath, Reader::Dialogs)); });
+    step([&] { m_ui->ChkDelNew->setChecked(m_store.isSet(schema::OtherDelNew, Reader::Dialogs)); });
+    step([&] { m_ui->chkAVC->setChecked(m_store.isSet(schema::OtherUseAVC, Reader::Dialogs)); });
     step([&] {
-        for (const PaletteField &palette : std::as_const(m_palettes)) {
-            const QString fallback = toQString(schema::setupValueOf(palette.key));
-            palette.field->setText(m_store.ReadSetting(palette.key, fallback));
-        }
+        for (const PaletteField &palette : std::as_const(m_palettes))
+            palette.field->setText(m_store.read(palette.setting, Reader::Dialogs));
     });
     step([&] { DrawRandomDesign(); });
     if (failed)
@@ -113,7 +111,7 @@ QList<std::pair<schema::SettingKey, QString>> FrmCfg::settingsToSave() const
         {schema::OtherUseAVC, m_ui->chkAVC->isChecked() ? yes : no},
     };
     for (const PaletteField &palette : m_palettes)
-        values.append({palette.key, palette.field->text()});
+        values.append({palette.setting, palette.field->text()});
     return values;
 }
 
@@ -152,7 +150,7 @@ void FrmCfg::UnloadAll()
 void FrmCfg::CmdDefault_Click()
 {
     for (const PaletteField &palette : std::as_const(m_palettes))
-        palette.field->setText(toQString(schema::setupValueOf(palette.key)));
+        palette.field->setText(toQString(palette.setting.setupValue));
 }
 
 void FrmCfg::openColourDialog(ColourTarget target)

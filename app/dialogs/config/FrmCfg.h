@@ -50,7 +50,7 @@ protected:
 
 private:
     struct PaletteField {
-        schema::SettingKey key;
+        schema::Setting setting;
         QLineEdit *field;
     };
 
