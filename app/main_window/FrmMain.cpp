@@ -109,39 +109,7 @@ FrmMain::FrmMain(FrmMainContext context, QWidget *parent)
     m_firstStart = std::make_unique<FirstStart>(m_context.store, *m_boxes, m_context.dos,
                                                 m_context.folders.programFolder());
     m_sysTray = std::make_unique<SysTray>(m_context.tray, [this] { endProgram(); });
-    HideShowWindow window;
-    window.aboutOpen = [this] { return m_modal->aboutOpen(); };
-    window.closeAbout = [this] {
-        if (m_about)
-            m_about->UnloadAll();
-        m_modal->clearAboutOpen();
-    };
-    window.cfgOpen = [this] { return m_modal->cfgOpen(); };
-    window.closeCfg = [this] {
-        if (m_cfg)
-            m_cfg->UnloadAll();
-        m_modal->clearCfgOpen();
-    };
-    window.hideWindow = [this] {
-        hide();
-        // The Compile window goes to the tray with the main window and comes back with it.
-        m_compileHiddenWithMain = m_compile && m_compile->isVisible();
-        if (m_compileHiddenWithMain)
-            m_compile->hide();
-    };
-    window.showWindow = [this] {
-        setAttribute(Qt::WA_ShowWithoutActivating, false);
-        show();
-        if (m_compileHiddenWithMain && m_compile)
-            m_compile->show();
-        m_compileHiddenWithMain = false;
-    };
-    window.caption = [this] { return m_mainMenu->mnuHS()->text(); };
-    window.setCaption = [this](const QString &caption) { m_mainMenu->mnuHS()->setText(caption); };
-    window.popUpTrayMenu = [this](QPoint at) { popUpMenu(*m_mainMenu->menu(), m_mainMenu->mnuHS(), at); };
-    window.unsetAoT = [this] { UnsetAoT(); };
-    window.setAoT = [this] { SetAoT(); };
-    m_hideShow = std::make_unique<HideShow>(m_context.tray, m_context.prompts, std::move(window));
+    m_hideShow = std::make_unique<HideShow>(m_context.tray, m_context.prompts, static_cast<HideShowWindow &>(*this));
 
     connectMenus();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -497,9 +465,8 @@ void FrmMain::CmdSkins_Click()
     if (!m_skins) {
         // No parent widget: the dialog stays usable while the main window is hidden. It is
         // still a window of the main window, placed beside it and kept in front of it.
-        m_skins = new FrmSkins(
-            m_context.store, m_context.prompts, m_context.folders.lookRoots(), [this] { return currentLook(); },
-            [this] { RefreshForm(); }, [this](bool topmost) { m_context.band.setTopmost(this, topmost); });
+        m_skins = new FrmSkins(m_context.store, m_context.prompts, m_context.folders.lookRoots(),
+                               static_cast<SkinsDialogOwner &>(*this));
         m_skins->setAttribute(Qt::WA_DeleteOnClose);
         placeInFrontOf(*m_skins, *this);
     }
@@ -559,6 +526,58 @@ void FrmMain::setLookBackground(const QImage &background)
 void FrmMain::setLookTextColour(const QColor &colour)
 {
     setTextColour({m_titlebar, m_lblOFP, m_lblSFP, m_lblVOL}, colour);
+}
+
+void FrmMain::closeAbout()
+{
+    if (m_about)
+        m_about->UnloadAll();
+    m_modal->clearAboutOpen();
+}
+
+void FrmMain::closeCfg()
+{
+    if (m_cfg)
+        m_cfg->UnloadAll();
+    m_modal->clearCfgOpen();
+}
+
+void FrmMain::hideWindow()
+{
+    hide();
+    // The Compile window goes to the tray with the main window and comes back with it.
+    m_compileHiddenWithMain = m_compile && m_compile->isVisible();
+    if (m_compileHiddenWithMain)
+        m_compile->hide();
+}
+
+void FrmMain::showWindow()
+{
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
+    show();
+    if (m_compileHiddenWithMain && m_compile)
+        m_compile->show();
+    m_compileHiddenWithMain = false;
+}
+
+QString FrmMain::hideShowCaption() const
+{
+    return m_mainMenu->mnuHS()->text();
+}
+
+void FrmMain::setHideShowCaption(const QString &caption)
+{
+    m_mainMenu->mnuHS()->setText(caption);
+}
+
+void FrmMain::popUpTrayMenu(QPoint at)
+{
+    popUpMenu(*m_mainMenu->menu(), m_mainMenu->mnuHS(), at);
+}
+
+void FrmMain::setBandAlways(bool topmost)
+{
+    m_context.band.setTopmost(this, topmost);
 }
 
 void FrmMain::modifyTrayIcon(const QPixmap &sysImg)

@@ -5,6 +5,8 @@
 #include "platform/Drives.h"
 #include "look/LookPictures.h"
 #include "look/LookRefresher.h"
+#include "dialogs/skins/FrmSkins.h"
+#include "tray/HideShow.h"
 
 #include <QImage>
 #include <QList>
@@ -66,7 +68,7 @@ struct FrmMainContext {
 
 /// The main window and the program's start-up object. It coordinates: the menus, the
 /// look, the chrome, the tray and the build live in classes of their own.
-class FrmMain final : public QWidget, private LookTargets {
+class FrmMain final : public QWidget, private LookTargets, private HideShowWindow, private SkinsDialogOwner {
     Q_OBJECT
 public:
     explicit FrmMain(FrmMainContext context, QWidget *parent = nullptr);
@@ -116,7 +118,7 @@ public:
     IncludeMenu &includeMenu() const { return *m_includeMenu; }
     SourceFolderLists &sourceFolders() const { return *m_sourceFolders; }
     /// What the window shows now (the Skins dialog's "Current Settings").
-    CurrentLook currentLook() const;
+    CurrentLook currentLook() const override;
     FrmCompile *compileWindow() const;
     bool hasEnded() const { return m_ended; }
 
@@ -137,6 +139,21 @@ private:
     void modifyTrayIcon(const QPixmap &sysImg) override;
     void unsetAoT() override { UnsetAoT(); }
     void setAoT() override { SetAoT(); }
+
+    // What hiding to the tray and showing again do.
+    bool aboutOpen() const override { return AboutOpen(); }
+    void closeAbout() override;
+    bool cfgOpen() const override { return CfgOpen(); }
+    void closeCfg() override;
+    void hideWindow() override;
+    void showWindow() override;
+    QString hideShowCaption() const override;
+    void setHideShowCaption(const QString &caption) override;
+    void popUpTrayMenu(QPoint at) override;
+
+    // What the Skins dialog asks of the window.
+    void refreshForm() override { RefreshForm(); }
+    void setBandAlways(bool topmost) override;
 
     void createControls();
     /// Keeps `box` (labelled `name`) within MakeSkinset::kMaxTypedLength characters and says

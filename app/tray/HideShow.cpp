@@ -5,13 +5,12 @@
 
 namespace brannock {
 
-HideShow::HideShow(Tray &tray, Prompts &prompts, HideShowWindow window)
-    : m_tray(tray), m_prompts(prompts), m_window(std::move(window))
+HideShow::HideShow(Tray &tray, Prompts &prompts, HideShowWindow &window)
+    : m_tray(tray), m_prompts(prompts), m_window(window)
 {
     m_toggle = QObject::connect(&m_tray, &Tray::toggleRequested, &m_tray, [this] { mnuHS_Click(); });
     m_context = QObject::connect(&m_tray, &Tray::contextRequested, &m_tray, [this](const QPoint &at) {
-        if (m_window.popUpTrayMenu)
-            m_window.popUpTrayMenu(at);
+        m_window.popUpTrayMenu(at);
     });
 }
 
@@ -29,7 +28,7 @@ QString HideShow::noTrayText()
 
 void HideShow::mnuHS_Click()
 {
-    const bool hiding = m_window.caption() == hideCaption();
+    const bool hiding = m_window.hideShowCaption() == hideCaption();
     if (hiding && !m_tray.isAvailable()) {
         // Hidden without a tray icon the window could never be brought back; open dialogs stay.
         m_window.unsetAoT();
@@ -47,11 +46,11 @@ void HideShow::mnuHS_Click()
     if (hiding) {
         m_window.hideWindow();
         m_hidden = true;
-        m_window.setCaption(showCaption());
+        m_window.setHideShowCaption(showCaption());
     } else {
         m_window.showWindow();
         m_hidden = false;
-        m_window.setCaption(hideCaption());
+        m_window.setHideShowCaption(hideCaption());
     }
 }
 

@@ -5,31 +5,31 @@
 #include <QString>
 #include <QtGlobal>
 
-#include <functional>
-
 namespace brannock {
 
 class Prompts;
 class Tray;
 
-/// What hiding and showing does to the main window; the main window supplies it.
-struct HideShowWindow {
-    std::function<bool()> aboutOpen;
+/// What hiding and showing does to the main window; the main window implements it.
+class HideShowWindow {
+public:
+    virtual ~HideShowWindow() = default;
+    virtual bool aboutOpen() const = 0;
     /// Closes the About and Thanks dialogs (the About dialog's UnloadAll) and clears AboutOpen.
-    std::function<void()> closeAbout;
-    std::function<bool()> cfgOpen;
+    virtual void closeAbout() = 0;
+    virtual bool cfgOpen() const = 0;
     /// Closes the Configuration dialog (its UnloadAll, which saves its fields) and clears CfgOpen.
-    std::function<void()> closeCfg;
-    std::function<void()> hideWindow;
-    std::function<void()> showWindow;
+    virtual void closeCfg() = 0;
+    virtual void hideWindow() = 0;
+    virtual void showWindow() = 0;
     /// The caption of the menu entry mnuHS, which is the hidden/shown state.
-    std::function<QString()> caption;
-    std::function<void(const QString &)> setCaption;
+    virtual QString hideShowCaption() const = 0;
+    virtual void setHideShowCaption(const QString &caption) = 0;
     /// Pops up "MainMenu" at a screen position with mnuHS as the default entry.
-    std::function<void(QPoint)> popUpTrayMenu;
+    virtual void popUpTrayMenu(QPoint at) = 0;
     /// The topmost protocol around the box that refuses to hide.
-    std::function<void()> unsetAoT;
-    std::function<void()> setAoT;
+    virtual void unsetAoT() = 0;
+    virtual void setAoT() = 0;
 };
 
 /// mnuHS_Click and the tray's two gestures: hides the main window to the tray or shows it
@@ -37,7 +37,7 @@ struct HideShowWindow {
 class HideShow final {
     Q_DISABLE_COPY(HideShow)
 public:
-    HideShow(Tray &tray, Prompts &prompts, HideShowWindow window);
+    HideShow(Tray &tray, Prompts &prompts, HideShowWindow &window);
     ~HideShow();
 
     static QString hideCaption() { return QStringLiteral("&Hide"); }
@@ -57,7 +57,7 @@ public:
 private:
     Tray &m_tray;
     Prompts &m_prompts;
-    HideShowWindow m_window;
+    HideShowWindow &m_window;
     bool m_hidden = false;
     QMetaObject::Connection m_toggle, m_context;
 };

@@ -28,30 +28,31 @@ struct Window {
     bool cfgOpen = false;
     QString caption = HideShow::hideCaption();
     QStringList log;
-    HideShow hideShow{tray, prompts, hooks()};
 
-    HideShowWindow hooks()
-    {
-        HideShowWindow w;
-        w.aboutOpen = [this] { return aboutOpen; };
-        w.closeAbout = [this] {
-            log << "close About";
-            aboutOpen = false;
-        };
-        w.cfgOpen = [this] { return cfgOpen; };
-        w.closeCfg = [this] {
-            log << "close Configuration";
-            cfgOpen = false;
-        };
-        w.hideWindow = [this] { log << "hide"; };
-        w.showWindow = [this] { log << "show"; };
-        w.caption = [this] { return caption; };
-        w.setCaption = [this](const QString &text) { caption = text; };
-        w.popUpTrayMenu = [this](QPoint at) { log << QStringLiteral("menu at %1,%2").arg(at.x()).arg(at.y()); };
-        w.unsetAoT = [this] { log << "unsetAoT"; };
-        w.setAoT = [this] { log << "setAoT"; };
-        return w;
-    }
+    struct Hooks final : HideShowWindow {
+        explicit Hooks(Window &f) : f(f) {}
+        Window &f;
+        bool aboutOpen() const override { return f.aboutOpen; }
+        void closeAbout() override
+        {
+            f.log << "close About";
+            f.aboutOpen = false;
+        }
+        bool cfgOpen() const override { return f.cfgOpen; }
+        void closeCfg() override
+        {
+            f.log << "close Configuration";
+            f.cfgOpen = false;
+        }
+        void hideWindow() override { f.log << "hide"; }
+        void showWindow() override { f.log << "show"; }
+        QString hideShowCaption() const override { return f.caption; }
+        void setHideShowCaption(const QString &text) override { f.caption = text; }
+        void popUpTrayMenu(QPoint at) override { f.log << QStringLiteral("menu at %1,%2").arg(at.x()).arg(at.y()); }
+        void unsetAoT() override { f.log << "unsetAoT"; }
+        void setAoT() override { f.log << "setAoT"; }
+    } hooks{*this};
+    HideShow hideShow{tray, prompts, hooks};
 };
 
 } // namespace

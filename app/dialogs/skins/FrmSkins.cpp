@@ -92,14 +92,12 @@ QImage loadLookPicture(const QString &path)
 
 } // namespace
 
-FrmSkins::FrmSkins(SettingsStore &store, Prompts &prompts, QStringList lookRoots,
-                   std::function<CurrentLook()> currentLook, std::function<void()> refreshForm,
-                   std::function<void(bool topmost)> setBandAlways, QWidget *parent)
+FrmSkins::FrmSkins(SettingsStore &store, Prompts &prompts, QStringList lookRoots, SkinsDialogOwner &owner,
+                   QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_store(store), m_prompts(prompts), m_lookRoots(std::move(lookRoots)),
-      m_currentLook(std::move(currentLook)), m_refreshForm(std::move(refreshForm)),
-      m_setBandAlways(std::move(setBandAlways))
+      m_owner(owner)
 {
     setObjectName(QStringLiteral("FrmSkins"));
     setWindowTitle(QStringLiteral("Brannock Skin Manager"));
@@ -220,7 +218,7 @@ void FrmSkins::previewLookFolder(const QString &name)
 
 void FrmSkins::ShowCurrentLook()
 {
-    const CurrentLook look = m_currentLook ? m_currentLook() : CurrentLook{};
+    const CurrentLook look = m_owner.currentLook();
     m_picPreview->setPicture(look.background);
     m_picMin->setPixmap(look.min0);
     m_picExit->setPixmap(look.exit0);
@@ -258,12 +256,10 @@ void FrmSkins::CmdOK_Click()
             if (!isExistingSkinsEntry(m_lookRoots, text)) {
                 // The main window steps out of the always-on-top band even while hidden,
                 // so the box is never covered by it.
-                if (m_setBandAlways)
-                    m_setBandAlways(false);
+                m_owner.setBandAlways(false);
                 m_prompts.message(QStringLiteral("Oops!(Brannock)"), QStringLiteral("Invalid Skin Path"),
                                   PromptButtons::Ok, PromptIcon::Exclamation);
-                if (m_setBandAlways)
-                    m_setBandAlways(true);
+                m_owner.setBandAlways(true);
                 return;
             }
             m_store.WriteSetting(schema::SkinUse, toQString(schema::Yes));
@@ -273,8 +269,8 @@ void FrmSkins::CmdOK_Click()
         reportFailure(error.report());
         return;
     }
-    if (text != CurrentSettingsEntry && m_refreshForm)
-        m_refreshForm();
+    if (text != CurrentSettingsEntry)
+        m_owner.refreshForm();
     accept();
 }
 
@@ -291,11 +287,9 @@ void FrmSkins::setTextColour(const QColor &colour)
 
 void FrmSkins::reportFailure(const QString &text)
 {
-    if (m_setBandAlways)
-        m_setBandAlways(false);
+    m_owner.setBandAlways(false);
     m_prompts.message(FailureTitle, text, PromptButtons::Ok, PromptIcon::Exclamation);
-    if (m_setBandAlways)
-        m_setBandAlways(true);
+    m_owner.setBandAlways(true);
 }
 
 } // namespace brannock

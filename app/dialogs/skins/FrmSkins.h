@@ -5,8 +5,6 @@
 #include <QDialog>
 #include <QImage>
 
-#include <functional>
-
 class QComboBox;
 class QLabel;
 
@@ -16,6 +14,19 @@ class Prompts;
 class SettingsStore;
 class SkinsPreview;
 
+/// What the Skins dialog asks of the main window.
+class SkinsDialogOwner {
+public:
+    virtual ~SkinsDialogOwner() = default;
+    /// What the main window shows now.
+    virtual CurrentLook currentLook() const = 0;
+    /// Re-applies the look after a choice is stored.
+    virtual void refreshForm() = 0;
+    /// Moves the main window into (true) or out of (false) the always-on-top band, also
+    /// while it is hidden.
+    virtual void setBandAlways(bool topmost) = 0;
+};
+
 /// The Skins dialog ("Brannock Skin Manager"): picks the main window's look from the look
 /// folders under `Skins`, the built-in look ("Default") or the look in use ("Current
 /// Settings"), with a life-size preview of the main window's upper part. Modeless.
@@ -23,12 +34,8 @@ class FrmSkins final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY(FrmSkins)
 public:
-    /// `currentLook` gives what the main window shows now; `refreshForm` re-applies the look
-    /// after a choice is stored; `setBandAlways` moves the main window into (true) or out of
-    /// (false) the always-on-top band, also while it is hidden.
-    FrmSkins(SettingsStore &store, Prompts &prompts, QStringList lookRoots,
-             std::function<CurrentLook()> currentLook, std::function<void()> refreshForm,
-             std::function<void(bool topmost)> setBandAlways, QWidget *parent = nullptr);
+    FrmSkins(SettingsStore &store, Prompts &prompts, QStringList lookRoots, SkinsDialogOwner &owner,
+             QWidget *parent = nullptr);
     ~FrmSkins() override;
 
     /// Preview of the look now on the main window.
@@ -48,9 +55,7 @@ private:
     SettingsStore &m_store;
     Prompts &m_prompts;
     QStringList m_lookRoots;
-    std::function<CurrentLook()> m_currentLook;
-    std::function<void()> m_refreshForm;
-    std::function<void(bool)> m_setBandAlways;
+    SkinsDialogOwner &m_owner;
 
     QComboBox *m_cboSkins = nullptr;
     SkinsPreview *m_picPreview = nullptr;

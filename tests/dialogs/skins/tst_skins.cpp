@@ -35,6 +35,14 @@ struct Rig {
     int refreshes = 0;
     QList<bool> bandChanges;
     CurrentLook current;
+    /// The main window as the dialog sees it.
+    struct Owner final : SkinsDialogOwner {
+        explicit Owner(Rig &rig) : rig(rig) {}
+        Rig &rig;
+        CurrentLook currentLook() const override { return rig.current; }
+        void refreshForm() override { ++rig.refreshes; }
+        void setBandAlways(bool topmost) override { rig.bandChanges << topmost; }
+    } owner{*this};
     std::unique_ptr<FrmSkins> dialog;
 
     Rig() { store = std::make_unique<SettingsStore>(dir.filePath(QStringLiteral("store.ini"))); }
@@ -48,9 +56,7 @@ struct Rig {
     FrmSkins &open()
     {
         prompts.onShow = [this](const FakePrompts::Call &) { bandAtMessage = bandChanges; };
-        dialog = std::make_unique<FrmSkins>(
-            *store, prompts, lookRoots, [this] { return current; }, [this] { ++refreshes; },
-            [this](bool topmost) { bandChanges << topmost; });
+        dialog = std::make_unique<FrmSkins>(*store, prompts, lookRoots, owner);
         return *dialog;
     }
     QComboBox *combo() const { return dialog->findChild<QComboBox *>(QStringLiteral("cboSkins")); }
