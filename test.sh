@@ -19,8 +19,10 @@ source scripts/packages.sh
 # gcc-mingw-w64-i686-posix: 32-bit stand-ins for the game's tools, which a 64-bit-only Wine cannot run.
 # weston, xwayland, xvfb, xdotool and imagemagick: the main window in a Wayland session (weston
 # with XWayland, and on Wayland alone with a pointer in an Xvfb; screenshots read with convert).
+# at-spi2-core, python3-pyatspi and dbus-daemon: the windows read by a real assistive client over
+# AT-SPI in a D-Bus session of its own (with keys typed by xdotool on an Xvfb).
 EXTRA_PACKAGES=(clang libclang-rt-14-dev gcc-mingw-w64-i686-posix weston xwayland xvfb xdotool imagemagick
-    "${WINDOWS_PACKAGES[@]}")
+    at-spi2-core python3-pyatspi dbus-daemon "${WINDOWS_PACKAGES[@]}")
 # The benchmarks are built (and meant to be run) in the Release build below, not here.
 BUILD_OPTIONS=(-DBRANNOCK_BENCH=OFF)
 source scripts/setup.sh

@@ -10,7 +10,8 @@
 
 namespace brannock {
 
-TrayGesture trayGestureFor(QSystemTrayIcon::ActivationReason reason, bool hostReportsDoubleClick)
+TrayGesture trayGestureFor(QSystemTrayIcon::ActivationReason reason, bool hostReportsDoubleClick,
+                           bool pointerOnIcon)
 {
     switch (reason) {
     case QSystemTrayIcon::Context:
@@ -18,7 +19,7 @@ TrayGesture trayGestureFor(QSystemTrayIcon::ActivationReason reason, bool hostRe
     case QSystemTrayIcon::DoubleClick:
         return TrayGesture::Toggle;
     case QSystemTrayIcon::Trigger:
-        return hostReportsDoubleClick ? TrayGesture::None : TrayGesture::Toggle;
+        return hostReportsDoubleClick && pointerOnIcon ? TrayGesture::None : TrayGesture::Toggle;
     case QSystemTrayIcon::MiddleClick:
     case QSystemTrayIcon::Unknown:
         break;
@@ -56,13 +57,21 @@ void QtTray::showMessage(const QString &title, const QString &text, bool warning
     m_icon.showMessage(title, text, warning ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information, 15000);
 }
 
+bool QtTray::pointerOnIcon() const
+{
+    const QRect icon = m_icon.geometry();
+    return icon.isEmpty() || icon.contains(QCursor::pos());
+}
+
 void QtTray::onActivated(QSystemTrayIcon::ActivationReason reason)
 {
     // Asked at each activation: the desktop's tray host may change while the program runs.
     const bool doubleClicks = reason != QSystemTrayIcon::Trigger || !hostIsStatusNotifier();
-    switch (trayGestureFor(reason, doubleClicks)) {
+    const bool onIcon = pointerOnIcon();
+    switch (trayGestureFor(reason, doubleClicks, onIcon)) {
     case TrayGesture::Context:
-        emit contextRequested(QCursor::pos());
+        // Asked for by the keyboard (the menu key on the focused icon): at the icon.
+        emit contextRequested(onIcon ? QCursor::pos() : m_icon.geometry().center());
         break;
     case TrayGesture::Toggle:
         emit toggleRequested();

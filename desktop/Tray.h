@@ -35,8 +35,11 @@ signals:
 enum class TrayGesture { None, Context, Toggle };
 
 /// What an activation of the icon means. Hosts that speak the StatusNotifierItem protocol
-/// report a left click as Trigger and never a double-click, so there a click toggles.
-TrayGesture trayGestureFor(QSystemTrayIcon::ActivationReason reason, bool hostReportsDoubleClick);
+/// report a left click as Trigger and never a double-click, so there a click toggles. A
+/// Trigger while the pointer is away from the icon came from the keyboard (Enter or Space on
+/// the focused icon in Windows' notification area): it toggles on every host.
+TrayGesture trayGestureFor(QSystemTrayIcon::ActivationReason reason, bool hostReportsDoubleClick,
+                           bool pointerOnIcon = true);
 
 /// The real icon over QSystemTrayIcon. It has no context menu of its own: the owner pops
 /// up its menu on contextRequested, so the menu's default entry shows bold.
@@ -59,6 +62,8 @@ public:
 
 private:
     void onActivated(QSystemTrayIcon::ActivationReason reason);
+    /// The pointer is on the icon, or where the icon is cannot be told.
+    bool pointerOnIcon() const;
 
     QSystemTrayIcon m_icon{this};
 };

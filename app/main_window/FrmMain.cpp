@@ -2,6 +2,7 @@
 
 #include "base/AppError.h"
 #include "main_window/chrome/ChromeLayout.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Controls.h"
 #include "main_window/CommandLine.h"
 #include "main_window/FirstStart.h"
@@ -32,7 +33,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCursor>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
@@ -81,6 +81,7 @@ FrmMain::FrmMain(FrmMainContext context, QWidget *parent)
       m_modal(std::make_unique<ModalDialogs>([this] { UnsetAoT(); }, [this] { SetAoT(); }))
 {
     setObjectName(QStringLiteral("FrmMain"));
+    setAccessibleRole(this, QAccessible::Window); // drawn without the window system's frame
     setFixedSize(kClientWidth, kClientHeight);
     // The controls were laid out for an 8 pt face at 96 dpi (11 pixels).
     QFont small = font();
@@ -91,15 +92,16 @@ FrmMain::FrmMain(FrmMainContext context, QWidget *parent)
     createChrome();
     m_mainMenu = new MainMenu(this);
     m_includeMenu = new IncludeMenu(*m_boxes, m_context.folders.workFolder(), m_context.consoleCodePage, this);
-    auto *includePanel = new IncludePanel(*m_includeMenu, m_incModule, m_incModule->pos()); // owned by the include module
-    // Tab reaches the picture buttons after the command buttons: the include panel, then
-    // the three buttons on the right edge.
+    m_includePanel = new IncludePanel(*m_includeMenu, m_incModule, m_incModule->pos()); // owned by the include module
+    // Tab reaches the picture buttons after the command buttons: the include panel, the
+    // three buttons on the right edge, then the title icon.
     QWidget *previous = m_cmdAbout;
-    for (QWidget *next : includePanel->buttons()) {
+    for (QWidget *next : m_includePanel->buttons()) {
         setTabOrder(previous, next);
         previous = next;
     }
-    for (QWidget *next : {m_bPicMin, m_bPicExit, m_bPicInc}) {
+    for (QWidget *next : {static_cast<QWidget *>(m_bPicMin), static_cast<QWidget *>(m_bPicExit),
+                          static_cast<QWidget *>(m_bPicInc), static_cast<QWidget *>(m_picIcon)}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -146,6 +148,8 @@ void FrmMain::createControls()
     m_incModule = new QWidget(this);
     m_incModule->setObjectName(QStringLiteral("IncModule"));
     m_incModule->setGeometry(layout::IncModule);
+    setAccessibleRole(m_incModule, QAccessible::Grouping);
+    m_incModule->setAccessibleName(QStringLiteral("Include"));
 
     m_sourceFolders = new SourceFolderLists(this, *m_boxes, m_context.drives);
 
@@ -477,8 +481,18 @@ void FrmMain::CmdSkins_Click()
 
 void FrmMain::popUpIncludeMenu(bool userCreatedOnly)
 {
-    QMenu *menu = userCreatedOnly ? m_includeMenu->userCreatedMenu() : m_includeMenu->includeMenu();
-    popUpMenu(*menu, nullptr, QCursor::pos());
+    // Opened by the keyboard: at the window, where the buttons that open the same menus put
+    // them, never at a pointer that may rest anywhere on the screen.
+    if (userCreatedOnly)
+        popUpMenu(*m_includeMenu->userCreatedMenu(), nullptr, m_includePanel->popUpPosition());
+    else
+        popUpMenu(*m_includeMenu->includeMenu(), nullptr, mapToGlobal(layout::IncludeMenuCorner));
+}
+
+void FrmMain::popUpMainMenu()
+{
+    // Under the title icon, as a press on the icon opens it.
+    popUpMenu(*m_mainMenu->menu(), m_mainMenu->mnuExit(), m_picIcon->mapToGlobal(QPoint(0, m_picIcon->height())));
 }
 
 bool FrmMain::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers)
@@ -495,6 +509,10 @@ bool FrmMain::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers)
     }
     if (key == Qt::Key_S && held == Qt::ControlModifier) {
         popUpIncludeMenu(false);
+        return true;
+    }
+    if (key == Qt::Key_Space && held == Qt::AltModifier) {
+        popUpMainMenu(); // the window's own menu, as the window system's key for it
         return true;
     }
     return false;
@@ -558,6 +576,8 @@ void FrmMain::showWindow()
     if (m_compileHiddenWithMain && m_compile)
         m_compile->show();
     m_compileHiddenWithMain = false;
+    // Brought back from the tray, by the keyboard too: the keys go to the window.
+    activateWindow();
 }
 
 QString FrmMain::hideShowCaption() const

@@ -30,6 +30,7 @@ class FrmSkins;
 class FirstStart;
 class HideShow;
 class IncludeMenu;
+class IncludePanel;
 class MainMenu;
 class ModalDialogs;
 class PictureButton;
@@ -161,7 +162,10 @@ private:
     void limitLength(QLineEdit *box, const QString &name);
     void createChrome();
     void connectMenus();
+    /// Ctrl+S, Ctrl+F: the Include menu or its User-Created menu, at the window.
     void popUpIncludeMenu(bool userCreatedOnly);
+    /// Alt+Space: the main menu under the title icon.
+    void popUpMainMenu();
     /// Without any settings: offers the defaults, and applies the look once they are there.
     void offerDefaultSettings();
     void followScript(StartedScript started);
@@ -177,6 +181,7 @@ private:
     std::unique_ptr<HideShow> m_hideShow;
     MainMenu *m_mainMenu = nullptr;
     IncludeMenu *m_includeMenu = nullptr;
+    IncludePanel *m_includePanel = nullptr;
     SourceFolderLists *m_sourceFolders = nullptr;
     QPointer<QWidget> m_addSupport;
     QPointer<FrmAbout> m_about;

@@ -24,6 +24,7 @@ void addSeparator(QMenu *menu, const char *name)
 MainMenu::MainMenu(QWidget *owner) : QObject(owner), m_menu(new QMenu(QStringLiteral("MainMenu"), owner))
 {
     m_menu->setObjectName(QStringLiteral("mnuMain"));
+    m_menu->setAccessibleName(QStringLiteral("Main Menu"));
     m_cfg = addEntry(m_menu, "mnuCfg", QStringLiteral("&Configuration"));
     m_refresh = addEntry(m_menu, "mnuRefresh", QStringLiteral("&Refresh Main Form"));
     addSeparator(m_menu, "mnuSep0");

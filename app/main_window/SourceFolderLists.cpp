@@ -12,6 +12,7 @@
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QPersistentModelIndex>
 #include <QSignalBlocker>
 #include <QSortFilterProxyModel>
@@ -115,11 +116,19 @@ SourceFolderLists::SourceFolderLists(QWidget *window, TopmostProtocol &boxes, Dr
     m_drvList->setObjectName(QStringLiteral("drvList"));
     m_drvList->setGeometry(layout::DrvList);
     m_drvList->setToolTip(QStringLiteral("Select the drive your new skins are on."));
+    // No caption shows beside the lists. The drive list's name is the drive it shows, so
+    // assistive technology reads its label from a label that names it and stays hidden.
+    m_drvList->setAccessibleName(QStringLiteral("Drive"));
+    auto *driveLabel = new QLabel(QStringLiteral("Drive"), window);
+    driveLabel->setObjectName(QStringLiteral("lblDrive"));
+    driveLabel->setBuddy(m_drvList);
+    driveLabel->hide();
     readDrives();
 
     m_dirFP->setObjectName(QStringLiteral("DirFP"));
     m_dirFP->setGeometry(layout::DirFP);
     m_dirFP->setToolTip(QStringLiteral("Select the directory your new skins are in."));
+    m_dirFP->setAccessibleName(QStringLiteral("Folder"));
     m_dirFP->setHeaderHidden(true);
     m_dirFP->setIndentation(10);
     // A long name widens the column and the list scrolls sideways instead of cutting it.

@@ -28,6 +28,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QDir>
 #include <QFileSystemModel>
 #include <QLabel>
@@ -177,6 +178,10 @@ private slots:
     void controlsAreNamedForAssistiveTechnology_data();
     void controlsAreNamedForAssistiveTechnology();
     void keyboardAndAssistiveTechnologyPressPictureButtons();
+    void windowsPanelsAndMenusAreNamed();
+    void keyboardOpensEveryMenuAtTheWindow_data();
+    void keyboardOpensEveryMenuAtTheWindow();
+    void windowShownAgainTakesTheKeyboard();
     void drivesAreReadAgainWhenTheListOpens();
     void trayWorksWhileADialogIsOpen_data();
     void trayWorksWhileADialogIsOpen();
@@ -952,17 +957,20 @@ void TestMainWindow::controlsAreNamedForAssistiveTechnology_data()
     QTest::newRow("exit") << "BPicExit" << button << "Exit";
     QTest::newRow("include") << "BPicInc" << button << "Include Menu";
     QTest::newRow("team") << "xmnuTeam" << button << "Team Skins";
-    QTest::newRow("flyers") << "xmnuFlyers" << button << "Flyer Skins";
-    QTest::newRow("turrets") << "xmnuTurrets" << button << "Turret Skins";
+    // A name starts with the word the picture shows; the tooltip is read as the description.
+    QTest::newRow("flyers") << "xmnuFlyers" << button << "Flyers";
+    QTest::newRow("turrets") << "xmnuTurrets" << button << "Turrets";
     QTest::newRow("equipment") << "xmnuEquipment" << button << "Equipment Skins";
-    QTest::newRow("stations") << "xmnuStations" << button << "Station Skins";
+    QTest::newRow("stations") << "xmnuStations" << button << "Stations";
     QTest::newRow("toggle built-in") << "xbtnToggleNorm" << button << "Toggle All(Non-User-created)";
-    QTest::newRow("extended") << "xmnuExtended" << button << "User-Created";
+    QTest::newRow("extended") << "xmnuExtended" << button << "Extended";
     QTest::newRow("toggle user-created") << "xbtnToggleEx" << button << "Toggle All(User-created)";
     const int text = QAccessible::EditableText;
     QTest::newRow("open prefix, by its label") << "TxtOFP" << text << "Open File Prefix";
     QTest::newRow("save prefix, by its label") << "TxtSFP" << text << "Save File Prefix";
     QTest::newRow("volume, by its label") << "TxtVOL" << text << "New VOL";
+    QTest::newRow("title icon") << "PicIcon" << int(QAccessible::ButtonMenu) << "Main Menu";
+    QTest::newRow("folder list") << "DirFP" << int(QAccessible::Tree) << "Folder";
 }
 
 void TestMainWindow::controlsAreNamedForAssistiveTechnology()
@@ -979,6 +987,79 @@ void TestMainWindow::controlsAreNamedForAssistiveTechnology()
     QCOMPARE(int(accessible->role()), role);
     QCOMPARE(accessible->text(QAccessible::Name), name);
     QVERIFY(widget->focusPolicy() & Qt::TabFocus);
+}
+
+void TestMainWindow::windowsPanelsAndMenusAreNamed()
+{
+    Harness h;
+    h.window->Form_Load();
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(h.window.get());
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Kestrow Wendle VI"));
+    QAccessibleInterface *panel = QAccessible::queryAccessibleInterface(h.window->findChild<QWidget *>("IncModule"));
+    QCOMPARE(panel->role(), QAccessible::Grouping);
+    QCOMPARE(panel->text(QAccessible::Name), QStringLiteral("Include"));
+    // The drive list reads the drive it shows as its name, so its label comes from a label.
+    QAccessibleInterface *drives = QAccessible::queryAccessibleInterface(h.window->sourceFolders().drvList());
+    QStringList labels;
+    for (const auto &[label, relation] : drives->relations(QAccessible::Label))
+        labels << label->text(QAccessible::Name);
+    QCOMPARE(labels, QStringList{QStringLiteral("Drive")});
+    QCOMPARE(QAccessible::queryAccessibleInterface(h.window->mainMenu().menu())->text(QAccessible::Name),
+             QStringLiteral("Main Menu"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(h.window->includeMenu().includeMenu())->text(QAccessible::Name),
+             QStringLiteral("Include"));
+}
+
+void TestMainWindow::keyboardOpensEveryMenuAtTheWindow_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QPoint>("corner"); ///< where the menu opens, in the main window
+    QTest::addColumn<QString>("defaultEntry");
+    // Where the buttons that open the same menus open them; the pointer may be anywhere.
+    QTest::newRow("Ctrl+S: Include") << "Ctrl+S" << "mnuInc" << QPoint(299, 148) << QString();
+    QTest::newRow("Ctrl+F: User-Created") << "Ctrl+F" << "mnuUC" << QPoint(7, 289) << QString();
+    // Under the title icon, as a press on it opens it.
+    QTest::newRow("Alt+Space: main menu") << "Alt+Space" << "mnuMain" << QPoint(134, 18) << "mnuExit";
+    QTest::newRow("Enter on the title icon") << "Return" << "mnuMain" << QPoint(134, 18) << "mnuExit";
+}
+
+void TestMainWindow::keyboardOpensEveryMenuAtTheWindow()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, menu);
+    QFETCH(QPoint, corner);
+    QFETCH(QString, defaultEntry);
+    Harness h;
+    h.window->Form_Load();
+    QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+    QCursor::setPos(h.window->mapToGlobal(QPoint(-200, -200)));
+    QWidget *target = h.window->findChild<QWidget *>(QStringLiteral("TxtOFP"));
+    if (keys == QLatin1String("Return")) {
+        target = h.window->findChild<QWidget *>(QStringLiteral("PicIcon"));
+        QVERIFY(target->focusPolicy() & Qt::TabFocus); // reached by Tab
+    }
+    target->setFocus();
+    const QKeyCombination key = QKeySequence(keys)[0];
+    QTest::keyClick(target, key.key(), key.keyboardModifiers());
+    auto *shown = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(shown);
+    QCOMPARE(shown->objectName(), menu);
+    QCOMPARE(shown->pos(), h.window->mapToGlobal(corner));
+    QCOMPARE(shown->defaultAction() ? shown->defaultAction()->objectName() : QString(), defaultEntry);
+    shown->close();
+}
+
+void TestMainWindow::windowShownAgainTakesTheKeyboard()
+{
+    Harness h;
+    h.window->Form_Load();
+    h.window->mnuHS_Click();
+    QVERIFY(h.window->IsHidden());
+    h.tray.doubleClick(); // or Enter on the focused icon in the notification area
+    QVERIFY(!h.window->IsHidden());
+    QTRY_VERIFY(h.window->isActiveWindow());
 }
 
 void TestMainWindow::keyboardAndAssistiveTechnologyPressPictureButtons()

@@ -3,6 +3,7 @@
 #include "main_window/menus/IncludeMenu.h"
 #include "skinset/SkinCatalogue.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QDirIterator>
@@ -85,6 +86,9 @@ private slots:
     void categoryToggleInvertsMixedMarks();
     void toggleAllLeavesUserEntries();
     void addSupportIsSignalled();
+    void accessKeysEachChooseOneEntry_data();
+    void accessKeysEachChooseOneEntry();
+    void ticksAreReadAsTickBoxesAndHeardBothWays();
 
     void buildListsDefinitionsSortedAsTheSkinsList();
     void ampersandShowsAsWrittenAndTheBuildReadsItUnchanged();
@@ -215,6 +219,68 @@ void TestIncludeMenu::addSupportIsSignalled()
     QSignalSpy spy(&h.menu, &IncludeMenu::addSupportRequested);
     h.trigger(QStringLiteral("mnuUCAdd"));
     QCOMPARE(spy.count(), 1);
+}
+
+void TestIncludeMenu::accessKeysEachChooseOneEntry_data()
+{
+    QTest::addColumn<QString>("menuName");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("chosen"); ///< the entry the key runs
+    // "&Add Support..." and "Toggle &All(User-created)" both show A: A opens Add Support.
+    QTest::newRow("User-Created: a") << QStringLiteral("mnuUC") << int(Qt::Key_A) << QStringLiteral("mnuUCAdd");
+    QTest::newRow("User-Created: r") << QStringLiteral("mnuUC") << int(Qt::Key_R) << QStringLiteral("mnuRebuildUCI");
+    QTest::newRow("Team: t") << QStringLiteral("mnuTSkins") << int(Qt::Key_T) << QStringLiteral("mnuTAll");
+}
+
+void TestIncludeMenu::accessKeysEachChooseOneEntry()
+{
+    QFETCH(QString, menuName);
+    QFETCH(int, key);
+    QFETCH(QString, chosen);
+    Harness h;
+    writeFile(h.file(QStringLiteral("tag.tsf")), "Tag*pal1*tag.bmp\r\n");
+    h.menu.BuildUCIMenu();
+    QMenu *menu = h.menu.includeMenu()->findChild<QMenu *>(menuName);
+    QVERIFY(menu);
+    QSignalSpy addSupport(&h.menu, &IncludeMenu::addSupportRequested);
+    QStringList triggered;
+    for (QAction *entry : menu->actions())
+        connect(entry, &QAction::triggered, this, [&triggered, entry] { triggered << entry->objectName(); });
+    menu->popup(QPoint(10, 10));
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    QTest::keyClick(menu, Qt::Key(key));
+    QCOMPARE(triggered, QStringList{chosen});
+    QVERIFY(!menu->isVisible()); // chosen, not merely highlighted
+    QCOMPARE(addSupport.size(), chosen == QLatin1String("mnuUCAdd") ? 1 : 0);
+    QVERIFY(h.menu.tickedUserEntries().isEmpty()); // no key flipped every mark
+}
+
+void TestIncludeMenu::ticksAreReadAsTickBoxesAndHeardBothWays()
+{
+    // The changes themselves reach a real assistive client: see test_a11y_atspi.
+    Harness h;
+    writeFile(h.file(QStringLiteral("tag.tsf")), "Tag & Co*pal1*tag.bmp\r\n");
+    h.menu.BuildUCIMenu();
+    QAccessibleInterface *team = QAccessible::queryAccessibleInterface(h.menu.groupMenu(SkinGroup::Team));
+    QCOMPARE(team->text(QAccessible::Name), QStringLiteral("Team Skins"));
+    QAccessibleInterface *light = team->child(0);
+    QCOMPARE(light->text(QAccessible::Name), QStringLiteral("Light Male"));
+    QCOMPARE(light->parent()->object(), h.menu.groupMenu(SkinGroup::Team));
+    // Ticked or not, an item can be ticked: a tick box.
+    QCOMPARE(light->role(), QAccessible::CheckBox);
+    QVERIFY(light->state().checkable && light->state().checked);
+    h.trigger(QStringLiteral("mnularmor"));
+    QVERIFY(light->state().checkable && !light->state().checked);
+    QCOMPARE(team->child(team->childCount() - 1)->role(), QAccessible::MenuItem); // the toggle
+
+    QAccessibleInterface *user = QAccessible::queryAccessibleInterface(h.menu.userCreatedMenu());
+    QCOMPARE(user->text(QAccessible::Name), QStringLiteral("User-Created"));
+    QAccessibleInterface *tag = QAccessible::queryAccessibleInterface(h.menu.userEntries().first());
+    QCOMPARE(tag->text(QAccessible::Name), QStringLiteral("Tag & Co * tag.tsf"));
+    QCOMPARE(tag->role(), QAccessible::CheckBox);
+    // The toggle shows "A" but answers no key: Add Support owns it.
+    QCOMPARE(QAccessible::queryAccessibleInterface(h.entry(QStringLiteral("mnuTAUC")))->text(QAccessible::Accelerator),
+             QString());
 }
 
 void TestIncludeMenu::buildListsDefinitionsSortedAsTheSkinsList()

@@ -75,20 +75,25 @@ void TestTray::gestures_data()
 {
     QTest::addColumn<QSystemTrayIcon::ActivationReason>("reason");
     QTest::addColumn<bool>("hostReportsDoubleClick");
+    QTest::addColumn<bool>("pointerOnIcon");
     QTest::addColumn<TrayGesture>("expected");
-    QTest::newRow("right-click") << QSystemTrayIcon::Context << true << TrayGesture::Context;
-    QTest::newRow("double-click") << QSystemTrayIcon::DoubleClick << true << TrayGesture::Toggle;
-    QTest::newRow("click where double-clicks come") << QSystemTrayIcon::Trigger << true << TrayGesture::None;
-    QTest::newRow("click where they never come") << QSystemTrayIcon::Trigger << false << TrayGesture::Toggle;
-    QTest::newRow("middle click") << QSystemTrayIcon::MiddleClick << false << TrayGesture::None;
+    QTest::newRow("right-click") << QSystemTrayIcon::Context << true << true << TrayGesture::Context;
+    QTest::newRow("double-click") << QSystemTrayIcon::DoubleClick << true << true << TrayGesture::Toggle;
+    QTest::newRow("click where double-clicks come") << QSystemTrayIcon::Trigger << true << true << TrayGesture::None;
+    QTest::newRow("click where they never come") << QSystemTrayIcon::Trigger << false << true << TrayGesture::Toggle;
+    QTest::newRow("middle click") << QSystemTrayIcon::MiddleClick << false << true << TrayGesture::None;
+    // The keyboard in the notification area: the pointer rests elsewhere.
+    QTest::newRow("Enter on the focused icon") << QSystemTrayIcon::Trigger << true << false << TrayGesture::Toggle;
+    QTest::newRow("menu key on the focused icon") << QSystemTrayIcon::Context << true << false << TrayGesture::Context;
 }
 
 void TestTray::gestures()
 {
     QFETCH(QSystemTrayIcon::ActivationReason, reason);
     QFETCH(bool, hostReportsDoubleClick);
+    QFETCH(bool, pointerOnIcon);
     QFETCH(TrayGesture, expected);
-    QCOMPARE(trayGestureFor(reason, hostReportsDoubleClick), expected);
+    QCOMPARE(trayGestureFor(reason, hostReportsDoubleClick, pointerOnIcon), expected);
 }
 
 void TestTray::realTrayPassesGesturesOn()

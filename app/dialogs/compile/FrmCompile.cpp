@@ -1,7 +1,9 @@
 #include "dialogs/compile/FrmCompile.h"
 
 #include "skinset/WatchedScript.h"
+#include "widgets/Accessibility.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFontDatabase>
@@ -36,10 +38,13 @@ FrmCompile::FrmCompile(QWidget *parent) : QWidget(parent, Qt::Dialog)
 {
     setObjectName(QStringLiteral("FrmCompile"));
     setWindowTitle(QStringLiteral("Compile"));
+    setAccessibleRole(this, QAccessible::Dialog);
     resize(460, 400);
 
     m_lblStatus = makeLabel(this, "lblStatus");
     m_lblStatus->setWordWrap(false);
+    // The status line ends as the verdict, which assistive technology announces as an alert.
+    setAccessibleRole(m_lblStatus, QAccessible::AlertMessage);
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("prgLines"));
     m_progress->setFormat(QStringLiteral("%v of %m lines"));
@@ -58,6 +63,8 @@ FrmCompile::FrmCompile(QWidget *parent) : QWidget(parent, Qt::Dialog)
     m_cmdStop->setToolTip(QStringLiteral("End Compile.bat and the tools it started"));
     m_cmdClose = new QPushButton(QStringLiteral("&Close"), this);
     m_cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    pressWithEnter(m_cmdStop);
+    pressWithEnter(m_cmdClose);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -198,7 +205,25 @@ void FrmCompile::onFinished(int exitCode, bool crashed)
     if (atEnd)
         bar->setValue(bar->maximum());
     m_verdict = verdict;
+    announceVerdict();
     emit ended(verdict);
+}
+
+void FrmCompile::announceVerdict()
+{
+    // Hidden with the main window, the tray tells the outcome; a script that never ran is
+    // told by the main window's box.
+    if (!isVisible() || m_verdict->kind == CompileVerdict::Kind::NotStarted)
+        return;
+    // Shown afresh, the alert is read out by assistive technology wherever the player is.
+    m_lblStatus->hide();
+    m_lblStatus->show();
+    // While the player is in Brannock the keys come here: Close, or Tab to the output.
+    if (QApplication::activeWindow()) {
+        raise();
+        activateWindow();
+        m_cmdClose->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void FrmCompile::closeEvent(QCloseEvent *event)

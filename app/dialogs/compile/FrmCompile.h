@@ -54,6 +54,9 @@ private:
     void onOutput(const QByteArray &bytes);
     void onFinished(int exitCode, bool crashed);
     void showProgress();
+    /// Tells the ended run's verdict to assistive technology, and brings the keyboard here
+    /// while the player is in Brannock.
+    void announceVerdict();
 
     StartedScript m_started;
     bool m_stopRequested = false;

@@ -54,6 +54,9 @@ FrmCfg::FrmCfg(SettingsStore &store, Prompts &prompts, std::function<void()> ref
     for (const PaletteField &palette : std::as_const(m_palettes))
         palette.field->setMaxLength(schema::MaxValueLength);
 
+    // "&DEFAULTS" and "&DONE" both show D: Alt+D presses DONE alone, and the palettes are
+    // never reset by a key meant to close the dialog.
+    m_ui->CmdDefault->setShortcut(QKeySequence());
     connect(m_ui->CmdDefault, &QPushButton::clicked, this, &FrmCfg::CmdDefault_Click);
     connect(m_ui->CmdClr1, &QPushButton::clicked, this, [this] { openColourDialog(ColourTarget::Color1); });
     connect(m_ui->CmdClr2, &QPushButton::clicked, this, [this] { openColourDialog(ColourTarget::Color2); });

@@ -1,6 +1,7 @@
 #include "dialogs/skins/FrmSkins.h"
 
 #include "base/AppError.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Controls.h"
 #include "widgets/FontFit.h"
 #include "look/LookFiles.h"
@@ -140,10 +141,18 @@ FrmSkins::FrmSkins(SettingsStore &store, Prompts &prompts, QStringList lookRoots
     standInBox(this, "picOFP", QRect(187, 67, 127, 17));
     standInBox(this, "picSFP", QRect(187, 101, 127, 17));
     standInBox(this, "picV", QRect(187, 135, 127, 17));
-    button(this, "cmdMake", QStringLiteral("&Make Skinset"), QRect(3, 209, 81, 28));
-    button(this, "cmdCFG", QStringLiteral("C&onfiguration"), QRect(86, 209, 73, 28));
-    button(this, "cmdSkins", QStringLiteral("&Skins"), QRect(161, 209, 38, 28));
-    button(this, "cmdAbout", QStringLiteral("A&bout"), QRect(201, 209, 43, 28));
+    QPushButton *const pictures[] = {
+        button(this, "cmdMake", QStringLiteral("&Make Skinset"), QRect(3, 209, 81, 28)),
+        button(this, "cmdCFG", QStringLiteral("C&onfiguration"), QRect(86, 209, 73, 28)),
+        button(this, "cmdSkins", QStringLiteral("&Skins"), QRect(161, 209, 38, 28)),
+        button(this, "cmdAbout", QStringLiteral("A&bout"), QRect(201, 209, 43, 28)),
+    };
+    // Pictures of the main window's buttons: the keyboard passes them by and no key presses
+    // them; their captions stay as the main window shows them.
+    for (QPushButton *picture : pictures) {
+        picture->setFocusPolicy(Qt::NoFocus);
+        picture->setShortcut(QKeySequence());
+    }
     m_picMin = pictureBox(this, "picMin", QRect(303, 26, 11, 11));
     m_picExit = pictureBox(this, "picExit", QRect(303, 39, 11, 11));
     m_picInc = pictureBox(this, "picInc", QRect(303, 154, 11, 16));
@@ -158,6 +167,10 @@ FrmSkins::FrmSkins(SettingsStore &store, Prompts &prompts, QStringList lookRoots
 
     auto *cmdOK = button(this, "cmdOK", QStringLiteral("OK"), QRect(157, 242, 49, 34));
     auto *cmdCncl = button(this, "cmdCncl", QStringLiteral("Cancel"), QRect(206, 242, 111, 34));
+    // Enter presses the focused OK or Cancel; neither is the default button, so Enter in the
+    // list never chooses a typed name.
+    pressWithEnter(cmdOK);
+    pressWithEnter(cmdCncl);
     connect(cmdOK, &QPushButton::clicked, this, &FrmSkins::CmdOK_Click);
     connect(cmdCncl, &QPushButton::clicked, this, &FrmSkins::cmdCncl_Click);
     connect(m_cboSkins, &QComboBox::activated, this, &FrmSkins::cboSkins_Click);

@@ -1,11 +1,13 @@
 #include "main_window/chrome/TitleBar.h"
 
+#include "widgets/Accessibility.h"
 #include "widgets/FontFit.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QWindow>
 #include <QMenu>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -128,18 +130,52 @@ TitleIcon::TitleIcon(QWidget *parent) : QLabel(parent)
 {
     setObjectName(QStringLiteral("PicIcon"));
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFocusPolicy(Qt::TabFocus); // a click does not take the focus from a text box
+    setAccessibleRole(this, QAccessible::ButtonMenu);
+    setAccessibleName(QStringLiteral("Main Menu"));
 }
 
 void TitleIcon::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton || !m_menuRequest)
         return;
+    requestMenuBelow();
+}
+
+void TitleIcon::requestMenuBelow()
+{
     stopWatchingMenu();
     m_sincePress.start(); // the events a menu passes on carry no time of their own
     m_menuRequest(mapToGlobal(QPoint(0, height()))); // the icon's bottom-left corner
     m_menu = QApplication::activePopupWidget();
     if (m_menu)
         m_menu->installEventFilter(this);
+}
+
+void TitleIcon::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    const bool opens = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Down;
+    if (!opens || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || !m_menuRequest) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat())
+        requestMenuBelow();
+}
+
+void TitleIcon::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // While the icon has the focus: a dotted black-and-white frame just inside its edge.
+    QPainter painter(this);
+    const QRect frame = rect().adjusted(0, 0, -1, -1);
+    painter.setPen(Qt::white);
+    painter.drawRect(frame);
+    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.drawRect(frame);
 }
 
 bool TitleIcon::eventFilter(QObject *watched, QEvent *event)

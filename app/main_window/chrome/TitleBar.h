@@ -64,7 +64,9 @@ private:
 };
 
 /// The title icon (PicIcon): a left press asks for the main menu under the icon, a
-/// right-button release asks for it at the pointer, a double-click asks to exit.
+/// right-button release asks for it at the pointer, a double-click asks to exit. Tab reaches
+/// it, and Space, Enter or Down ask for the menu under it: to assistive technology it is the
+/// button "Main Menu".
 class TitleIcon final : public QLabel {
     Q_OBJECT
     Q_DISABLE_COPY(TitleIcon)
@@ -79,10 +81,14 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void stopWatchingMenu();
+    /// Asks for the menu under the icon, as a left press does.
+    void requestMenuBelow();
 
     std::function<void(QPoint)> m_menuRequest;
     std::function<void()> m_doubleClick;

@@ -7,6 +7,7 @@
 #include "desktop/Prompts.h"
 #include "items/TsfFile.h"
 #include "main_window/menus/MenuEntries.h"
+#include "widgets/Accessibility.h"
 
 #include <QAction>
 #include <QDir>
@@ -60,6 +61,7 @@ void IncludeMenu::ensureMenus() const
     auto *self = const_cast<IncludeMenu *>(this); // made once, on the first look at them
     self->m_mnuInc = new QMenu(QStringLiteral("IncludeMenu"));
     self->m_mnuInc->setObjectName(QStringLiteral("mnuInc"));
+    self->m_mnuInc->setAccessibleName(QStringLiteral("Include"));
     self->createBuiltInMenus();
     self->createUserCreatedMenu();
 }
@@ -89,6 +91,7 @@ void IncludeMenu::createBuiltInMenus()
     for (const SkinGroupInfo &info : SkinCatalogue::groups()) {
         QMenu *menu = m_mnuInc->addMenu(info.caption);
         menu->setObjectName(info.menuName);
+        menu->setAccessibleName(spokenCaption(info.caption));
         menu->menuAction()->setObjectName(info.menuName);
         m_groupMenus.insert(info.group, menu);
 
@@ -97,6 +100,7 @@ void IncludeMenu::createBuiltInMenus()
             QAction *entry = makeAction(menu, item->menuItem, item->caption);
             entry->setCheckable(true);
             entry->setChecked(info.group == SkinGroup::Team);
+            announceTicks(entry);
         }
         menu->addSeparator()->setObjectName(info.separatorName);
         QAction *toggle = makeAction(menu, info.toggleName, info.toggleCaption);
@@ -114,6 +118,7 @@ void IncludeMenu::createUserCreatedMenu()
 {
     m_mnuUC = m_mnuInc->addMenu(QStringLiteral("&User-Created"));
     m_mnuUC->setObjectName(QStringLiteral("mnuUC"));
+    m_mnuUC->setAccessibleName(QStringLiteral("User-Created"));
     m_mnuUC->menuAction()->setObjectName(QStringLiteral("mnuUC"));
 
     QAction *add = makeAction(m_mnuUC, QStringLiteral("mnuUCAdd"), QStringLiteral("&Add Support..."));
@@ -128,6 +133,8 @@ void IncludeMenu::createUserCreatedMenu()
     m_mnuUCSep1->setObjectName(QStringLiteral("mnuUCSep1"));
     QAction *allUser = makeAction(m_mnuUC, QStringLiteral("mnuTAUC"), QStringLiteral("Toggle &All(User-created)"));
     connect(allUser, &QAction::triggered, this, &IncludeMenu::mnuTAUC_Click);
+    // Both captions show "A": the key opens Add Support, and never flips every mark.
+    withdrawAccessKey(allUser);
 }
 
 QMenu *IncludeMenu::groupMenu(SkinGroup group) const
@@ -200,6 +207,7 @@ QAction *IncludeMenu::makeUserEntry(QObject *owner, const QDir &folder, const QS
     entry->setObjectName(QStringLiteral("mnuUCIs"));
     entry->setCheckable(true);
     entry->setData(int(number));
+    announceTicks(entry);
     return entry;
 }
 

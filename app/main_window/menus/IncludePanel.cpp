@@ -12,6 +12,11 @@ constexpr int kButtonHeight = 17;
 constexpr int kPopUpX = 7; ///< the x of the panel's left frame line
 }
 
+QString includeButtonName(const QString &word, const QString &tip)
+{
+    return tip.startsWith(word, Qt::CaseInsensitive) ? tip : word;
+}
+
 IncludeButton::IncludeButton(IncludePicture picture, QSize size, QWidget *parent)
     : KeyButton(parent), m_picture(includePicture(picture, size))
 {
@@ -73,8 +78,8 @@ IncludeButton *IncludePanel::addButton(const char *name, IncludePicture picture,
 {
     auto *b = new IncludeButton(picture, QSize(width, kButtonHeight), m_host);
     b->setObjectName(QLatin1String(name));
-    b->setToolTip(tip);
-    b->setAccessibleName(tip);
+    b->setToolTip(tip); // read out as its description
+    b->setAccessibleName(includeButtonName(includePictureWord(picture), tip));
     b->move(mainWindowPos - m_hostOrigin);
     b->show();
     m_buttons.append(b);

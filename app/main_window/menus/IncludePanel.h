@@ -16,8 +16,14 @@ namespace brannock {
 
 class IncludeMenu;
 
+/// The name assistive technology reads for a button of the include panel that shows `word`
+/// and has the tooltip `tip`: the tip when it starts with the word, else the word (the tip is
+/// then read as its description). A name starts with what the player sees, so that speech
+/// control finds the button by its word.
+QString includeButtonName(const QString &word, const QString &tip);
+
 /// A picture button of the include panel: shows its built-in picture, pressed one pixel in.
-/// Its tooltip is its name to assistive technology.
+/// Assistive technology reads it by includeButtonName and its tooltip as its description.
 class IncludeButton final : public KeyButton {
     Q_OBJECT
 public:

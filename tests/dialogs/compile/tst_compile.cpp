@@ -10,6 +10,7 @@
 #include "skinset/RunGuard.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -80,6 +81,7 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void followsProgressOutputAndOutcome();
     void progressAndOutputAreNamed();
+    void verdictIsAnnouncedAndTakesTheKeyboard();
     void stopEndsTheRun_data();
     void stopEndsTheRun();
     void realRunWithTheStandInTools();
@@ -137,6 +139,29 @@ void TestCompileWindow::progressAndOutputAreNamed()
         QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name),
                  QString::fromLatin1(accessibleName));
     }
+}
+
+void TestCompileWindow::verdictIsAnnouncedAndTakesTheKeyboard()
+{
+    // How a real assistive client hears it: see test_a11y_atspi.
+    Window w;
+    QCOMPARE(QAccessible::queryAccessibleInterface(&w.window)->role(), QAccessible::Dialog);
+    QAccessibleInterface *status = QAccessible::queryAccessibleInterface(w.child<QLabel>("lblStatus"));
+    QCOMPARE(status->role(), QAccessible::AlertMessage);
+    w.window.show();
+    QWidget main; // the window the player works in while the script runs
+    main.show();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+
+    w.run->print(begins(1) + "\r\nZ:\\start>echo one \r\none\r\n" + ends(1, 1));
+    w.run->end(1);
+    const QString verdict = w.window.verdict()->summary;
+    QVERIFY2(verdict.startsWith(QStringLiteral("Line 1 of 3 failed")), qPrintable(verdict));
+    QCOMPARE(status->text(QAccessible::Name), verdict); // read as plain text
+    QTRY_COMPARE(QApplication::activeWindow(), &w.window);
+    QVERIFY(w.child<QPushButton>("cmdClose")->hasFocus());
+    QTest::keyClick(w.child<QPushButton>("cmdClose"), Qt::Key_Return);
+    QVERIFY(!w.window.isVisible());
 }
 
 void TestCompileWindow::stopEndsTheRun_data()

@@ -62,6 +62,7 @@ private slots:
     void everyWayOfClosingSaves_data();
     void everyWayOfClosingSaves();
     void defaultsResetOnlyThePalettes();
+    void altDPressesDoneAlone();
     void unreadableStoreGivesOneMessageAndStillOpens();
     void boxesTakeNoMoreThanTheStoreKeeps();
     void failedSaveIsReported();
@@ -228,6 +229,21 @@ void TestConfigDialog::defaultsResetOnlyThePalettes()
     for (const auto &v : schema::SetupRest)
         if (v.key.section == schema::Pals)
             QCOMPARE(m_store->ReadSetting(v.key), toQString(v.value));
+}
+
+void TestConfigDialog::altDPressesDoneAlone()
+{
+    // "&DEFAULTS" and "&DONE" both show D: the key closes the dialog and resets nothing.
+    m_store->WriteSetting(schema::PalArmors, QStringLiteral("palX"));
+    auto dialog = makeDialog();
+    QCOMPARE(button(*dialog, "CmdDefault")->text(), QStringLiteral("&DEFAULTS"));
+    QCOMPARE(button(*dialog, "CmdDone")->text(), QStringLiteral("&DONE"));
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    QTest::keyClick(edit(*dialog, "TxtPath"), Qt::Key_D, Qt::AltModifier);
+    QTRY_VERIFY(!dialog->isVisible()); // an access key clicks a moment later
+    QCOMPARE(m_refreshes, 1);
+    QCOMPARE(m_store->ReadSetting(schema::PalArmors), QStringLiteral("palX"));
 }
 
 void TestConfigDialog::unreadableStoreGivesOneMessageAndStillOpens()

@@ -3,6 +3,7 @@
 #include "common/SettingsStore.h"
 #include "dialogs/skins/SkinsFolder.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -103,6 +104,7 @@ private slots:
     void okOnPlainFileIsAccepted();
     void okOnDefaultStoresNoAndKeepsPath();
     void okOnCurrentSettingsWritesNothing();
+    void keyboardReachesOnlyWhatDoesSomething();
     void refusedNames_data();
     void refusedNames();
     void typedPrefixIsNotCompleted();
@@ -234,6 +236,35 @@ void TestSkins::okOnCurrentSettingsWritesNothing()
     cancelled.dialog->findChild<QPushButton *>(QStringLiteral("cmdCncl"))->click();
     QCOMPARE(cancelled.setting(schema::SkinUse), QStringLiteral("<none>"));
     QCOMPARE(cancelled.refreshes, 0);
+}
+
+void TestSkins::keyboardReachesOnlyWhatDoesSomething()
+{
+    Rig rig;
+    FrmSkins &dialog = rig.open();
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    // Tab goes round the list, OK and Cancel; the pictures of the main window's buttons
+    // take neither the focus nor a key.
+    QStringList stops;
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        stops << QApplication::focusWidget()->objectName();
+    }
+    stops.sort();
+    QCOMPARE(stops, (QStringList{QStringLiteral("cboSkins"), QStringLiteral("cmdCncl"), QStringLiteral("cmdOK")}));
+    for (const char *picture : {"cmdMake", "cmdCFG", "cmdSkins", "cmdAbout"})
+        QVERIFY(dialog.findChild<QPushButton *>(QLatin1String(picture))->shortcut().isEmpty());
+
+    // Enter in the list chooses nothing; Enter on the focused OK presses it.
+    rig.combo()->setFocus();
+    QTest::keyClick(rig.combo(), Qt::Key_Return);
+    QVERIFY(dialog.isVisible());
+    auto *ok = dialog.findChild<QPushButton *>(QStringLiteral("cmdOK"));
+    ok->setFocus();
+    QTest::keyClick(ok, Qt::Key_Return);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
 }
 
 void TestSkins::refusedNames_data()
