@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QStringList>
+
+class QObject;
+class QWidget;
+
+namespace brannock::test {
+
+/// Every text a player can see on `root` and its children, one line each:
+/// "<window>\t<object path>\t<what>\t<text>" (window titles, captions, tooltips, accessible
+/// names and descriptions, list entries, menu titles and entries). Line breaks and tabs in a
+/// text are written as \n, \r and \t. Sorted, so that the order the children were made in
+/// does not count.
+QStringList windowTexts(const QString &window, QObject *root);
+
+/// The child widgets of `root` that show a one-line caption in a box of fixed width (labels,
+/// buttons and check boxes that do not wrap), whose caption is wider than the box: each as
+/// "<object path>: <caption> (<needed> > <width> pixels)".
+QStringList cutCaptions(QWidget *root);
+
+} // namespace brannock::test
