@@ -7,6 +7,7 @@
 
 #include "ui_frmAddSupp.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -20,9 +21,11 @@ namespace {
 QString fieldProblem(const QString &label, const QString &text, bool separatorAllowed)
 {
     if (!separatorAllowed && text.contains(QLatin1Char('*')))
-        return QStringLiteral("The %1 cannot hold \"*\": it separates the fields of the .tsf file.").arg(label);
+        return QCoreApplication::translate("brannock::frmAddSupp",
+                                           "The %1 cannot hold \"*\": it separates the fields of the .tsf file.")
+            .arg(label);
     if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')))
-        return QStringLiteral("The %1 cannot hold a line break.").arg(label);
+        return QCoreApplication::translate("brannock::frmAddSupp", "The %1 cannot hold a line break.").arg(label);
     return {};
 }
 
@@ -34,7 +37,7 @@ QString tsfNameProblem(const QString &name)
     // of dots only is still refused.
     const bool dotsOnly = !name.isEmpty() && name.count(QLatin1Char('.')) == name.size();
     if (const QString problem = singleNameProblem(dotsOnly ? name : name + QStringLiteral(".tsf")); !problem.isEmpty())
-        return QStringLiteral("The file name \"%1\" %2.").arg(name, problem);
+        return QCoreApplication::translate("brannock::frmAddSupp", "The file name \"%1\" %2.").arg(name, problem);
     return {};
 }
 
@@ -86,24 +89,24 @@ void frmAddSupp::cmdSave_Click()
     const QString name = m_ui->txtTSFFile->text();
 
     if (description.isEmpty() || palette.isEmpty() || skinFile.isEmpty() || name.isEmpty()) {
-        m_boxes.message(QStringLiteral("Hey!"), QStringLiteral("You must fill all fields."),
+        m_boxes.message(tr("Hey!"), tr("You must fill all fields."),
                         PromptButtons::Ok, PromptIcon::Exclamation);
         return;
     }
     // Only the skin file name may hold "*" (everything after the second one belongs to it),
     // and a line break would end the definition early.
     for (const auto &[label, text, starAllowed, box] :
-         {std::tuple{QStringLiteral("Description"), description, false, m_ui->txtDesc},
-          std::tuple{QStringLiteral("Palette"), palette, false, m_ui->txtPal},
-          std::tuple{QStringLiteral("Skin FileName"), skinFile, true, m_ui->txtFile}}) {
+         {std::tuple{m_ui->lblDesc->text(), description, false, m_ui->txtDesc},
+          std::tuple{m_ui->lblPal->text(), palette, false, m_ui->txtPal},
+          std::tuple{m_ui->lblFile->text(), skinFile, true, m_ui->txtFile}}) {
         if (const QString problem = fieldProblem(label, text, starAllowed); !problem.isEmpty()) {
-            m_boxes.message(QStringLiteral("Invalid Data!"), problem, PromptButtons::Ok, PromptIcon::Exclamation);
+            m_boxes.message(tr("Invalid Data!"), problem, PromptButtons::Ok, PromptIcon::Exclamation);
             box->setFocus();
             return;
         }
     }
     if (const QString problem = tsfNameProblem(name); !problem.isEmpty()) {
-        m_boxes.message(QStringLiteral("Invalid Data!"), problem, PromptButtons::Ok, PromptIcon::Exclamation);
+        m_boxes.message(tr("Invalid Data!"), problem, PromptButtons::Ok, PromptIcon::Exclamation);
         m_ui->txtTSFFile->setFocus();
         return;
     }
@@ -112,7 +115,7 @@ void frmAddSupp::cmdSave_Click()
     const QString path = QDir(m_workFolder).filePath(fileName);
     if (m_check) {
         if (const QString problem = m_check(palette, skinFile, QDir::toNativeSeparators(path)); !problem.isEmpty()) {
-            m_boxes.message(QStringLiteral("Invalid Data!"), problem, PromptButtons::Ok, PromptIcon::Exclamation);
+            m_boxes.message(tr("Invalid Data!"), problem, PromptButtons::Ok, PromptIcon::Exclamation);
             const bool paletteAtFault = !m_check(palette, QString(), QString()).isEmpty();
             (paletteAtFault ? m_ui->txtPal : m_ui->txtFile)->setFocus();
             return;
@@ -127,7 +130,7 @@ void frmAddSupp::cmdSave_Click()
         QDir().mkpath(m_workFolder);
         WriteTSF(m_workFolder, fileName, description, palette, skinFile);
     } catch (const AppError &error) {
-        m_boxes.message(QStringLiteral("Add Support Error!"), error.report(), PromptButtons::Ok,
+        m_boxes.message(tr("Add Support Error!"), error.report(), PromptButtons::Ok,
                         PromptIcon::Exclamation);
         return;
     }
@@ -140,7 +143,7 @@ void frmAddSupp::cmdSave_Click()
 
 bool frmAddSupp::confirmReplace(const QString &name)
 {
-    return m_boxes.message(QStringLiteral("Hold it!"), name + QStringLiteral(".tsf already exists. Replace?"),
+    return m_boxes.message(tr("Hold it!"), tr("%1.tsf already exists. Replace?").arg(name),
                            PromptButtons::YesNo, PromptIcon::Exclamation)
         == PromptAnswer::Yes;
 }

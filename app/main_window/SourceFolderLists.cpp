@@ -114,12 +114,12 @@ SourceFolderLists::SourceFolderLists(QWidget *window, TopmostProtocol &boxes, Dr
 {
     m_drvList->setObjectName(QStringLiteral("drvList"));
     m_drvList->setGeometry(layout::DrvList);
-    m_drvList->setToolTip(QStringLiteral("Select the drive your new skins are on."));
+    m_drvList->setToolTip(tr("Select the drive your new skins are on."));
     readDrives();
 
     m_dirFP->setObjectName(QStringLiteral("DirFP"));
     m_dirFP->setGeometry(layout::DirFP);
-    m_dirFP->setToolTip(QStringLiteral("Select the directory your new skins are in."));
+    m_dirFP->setToolTip(tr("Select the directory your new skins are in."));
     m_dirFP->setHeaderHidden(true);
     m_dirFP->setIndentation(10);
     // A long name widens the column and the list scrolls sideways instead of cutting it.
@@ -251,9 +251,10 @@ void SourceFolderLists::drvList_Change(int index)
     const DriveEntry &drive = m_drives[index];
     const QFileInfo root(drive.rootPath);
     if (!root.isDir() || !root.isReadable() || !QDir(drive.rootPath).exists()) {
-        m_boxes.reportFailure(QStringLiteral("Drive"),
+        //: The operation named in the title of its failure box ("%1 Error!").
+        m_boxes.reportFailure(tr("Drive"),
                               AppError(ErrorNumber::PathNotFound,
-                                       QStringLiteral("The drive \"%1\" is not ready or cannot be read.")
+                                       tr("The drive \"%1\" is not ready or cannot be read.")
                                            .arg(drive.label)));
         const QSignalBlocker blocker(m_drvList);
         m_drvList->setCurrentIndex(m_drive);

@@ -5,9 +5,17 @@
 #include "common/SettingsStore.h"
 #include "skinset/SkinCatalogue.h"
 
+#include <QCoreApplication>
+
 namespace brannock {
 
 namespace {
+
+/// The script's texts in the player's language, as part of Make Skinset's.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(brannock::MakeSkinset)
+};
+
 const QChar Quote = QLatin1Char('"');
 const QChar Blank = QLatin1Char(' ');
 
@@ -73,9 +81,9 @@ CompileScript::Encoded CompileScript::encode(const CodePage &page) const
         if (enc.ok() && length > batch::kMaxLineBytes) {
             const LinePart *blamed = longestPart(line.parts);
             result.bytes.clear();
-            result.refusal = QStringLiteral("%1 makes line %2 of Compile.bat %3 bytes long; the command "
+            result.refusal = Texts::tr("%1 makes line %2 of Compile.bat %3 bytes long; the command "
                                             "interpreter reads at most %4 bytes a line")
-                                 .arg(blamed ? blamed->name : QStringLiteral("The text"), QString::number(n + 1),
+                                 .arg(blamed ? blamed->name : Texts::tr("The text"), QString::number(n + 1),
                                       QString::number(length), QString::number(batch::kMaxLineBytes));
             return result;
         }
@@ -83,7 +91,7 @@ CompileScript::Encoded CompileScript::encode(const CodePage &page) const
                                          : batch::codePageProblem(line.text, page);
         if (!problem.isEmpty())
             throw AppError(ErrorNumber::BadArgument,
-                           QStringLiteral("Line %1 of Compile.bat cannot be written safely: it %2.")
+                           Texts::tr("Line %1 of Compile.bat cannot be written safely: it %2.")
                                .arg(QString::number(n + 1), problem));
         result.bytes += enc.bytes;
         result.bytes += "\r\n";
@@ -101,16 +109,16 @@ CompileScript writeCompileScript(const ScriptValues &v)
         workRootQ + QStringLiteral("New_Wendle\\") + v.saveFolder + QLatin1Char('\\') + v.volumeName + Quote;
 
     // What each kind of line is built from, for the message about a line too long.
-    const auto program = [&v](int times) { return LinePart{QStringLiteral("The program folder"), v.workFolder, times}; };
-    const auto save = [&v](int times) { return LinePart{QStringLiteral("The Save File Prefix"), v.saveFolder, times}; };
-    const auto vol = [&v](int times) { return LinePart{QStringLiteral("The New VOL name"), v.volumeName, times}; };
-    const LineParts compileParts{program(1), save(2), {QStringLiteral("The source folder"), v.sourceFolder},
-                                 {QStringLiteral("The Open File Prefix"), v.openPrefix}};
+    const auto program = [&v](int times) { return LinePart{Texts::tr("The program folder"), v.workFolder, times}; };
+    const auto save = [&v](int times) { return LinePart{Texts::tr("The Save File Prefix"), v.saveFolder, times}; };
+    const auto vol = [&v](int times) { return LinePart{Texts::tr("The New VOL name"), v.volumeName, times}; };
+    const LineParts compileParts{program(1), save(2), {Texts::tr("The source folder"), v.sourceFolder},
+                                 {Texts::tr("The Open File Prefix"), v.openPrefix}};
 
     for (const SkinItem *item : v.tickedItems) {
         const QString palette = v.palettes.palette(item->paletteCategory);
         LineParts parts = compileParts;
-        parts.append({QStringLiteral("The \"%1\" palette").arg(toQString(item->paletteCategory.key)), palette});
+        parts.append({Texts::tr("The \"%1\" palette").arg(toQString(item->paletteCategory.key)), palette});
         for (const QString &file : item->files)
             if (!v.leftOutFiles.contains(file))
                 script.WriteMakeSkinLine(palette, sourceRootQ + v.openPrefix + file + Quote,
@@ -120,8 +128,8 @@ CompileScript writeCompileScript(const ScriptValues &v)
         if (v.leftOutFiles.contains(user.file))
             continue;
         LineParts parts = compileParts;
-        parts.append({QStringLiteral("The palette in \"%1\"").arg(user.definition), user.palette});
-        parts.append({QStringLiteral("The skin file name in \"%1\"").arg(user.definition), user.file, 2});
+        parts.append({Texts::tr("The palette in \"%1\"").arg(user.definition), user.palette});
+        parts.append({Texts::tr("The skin file name in \"%1\"").arg(user.definition), user.file, 2});
         script.WriteMakeSkinLine(user.palette, sourceRootQ + v.openPrefix + user.file + Quote,
                                  script.compiledPath(user.file), parts);
     }
@@ -131,7 +139,7 @@ CompileScript writeCompileScript(const ScriptValues &v)
                 script.WriteVolLine(volume, script.compiledPath(file), {program(2), save(3), vol(1)});
     if (!v.skinsFolder.isEmpty())
         script.WriteCopyLine(volume, Quote + v.skinsFolder + v.volumeName + Quote,
-                             {program(1), save(1), vol(2), {QStringLiteral("The game folder"), v.skinsFolder}});
+                             {program(1), save(1), vol(2), {Texts::tr("The game folder"), v.skinsFolder}});
     if (v.deleteBitmaps)
         for (const SkinItem *item : v.tickedItems)
             for (const QString &file : item->files)

@@ -2,6 +2,7 @@
 
 #include "common/NameOrder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -18,6 +19,16 @@ QString skinsFolderPath(const QString &root)
 
 } // namespace
 
+QString currentSettingsEntry()
+{
+    return QCoreApplication::translate("brannock::FrmSkins", "Current Settings");
+}
+
+QString defaultEntry()
+{
+    return QCoreApplication::translate("brannock::FrmSkins", "Default");
+}
+
 QStringList skinsListEntries(const QStringList &lookRoots)
 {
     QStringList entries;
@@ -31,7 +42,7 @@ QStringList skinsListEntries(const QStringList &lookRoots)
         }
     }
     sortNamesForLists(entries);
-    entries << CurrentSettingsEntry.toString() << DefaultEntry.toString();
+    entries << currentSettingsEntry() << defaultEntry();
     return entries;
 }
 
