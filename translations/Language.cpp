@@ -16,13 +16,13 @@ const QString kOwnPrefix = QStringLiteral("brannock_");
 const QString kQtPrefix = QStringLiteral("qtbase_");
 
 /// Loads `file` into a translator that lives as long as the application, and installs it.
-void install(const QString &file)
+bool install(const QString &file)
 {
     auto *translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(file))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+    if (translator->load(file) && QCoreApplication::installTranslator(translator))
+        return true;
+    delete translator;
+    return false;
 }
 
 } // namespace
@@ -50,13 +50,17 @@ QStringList embeddedLanguages()
     return languages;
 }
 
+bool installTranslations(const QString &language)
+{
+    install(kFolder + QLatin1Char('/') + kQtPrefix + language + QStringLiteral(".qm"));
+    return install(kFolder + QLatin1Char('/') + kOwnPrefix + language + QStringLiteral(".qm"));
+}
+
 void installTranslations()
 {
     const QString language = chooseLanguage(QLocale::system().uiLanguages(), embeddedLanguages());
-    if (language.isEmpty())
-        return;
-    install(kFolder + QLatin1Char('/') + kQtPrefix + language + QStringLiteral(".qm"));
-    install(kFolder + QLatin1Char('/') + kOwnPrefix + language + QStringLiteral(".qm"));
+    if (!language.isEmpty())
+        installTranslations(language);
 }
 
 } // namespace brannock

@@ -16,10 +16,14 @@ QString chooseLanguage(const QStringList &wanted, const QStringList &available);
 /// them ("de").
 QStringList embeddedLanguages();
 
-/// Installs the translation of the programs' texts into the system's user interface
-/// language, and Qt's own translation of its standard texts (Yes, No, Cancel) where one
-/// is embedded; with English or a language without a translation, nothing. Call once the
-/// application object exists, before the first text is made.
+/// Installs the embedded translation of the programs' texts into `language` ("de"), and Qt's
+/// own translation of its standard texts (Yes, No, Cancel) where one is embedded. False when
+/// the programs have no translation into `language`.
+bool installTranslations(const QString &language);
+
+/// installTranslations for the system's user interface language; with English or a
+/// language without a translation, nothing. Call once the application object exists,
+/// before the first text is made.
 void installTranslations();
 
 } // namespace brannock

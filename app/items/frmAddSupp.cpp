@@ -4,6 +4,7 @@
 #include "platform/Prompts.h"
 #include "items/SingleName.h"
 #include "items/TsfFile.h"
+#include "widgets/FontFit.h"
 
 #include "ui_frmAddSupp.h"
 
@@ -61,7 +62,14 @@ frmAddSupp::frmAddSupp(Prompts &boxes, QString workFolder, DefinitionCheck check
             const int left = qMax(0, label->geometry().right() + 1 - needed);
             const int right = qMin(kBoxesLeft - 2, left + needed - 1);
             label->setGeometry(left, label->y(), right + 1 - left, label->height());
+            // Wider than all the room left of its box, it is made smaller, never cut.
+            label->setFont(shrinkToFit(label->font(), label->text(), label->width() - 2, 8));
         }
+    }
+    // A caption wider than its button is made smaller, as the main window's are.
+    for (QPushButton *button : {m_ui->cmdSave, m_ui->cmdClose}) {
+        const QString shown = QString(button->text()).remove(QLatin1Char('&'));
+        button->setFont(shrinkToFit(button->font(), shown, button->width() - 6, 8));
     }
     QLabel *lblTSF = m_ui->lblTSF;
     lblTSF->resize(qMax(lblTSF->width(), lblTSF->fontMetrics().horizontalAdvance(lblTSF->text()) + 2),

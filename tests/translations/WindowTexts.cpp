@@ -1,17 +1,39 @@
 #include "translations/WindowTexts.h"
 
+#include "common/SettingsStore.h"
+#include "dialogs/about/FrmAbout.h"
+#include "dialogs/about/FrmThanks.h"
+#include "dialogs/about/ThanksPulse.h"
+#include "dialogs/compile/FrmCompile.h"
+#include "dialogs/config/ColourDialog.h"
+#include "dialogs/config/FrmCfg.h"
+#include "dialogs/skins/FrmSkins.h"
+#include "fakes/FakeDosPaths.h"
+#include "fakes/FakePrompts.h"
+#include "fakes/FakeScriptRunner.h"
+#include "fakes/FakeTopmostBand.h"
+#include "fakes/FakeTray.h"
+#include "fakes/FakeWindowsPrograms.h"
+#include "items/frmAddSupp.h"
+#include "main_window/FrmMain.h"
+#include "main_window/menus/IncludeMenu.h"
+#include "setup/FrmMain.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
+#include <QTemporaryDir>
 
 namespace brannock::test {
 
@@ -113,6 +135,26 @@ void collect(QStringList &lines, const QString &window, const QObject *root, con
     }
 }
 
+/// The boxes a fake showed: "<scene>\tbox <n>\t<what>\t<text>" for each box's title, text
+/// (an input box's prompt) and an input box's default text, with `folder` written as <folder>.
+QStringList boxTexts(const QString &scene, const FakePrompts &prompts, const QString &folder)
+{
+    QStringList lines;
+    for (qsizetype n = 0; n < prompts.calls.size(); ++n) {
+        const FakePrompts::Call &call = prompts.calls[n];
+        const QString box = scene + QStringLiteral("\tbox %1\t").arg(n + 1);
+        QStringList parts{box + QStringLiteral("title\t") + call.title, box + QStringLiteral("text\t") + call.text};
+        if (call.kind == FakePrompts::Call::Input)
+            parts.append(box + QStringLiteral("default\t") + call.defaultText);
+        for (QString &line : parts) {
+            line.replace(QDir::toNativeSeparators(folder), QStringLiteral("<folder>"));
+            line.replace(QLatin1Char('\r'), QStringLiteral("\\r")).replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+            lines.append(line);
+        }
+    }
+    return lines;
+}
+
 } // namespace
 
 QStringList windowTexts(const QString &window, QObject *root)
@@ -136,7 +178,8 @@ QStringList cutCaptions(QWidget *root)
                            .arg(width));
     };
     for (QWidget *widget : root->findChildren<QWidget *>()) {
-        if (!widget->isVisibleTo(root))
+        // The main window's title bar draws its caption in a font fitted to it.
+        if (!widget->isVisibleTo(root) || widget->inherits("brannock::TitleBar"))
             continue;
         const QFontMetrics metrics(widget->font());
         if (const auto *label = qobject_cast<const QLabel *>(widget)) {
@@ -159,6 +202,126 @@ QStringList cutCaptions(QWidget *root)
         }
     }
     return cut;
+}
+
+QStringList allWindowTexts(const std::function<void(const QString &scene, QWidget &window)> &visit)
+{
+    QStringList lines;
+    const auto take = [&](const QString &scene, QWidget &window) {
+        lines += windowTexts(scene, &window);
+        if (visit)
+            visit(scene, window);
+    };
+    QTemporaryDir folder;
+    const QString work = folder.path();
+    SettingsStore store(folder.filePath(QStringLiteral("settings.ini")));
+    store.WriteSetting(schema::OtherUseAVC, toQString(schema::Yes));
+
+    {
+        FakePrompts prompts;
+        FakeTopmostBand band;
+        FakeDosPaths dos;
+        dos.mappings = {{QDir::fromNativeSeparators(work), QStringLiteral("C:\\Work")},
+                        {QDir::currentPath(), QStringLiteral("D:\\Paint")}};
+        FakeScriptRunner runner;
+        FakeWindowsPrograms programs;
+        FakeTray tray;
+        FrmMain window(FrmMainContext{store, prompts, band, dos, runner, programs, tray,
+                                      WorkFolders::portableIn(work), QString(),
+                                      [] { return *CodePage::byNumber(437); },
+                                      [] { return QList<DriveEntry>{{QStringLiteral("root"), QDir::rootPath()}}; }});
+        window.Form_Load();
+        take(QStringLiteral("Brannock"), window);
+        take(QStringLiteral("Brannock include menu"), *window.includeMenu().includeMenu());
+        lines.append(QStringLiteral("Brannock tray\ttoolTip\t") + tray.toolTip);
+        // Make Skinset without a save prefix: the boxes it shows.
+        window.findChild<QPushButton *>(QStringLiteral("CmdMake"))->click();
+        lines += boxTexts(QStringLiteral("Make Skinset without a prefix"), prompts, work);
+    }
+    {
+        FakePrompts prompts;
+        FrmCfg cfg(store, prompts, {}, nullptr, [] { return 0.5; });
+        take(QStringLiteral("Configuration"), cfg);
+        for (const ColourTarget target : {ColourTarget::Color1, ColourTarget::Color2, ColourTarget::Text}) {
+            ColourDialog colour(store, prompts, target);
+            take(QStringLiteral("Colour"), colour);
+        }
+    }
+    {
+        FakePrompts prompts;
+        FrmSkins skins(store, prompts, {work}, {}, {}, {});
+        take(QStringLiteral("Skins"), skins);
+        skins.findChild<QLineEdit *>()->setText(QStringLiteral("no such look"));
+        skins.findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+        lines += boxTexts(QStringLiteral("Skins with a look that is not there"), prompts, work);
+    }
+    {
+        FrmAbout about([] { return 0.5; });
+        about.setFolderNote(QStringLiteral("Mode: portable"));
+        take(QStringLiteral("About"), about);
+        ThanksPulse pulse;
+        FrmThanks thanks(pulse);
+        take(QStringLiteral("Thanks"), thanks);
+    }
+    {
+        FakePrompts prompts;
+        frmAddSupp add(prompts, work, {});
+        take(QStringLiteral("Add Support"), add);
+        add.findChild<QPushButton *>(QStringLiteral("cmdSave"))->click();
+        lines += boxTexts(QStringLiteral("Add Support with empty fields"), prompts, work);
+    }
+    {
+        FakeDosPaths dos;
+        FakeScriptRunner runner;
+        FrmCompile compile;
+        take(QStringLiteral("Compile before a run"), compile);
+        const QStringList scriptLines{QStringLiteral("echo one")};
+        const QByteArray token = "[texts]";
+        StartedScript started;
+        started.judge = std::make_unique<CompileJudge>(compileSteps(scriptLines), dos, work, QString(), token);
+        started.run = runner.start(folder.filePath(QStringLiteral("Compile.bat")), work, QString());
+        started.page = CodePage::byNumber(437);
+        FakeScriptRun *run = runner.lastRun;
+        compile.follow(std::move(started));
+        compile.setNotes({QStringLiteral("\"Tag * tag.tsf\": it names no definition file.")});
+        take(QStringLiteral("Compile starting"), compile);
+        run->print(token + " begin 1\r\n\r\nZ:\\>echo one\r\none\r\n");
+        take(QStringLiteral("Compile running"), compile);
+        run->print(token + " end 1 0\r\n");
+        run->end(0);
+        take(QStringLiteral("Compile done"), compile);
+    }
+    {
+        FakePrompts prompts;
+        prompts.answers = {PromptAnswer::Yes};
+        FakeDosPaths dos;
+        primewell::FrmMain primewell(store, prompts, dos, QDir::toNativeSeparators(work));
+        take(QStringLiteral("Primewell"), primewell);
+        primewell.Form_Load();
+        take(QStringLiteral("Primewell done"), primewell);
+        lines += boxTexts(QStringLiteral("Primewell boxes"), prompts, work);
+    }
+    return lines;
+}
+
+QString programHelp(const QString &program, const QString &language)
+{
+    QTemporaryDir home;
+    const QString programs = qEnvironmentVariable("BRANNOCK_PROGRAM_DIR");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-window-system"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    env.insert(QStringLiteral("LANGUAGE"), language);
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(programs + QLatin1Char('/') + program, {QStringLiteral("--help")});
+    if (!process.waitForFinished(30000))
+        return QStringLiteral("did not end");
+    return QString::fromLocal8Bit(process.readAllStandardOutput())
+        .replace(home.path(), QStringLiteral("<home>"))
+        .replace(QDir(programs).canonicalPath(), QStringLiteral("<programs>"))
+        .replace(programs, QStringLiteral("<programs>"));
 }
 
 } // namespace brannock::test

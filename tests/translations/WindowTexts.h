@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 class QObject;
 class QWidget;
 
@@ -18,5 +20,14 @@ QStringList windowTexts(const QString &window, QObject *root);
 /// buttons and check boxes that do not wrap), whose caption is wider than the box: each as
 /// "<object path>: <caption> (<needed> > <width> pixels)".
 QStringList cutCaptions(QWidget *root);
+
+/// The texts of every window and menu of both programs as a player first meets them, the
+/// Compile window through one short run, and the boxes of a few first steps (the scene, the
+/// box's title and text). `visit` is shown each window in each of those states.
+QStringList allWindowTexts(const std::function<void(const QString &scene, QWidget &window)> &visit = {});
+
+/// What `program` (in the build's program folder) prints for --help with the environment
+/// variable LANGUAGE set to `language`; the folders of the run written as <home> and <programs>.
+QString programHelp(const QString &program, const QString &language);
 
 } // namespace brannock::test
