@@ -63,6 +63,16 @@ QFont artFont(const QString &family, int pixelSize, bool bold, bool italic = fal
     return font;
 }
 
+/// `font`, made smaller a pixel at a time (down to `smallest`) until `text`, wrapped in
+/// `area`'s width, takes no more than its height: a longer translation is never cut off.
+QFont wrappedToFit(QFont font, const QString &text, const QRect &area, int smallest)
+{
+    while (font.pixelSize() > smallest
+           && QFontMetrics(font).boundingRect(area, Qt::AlignLeft | Qt::TextWordWrap, text).height() > area.height())
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
 } // namespace
 
 QImage drawAboutBackground()
@@ -137,13 +147,16 @@ QImage drawAboutBackground()
     p.setFont(artFont(QStringLiteral("DejaVu Sans"), 12, true));
     p.setPen(QColor(240, 200, 110));
     p.drawText(QRect(24, 160, 196, 18), Qt::AlignLeft, Texts::tr("Version ") + QLatin1String(Version));
-    p.setFont(artFont(QStringLiteral("DejaVu Sans"), 12, false));
+    // Above the dialog's note of the folders in use, from y = 254.
+    const QRect whatItDoes(24, 184, 196, 66);
+    const QString whatItDoesText = Texts::tr("Paint your bitmaps, tick what goes in, press one button: "
+                                             "the skinset is compiled, packed and copied into the game.");
+    p.setFont(wrappedToFit(artFont(QStringLiteral("DejaVu Sans"), 12, false), whatItDoesText, whatItDoes, 9));
     p.setPen(QColor(200, 196, 226));
-    p.drawText(QRect(24, 184, 196, 100), Qt::AlignLeft | Qt::TextWordWrap,
-               Texts::tr("Paint your bitmaps, tick what goes in, press one button: "
-                              "the skinset is compiled, packed and copied into the game."));
+    p.drawText(whatItDoes, Qt::AlignLeft | Qt::TextWordWrap, whatItDoesText);
 
     // Right column: who it is for.
+    p.setFont(artFont(QStringLiteral("DejaVu Sans"), 12, false));
     p.setPen(QColor(200, 196, 226));
     p.drawText(QRect(418, 160, 200, 100), Qt::AlignLeft | Qt::TextWordWrap,
                Texts::tr("Made for the players and skin painters of Kestrow Wendle. "
