@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>De&amp;lete MakeSkin-created bitmaps(.BMPs) after compiling VOL</source>
-        <translation>Von MakeSkin erzeugte Bitmaps (.BMPs) nach dem Kompilieren der VOL &amp;löschen</translation>
+        <translation>MakeSkin-Bitmaps (.BMPs) nach dem Kompilieren der VOL &amp;löschen</translation>
     </message>
     <message>
         <source>After compiling a skinset, automatically copy the VOL file to the Kestrow\base\Skins\ directory</source>
@@ -250,7 +250,7 @@
     </message>
     <message>
         <source>Now go paint something. The battlefield is waiting!</source>
-        <translation>Und jetzt los, mal etwas. Das Schlachtfeld wartet!</translation>
+        <translation>Jetzt geh und male etwas. Das Schlachtfeld wartet!</translation>
     </message>
 </context>
 <context>
@@ -743,7 +743,7 @@ Brannock beenden?</translation>
     </message>
     <message>
         <source>Are you sure?</source>
-        <translation>Bist du sicher?</translation>
+        <translation>Sicher?</translation>
     </message>
     <message>
         <source>Make Skinset</source>
@@ -852,7 +852,7 @@ Brannock beenden?</translation>
     </message>
     <message>
         <source>&amp;Add Support...</source>
-        <translation>Unterstützung &amp;hinzufügen...</translation>
+        <translation>Skin &amp;hinzufügen...</translation>
     </message>
     <message>
         <source>&amp;Rebuild Menu</source>
@@ -2110,7 +2110,7 @@ Brannock --help sagt, wohin MakeSkin.exe und VT.exe des Spiels gehören.
     <name>frmAddSupp</name>
     <message>
         <source>Add Support...</source>
-        <translation>Unterstützung hinzufügen...</translation>
+        <translation>Skin hinzufügen...</translation>
     </message>
     <message>
         <source>Description</source>
@@ -2130,7 +2130,7 @@ Brannock --help sagt, wohin MakeSkin.exe und VT.exe des Spiels gehören.
     </message>
     <message>
         <source>Skin FileName</source>
-        <translation>Skin-Dateiname</translation>
+        <translation>Skin-Datei</translation>
     </message>
     <message>
         <source>The filename used by that skin</source>
