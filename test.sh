@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Brannock, builds it and runs every test headless:
-# the Qt Test suites through CTest (one runs Compile.bat through Wine's cmd), the Release build
-# and the Debian package built, validated and started once installed, a bounded fuzzing run of
-# the road from a .tsf file into the script, then the Windows build with its suites under Wine
-# (when a Qt for Windows is found). Exits non-zero on any failure.
+# the translation files against the sources' texts, the Qt Test suites through CTest (one
+# runs Compile.bat through Wine's cmd), the Release build and the Debian package built,
+# validated and started once installed, a bounded fuzzing run of the road from a .tsf file
+# into the script, then the Windows build with its suites under Wine (when a Qt for Windows
+# is found). Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")"
 # Each step says how long it took, so a slow step shows.
@@ -27,6 +28,10 @@ EXTRA_PACKAGES=(clang libclang-rt-14-dev gcc-mingw-w64-i686-posix weston xwaylan
 BUILD_OPTIONS=(-DBRANNOCK_BENCH=OFF)
 source scripts/setup.sh
 step_done "packages and the Debug build"
+
+# Every text the player sees is in the translation files, each translated.
+scripts/translations.sh check
+step_done "the translations"
 
 export QT_QPA_PLATFORM=offscreen
 (cd "$BUILD_DIR" && ctest --output-on-failure --no-tests=error -j "${BRANNOCK_TEST_JOBS:-2}")

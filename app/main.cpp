@@ -12,6 +12,7 @@
 #include "desktop/Tray.h"
 #include "platform/WindowsPrograms.h"
 #include "platform/CodePage.h"
+#include "translations/Language.h"
 
 #include "main_window/WindowSystem.h"
 
@@ -53,6 +54,7 @@ int main(int argc, char *argv[])
 
     brannock::choosePreferredQtPlatform(); // before Qt picks one
     QApplication app(argc, argv);
+    brannock::installTranslations(); // the system's language, before the first text
     QApplication::setQuitOnLastWindowClosed(false); // hidden to the tray is not closed
     QApplication::setOrganizationName(QStringLiteral("Brannock"));
     QApplication::setApplicationName(QStringLiteral("Brannock"));

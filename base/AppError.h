@@ -40,7 +40,8 @@ private:
 };
 
 /// The failure that a file operation on `path` met, mapped from the platform's error.
-/// `action` says what was being done ("create", "read", "write", "delete", ...).
+/// `action` says what was being done ("create", "read", "write", "delete", ...), in English;
+/// the report shows it in the player's language.
 AppError fileError(const QString &action, const QString &path, int errnoValue);
 
 /// The failure report of the last failed file operation on `path` (`fileError` with

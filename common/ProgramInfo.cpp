@@ -2,6 +2,7 @@
 
 #include "common/BuildInfo.h"
 #include "common/WorkFolders.h"
+#include "translations/Language.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -34,9 +35,10 @@ QString versionLine(const QString &programName)
 
 QString helpFooter(const WorkFolders &folders, const QString &settingsLocation)
 {
-    return QStringLiteral("  --help       show this text and end\n"
+    return QCoreApplication::translate("brannock::ProgramInfo", "  --help       show this text and end\n"
                           "  --version    show the version and end\n\n")
-         + folders.description() + QStringLiteral("\nSettings: ") + settingsLocation + QLatin1Char('\n');
+         + folders.description() + QCoreApplication::translate("brannock::ProgramInfo", "\nSettings: ")
+         + settingsLocation + QLatin1Char('\n');
 }
 
 int printInfo(int argc, char **argv, InfoRequest request, const QString &programName,
@@ -44,6 +46,7 @@ int printInfo(int argc, char **argv, InfoRequest request, const QString &program
 {
     // A core application only: it knows the program's folder and opens no window.
     QCoreApplication core(argc, argv);
+    installTranslations();
     QTextStream out(stdout);
     if (request == InfoRequest::Version)
         out << versionLine(programName) << '\n';

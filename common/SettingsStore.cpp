@@ -4,6 +4,7 @@
 #include "common/WholeFile.h"
 #include "base/FileErrors.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QDateTime>
@@ -21,6 +22,11 @@
 namespace brannock {
 
 namespace {
+
+/// The store's texts in the player's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(brannock::SettingsStore)
+};
 
 constexpr auto kOrganisation = "Brannock";
 /// The organisation of a test run (Qt's test mode): its settings never touch the player's,
@@ -48,9 +54,9 @@ QString groupKey(QStringView section, QStringView key)
     const QString where = store.fileName();
     if (store.status() == QSettings::FormatError)
         throw AppError(ErrorNumber::SettingsStore,
-                       QStringLiteral("The settings store \"%1\" is malformed; %2.").arg(where, what));
+                       Texts::tr("The settings store \"%1\" is malformed; %2.").arg(where, what));
     throw AppError(ErrorNumber::SettingsStore,
-                   QStringLiteral("The settings store \"%1\" cannot be used; %2.").arg(where, what));
+                   Texts::tr("The settings store \"%1\" cannot be used; %2.").arg(where, what));
 }
 
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
@@ -106,14 +112,14 @@ QString valueProblem(QStringView value)
         const QChar c = value[i];
         if (c == u'\\') {
             if (i + 1 == value.size())
-                return QStringLiteral("ends in a \\ that joins it to the next line");
+                return Texts::tr("ends in a \\ that joins it to the next line");
             const QChar e = value[i + 1];
             if (QStringView(u"\\\"'?abfnrtv").contains(e) || (e >= u'0' && e <= u'7')
                 || (e == u'x' && i + 2 < value.size() && isHexDigit(value[i + 2]))) {
                 i += 2;
                 continue;
             }
-            return QStringLiteral("holds \"\\%1\", which is not read as written (a \\ is written \\\\)").arg(e);
+            return Texts::tr("holds \"\\%1\", which is not read as written (a \\ is written \\\\)").arg(e);
         }
         if (quoted && c == u'"') {
             closed = true;
@@ -121,13 +127,13 @@ QString valueProblem(QStringView value)
             break;
         }
         if (!quoted && (c == u',' || c == u';' || c == u'"'))
-            return QStringLiteral("holds \"%1\" outside quotes, which is not read as written").arg(c);
+            return Texts::tr("holds \"%1\" outside quotes, which is not read as written").arg(c);
         ++i;
     }
     if (quoted && !closed)
-        return QStringLiteral("opens a quote that it does not close");
+        return Texts::tr("opens a quote that it does not close");
     if (i != value.size())
-        return QStringLiteral("goes on after its closing quote");
+        return Texts::tr("goes on after its closing quote");
     return {};
 }
 
@@ -141,7 +147,7 @@ QString fileProblem(const QByteArray &bytes)
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = decoder(startsWithByteOrderMark(bytes) ? bytes.mid(3) : bytes);
     if (decoder.hasError())
-        return QStringLiteral("it is not UTF-8 text");
+        return Texts::tr("it is not UTF-8 text");
     QSet<QString> keys;
     QString section;
     const QStringList lines = text.split(QLatin1Char('\n'));
@@ -149,17 +155,17 @@ QString fileProblem(const QByteArray &bytes)
         QString line = lines[n];
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
-        const QString where = QStringLiteral("line %1").arg(n + 1);
+        const QString where = Texts::tr("line %1").arg(n + 1);
         for (const QChar c : line)
             if ((c.unicode() < 0x20 && c != QLatin1Char('\t')) || c.unicode() == 0x7F)
-                return where + QStringLiteral(" holds a control character");
+                return where + Texts::tr(" holds a control character");
         const QString trimmed = line.trimmed();
         if (trimmed.isEmpty())
             continue;
         if (trimmed.startsWith(QLatin1Char('['))) {
             if (!trimmed.endsWith(QLatin1Char(']')) || trimmed.count(QLatin1Char('[')) != 1
                 || trimmed.count(QLatin1Char(']')) != 1)
-                return where + QStringLiteral(" is not a whole [section] line");
+                return where + Texts::tr(" is not a whole [section] line");
             const QString raw = trimmed.mid(1, trimmed.size() - 2).trimmed();
             // [General] holds the keys outside any section; [%General] is a section of that name.
             if (raw.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0)
@@ -172,13 +178,13 @@ QString fileProblem(const QByteArray &bytes)
         }
         const qsizetype equals = trimmed.indexOf(QLatin1Char('='));
         if (trimmed.startsWith(QLatin1Char(';')) || equals <= 0)
-            return where + QStringLiteral(" is neither a [section] nor a key=value line");
+            return where + Texts::tr(" is neither a [section] nor a key=value line");
         if (const QString problem = valueProblem(QStringView(trimmed).mid(equals + 1).trimmed()); !problem.isEmpty())
             return where + QLatin1Char(' ') + problem;
         const QString name = unescapedKey(QStringView(trimmed).left(equals).trimmed());
         const QString key = section.isEmpty() ? name : section + QLatin1Char('/') + name;
         if (keys.contains(key))
-            return where + QStringLiteral(" sets %1 a second time").arg(key);
+            return where + Texts::tr(" sets %1 a second time").arg(key);
         keys.insert(key);
     }
     return {};
@@ -203,7 +209,7 @@ QByteArray storeBytes(const QString &file)
 /// Why the store's file with these bytes is unusable as it stands, or an empty text.
 QString storeProblem(const QByteArray &bytes)
 {
-    return bytes.size() > kMaxStoreBytes ? QStringLiteral("it is larger than 1 MB") : fileProblem(bytes);
+    return bytes.size() > kMaxStoreBytes ? Texts::tr("it is larger than 1 MB") : fileProblem(bytes);
 }
 
 /// QSettings reports an unreadable file only through status(), and reads past lines it
@@ -225,7 +231,7 @@ QByteArray checkReadable(const QSettings &store, const QString &what)
         const QString problem = storeProblem(bytes);
         if (!problem.isEmpty())
             throw AppError(ErrorNumber::SettingsStore,
-                           QStringLiteral("The settings store \"%1\" is malformed (%2), so it is neither read nor "
+                           Texts::tr("The settings store \"%1\" is malformed (%2), so it is neither read nor "
                                           "written; %3. Mend the file, or run Primewell, which offers to set it "
                                           "aside and write the defaults.")
                                .arg(QDir::toNativeSeparators(file), problem, what));
@@ -267,7 +273,7 @@ void dropByteOrderMark(const QString &file, const QString &what)
     QLockFile lock(file + QStringLiteral(".lock"));
     if (!lock.tryLock(10000))
         throw AppError(ErrorNumber::SettingsStore,
-                       QStringLiteral("The settings store \"%1\" stays locked by another program; %2.")
+                       Texts::tr("The settings store \"%1\" stays locked by another program; %2.")
                            .arg(QDir::toNativeSeparators(file), what));
     const QByteArray bytes = storeBytes(file);
     if (storeProblem(bytes).isEmpty() && startsWithByteOrderMark(bytes))
@@ -283,7 +289,9 @@ void dropByteOrderMark(const QString &file, const QString &what)
     const QString action = QStringLiteral("write the settings store");
     if (file.isEmpty())
         throw AppError(ErrorNumber::PermissionDenied,
-                       QStringLiteral("Cannot %1 \"%2\": permission denied; %3.").arg(action, store.fileName(), what));
+                       Texts::tr("Cannot %1 \"%2\": permission denied; %3.")
+                           .arg(QCoreApplication::translate("brannock::fileError", "write the settings store"),
+                                store.fileName(), what));
     const QFileInfo info(file);
     if (info.exists() && !info.isWritable())
         throw fileError(action, file, EACCES);
@@ -307,7 +315,7 @@ QString SettingsStore::ReadSetting(QStringView section, QStringView key, const Q
 {
     const auto store = openStore(m_iniFile);
     const QString name = groupKey(section, key);
-    checkReadable(*store, QStringLiteral("the setting %1 could not be read").arg(name));
+    checkReadable(*store, Texts::tr("the setting %1 could not be read").arg(name));
     const QVariant value = store->value(name);
     if (!value.isValid())
         return defaultValue;
@@ -348,21 +356,21 @@ void SettingsStore::writeValues(const QList<std::pair<QString, QString>> &values
         return;
     auto store = openStore(m_iniFile);
     const QString what = values.size() == 1
-                             ? QStringLiteral("the setting %1 could not be written").arg(values.first().first)
-                             : QStringLiteral("the settings could not be written");
+                             ? Texts::tr("the setting %1 could not be written").arg(values.first().first)
+                             : Texts::tr("the settings could not be written");
     // A value the store would refuse to read back is never written: the store would lock
     // itself out.
     qint64 bytesNeeded = 0;
     for (const auto &[name, value] : values) {
         if (value.size() > schema::MaxValueLength)
             throw AppError(ErrorNumber::BadArgument,
-                           QStringLiteral("The setting %1 was not written: it is longer than %2 characters.")
+                           Texts::tr("The setting %1 was not written: it is longer than %2 characters.")
                                .arg(name)
                                .arg(schema::MaxValueLength));
         for (const QChar c : value)
             if (c.unicode() < 0x20 || c.unicode() == 0x7F)
                 throw AppError(ErrorNumber::BadArgument,
-                               QStringLiteral("The setting %1 was not written: it holds a control character.").arg(name));
+                               Texts::tr("The setting %1 was not written: it holds a control character.").arg(name));
         bytesNeeded += name.size() + value.size() + 2;
     }
     const QString file = storeFile(*store);

@@ -2,6 +2,7 @@
 
 #include "common/BuildInfo.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -101,10 +102,14 @@ QString WorkFolders::description() const
     for (const QString &root : m_lookRoots)
         skins << QDir::toNativeSeparators(root + QStringLiteral("/Skins"));
     const QString mode = m_mode == Mode::Portable
-                             ? QStringLiteral("portable (a file \"portable\" stands beside the programs)")
-                             : QStringLiteral("installed (no file \"portable\" beside the programs)");
-    return QStringLiteral("Mode: %1\nPrograms: %2\nWork files: %3\nGame's tools: %4\nLooks: %5")
-        .arg(mode, m_programFolder, m_workFolder, toolsFolder(), skins.join(QStringLiteral("\n  then ")));
+                             ? QCoreApplication::translate("brannock::WorkFolders",
+                                                           "portable (a file \"portable\" stands beside the programs)")
+                             : QCoreApplication::translate("brannock::WorkFolders",
+                                                           "installed (no file \"portable\" beside the programs)");
+    return QCoreApplication::translate("brannock::WorkFolders",
+                                       "Mode: %1\nPrograms: %2\nWork files: %3\nGame's tools: %4\nLooks: %5")
+        .arg(mode, m_programFolder, m_workFolder, toolsFolder(),
+             skins.join(QCoreApplication::translate("brannock::WorkFolders", "\n  then ")));
 }
 
 } // namespace brannock

@@ -2,6 +2,8 @@
 
 #include "base/AppError.h"
 
+#include <QCoreApplication>
+
 namespace brannock {
 
 ProcessScriptRun::ProcessScriptRun(std::unique_ptr<QProcess> process, EndTree endTree)
@@ -36,7 +38,7 @@ std::unique_ptr<ProcessScriptRun> ProcessScriptRun::start(std::unique_ptr<QProce
     process->start();
     if (!process->waitForStarted())
         throw AppError(ErrorNumber::CannotStart,
-                       QStringLiteral("Cannot start %1: %2").arg(what, process->errorString()));
+                       QCoreApplication::translate("brannock::ScriptRunner", "Cannot start %1: %2").arg(what, process->errorString()));
     EndTree endTree = afterStart ? afterStart(*process) : EndTree();
     if (!endTree)
         endTree = [](QProcess &p) { p.kill(); };

@@ -3,8 +3,11 @@
 # BUILD_DIR, BUILD_TYPE and BUILD_OPTIONS (an array of cmake -D options) choose the build.
 # Leaves BUILD_DIR set to the build folder (the programs are in $BUILD_DIR/bin).
 
+# qt6-tools-dev, qt6-l10n-tools: Qt's translation tools (Qt6LinguistTools, lupdate, lrelease);
+# qt6-translations-l10n: Qt's own translations of its standard texts, embedded in the programs.
 PACKAGES=(cmake ninja-build ccache g++ lld pkg-config qt6-base-dev qt6-base-dev-tools libxcb1-dev libgl-dev librsvg2-bin
-          qt6-base-private-dev libbenchmark-dev fonts-dejavu-core ${EXTRA_PACKAGES[@]+"${EXTRA_PACKAGES[@]}"})
+          qt6-base-private-dev libbenchmark-dev fonts-dejavu-core qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+          ${EXTRA_PACKAGES[@]+"${EXTRA_PACKAGES[@]}"})
 
 source "$(dirname "${BASH_SOURCE[0]}")/packages.sh"
 install_packages "${PACKAGES[@]}"

@@ -16,7 +16,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 source scripts/packages.sh
-install_packages cmake ninja-build qt6-base-dev qt6-base-dev-tools "${WINDOWS_PACKAGES[@]}"
+install_packages cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
+    "${WINDOWS_PACKAGES[@]}"
 
 mode=${1:-package}
 toolchains=${BRANNOCK_TOOLCHAINS:-$(realpath -m ../shared/toolchains)}

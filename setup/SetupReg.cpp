@@ -8,12 +8,18 @@
 #include "common/SettingsSchema.h"
 #include "common/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace brannock::primewell {
 
 namespace {
+
+/// Primewell's texts in the player's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(brannock::primewell::SetupReg)
+};
 
 const QString kCrLf = QStringLiteral("\r\n");
 
@@ -45,9 +51,9 @@ std::size_t endOf(std::string_view section)
 
 bool confirmSetup(Prompts &prompts)
 {
-    return prompts.message(QStringLiteral("You Sure?"),
-                           QStringLiteral("This program will set up the registry for") + kCrLf
-                               + QStringLiteral("Kestrow Wendle VI. Proceed?"),
+    return prompts.message(Texts::tr("You Sure?"),
+                           Texts::tr("This program will set up the registry for") + kCrLf
+                               + Texts::tr("Kestrow Wendle VI. Proceed?"),
                            PromptButtons::YesNo, PromptIcon::Information)
         == PromptAnswer::Yes;
 }
@@ -65,15 +71,15 @@ void SetupReg::setAsideBrokenFile(SetupView &view)
     const QString file = QDir::toNativeSeparators(m_store.location());
     const QString aside = m_store.setAsideName();
     const PromptAnswer answer = m_prompts.message(
-        QStringLiteral("Broken settings file"),
-        QStringLiteral("The settings file \"%1\" cannot be used (%2).").arg(file, problem) + kCrLf
-            + QStringLiteral("Set it aside as \"%1\" (it is kept) and write the defaults?")
+        Texts::tr("Broken settings file"),
+        Texts::tr("The settings file \"%1\" cannot be used (%2).").arg(file, problem) + kCrLf
+            + Texts::tr("Set it aside as \"%1\" (it is kept) and write the defaults?")
                   .arg(QDir::toNativeSeparators(aside)),
         PromptButtons::YesNo, PromptIcon::Question);
     if (answer != PromptAnswer::Yes)
         return;
     m_store.setAside(aside);
-    view.addLog(QStringLiteral("Broken settings file set aside as ") + QDir::toNativeSeparators(aside));
+    view.addLog(Texts::tr("Broken settings file set aside as %1").arg(QDir::toNativeSeparators(aside)));
 }
 
 void SetupReg::run(SetupView &view)
@@ -87,34 +93,34 @@ void SetupReg::run(SetupView &view)
         const QString report = error.report();
         for (const QString &line : report.split(kCrLf))
             view.addLog(line);
-        view.addLog(QStringLiteral("Settings not written."));
+        view.addLog(Texts::tr("Settings not written."));
         view.enableClose();
-        m_prompts.message(QStringLiteral("Primewell Error!"), report, PromptButtons::Ok,
+        m_prompts.message(Texts::tr("Primewell Error!"), report, PromptButtons::Ok,
                           PromptIcon::Exclamation);
-        view.setCaption(QStringLiteral("Prime Well - Failed."));
+        view.setCaption(Texts::tr("Prime Well - Failed."));
         return;
     }
-    view.addLog(QStringLiteral("Done."));
+    view.addLog(Texts::tr("Done."));
     view.enableClose();
-    m_prompts.message(QStringLiteral("Primewell"), QStringLiteral("Done. You may now close Primewell."),
+    m_prompts.message(QStringLiteral("Primewell"), Texts::tr("Done. You may now close Primewell."),
                       PromptButtons::Ok, PromptIcon::None);
-    view.setCaption(QStringLiteral("Prime Well - Done."));
+    view.setCaption(Texts::tr("Prime Well - Done."));
 }
 
 void SetupReg::writeDefaults(SetupView &view)
 {
     using namespace schema;
-    view.addLog(QStringLiteral("Adding Color Data..."));
+    view.addLog(Texts::tr("Adding Color Data..."));
     writeAll(m_store, SetupColors, 0, SetupColors.size());
 
-    view.addLog(QStringLiteral("Adding Path Data..."));
+    view.addLog(Texts::tr("Adding Path Data..."));
     writeGamePath(view);
 
-    view.addLog(QStringLiteral("Adding Palette Data..."));
+    view.addLog(Texts::tr("Adding Palette Data..."));
     writeAll(m_store, SetupRest, firstOf(Pals), endOf(Pals));
-    view.addLog(QStringLiteral("Adding Skinning Data..."));
+    view.addLog(Texts::tr("Adding Skinning Data..."));
     writeAll(m_store, SetupRest, firstOf(Skin), endOf(Skin));
-    view.addLog(QStringLiteral("Adding Other Data..."));
+    view.addLog(Texts::tr("Adding Other Data..."));
     writeAll(m_store, SetupRest, firstOf(Other), endOf(Other));
 }
 
@@ -123,9 +129,9 @@ void SetupReg::writeGamePath(SetupView &view)
     const QString found = defaults::findStandardInstall(m_dosPaths, m_programFolder);
     if (!found.isEmpty()) {
         const PromptAnswer use = m_prompts.message(
-            QStringLiteral("Kestrow installation found."),
-            QStringLiteral("A KESTROW installation has been detected under ") + found + QStringLiteral(".")
-                + kCrLf + QStringLiteral("Use this path?"),
+            Texts::tr("Kestrow installation found."),
+            Texts::tr("A KESTROW installation has been detected under %1.").arg(found)
+                + kCrLf + Texts::tr("Use this path?"),
             PromptButtons::YesNo, PromptIcon::None);
         if (use == PromptAnswer::Yes) {
             m_store.WriteSetting(schema::GamePath, found);
@@ -134,11 +140,11 @@ void SetupReg::writeGamePath(SetupView &view)
     }
     const QString offered = found.isEmpty() ? toQString(schema::SetupGamePathGuess) : QString();
     const QString answer = m_prompts
-                               .input(QStringLiteral("Where is Kestrow Found on your computer?"),
-                                      QStringLiteral("Just Checking."), offered)
+                               .input(Texts::tr("Where is Kestrow Found on your computer?"),
+                                      Texts::tr("Just Checking."), offered)
                                .value_or(QString());
     if (answer.isEmpty()) {
-        view.addLog(QStringLiteral("Path Data invalid."));
+        view.addLog(Texts::tr("Path Data invalid."));
         return;
     }
     m_store.WriteSetting(schema::GamePath, answer);

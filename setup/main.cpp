@@ -4,20 +4,27 @@
 #include "common/ProgramInfo.h"
 #include "desktop/Prompts.h"
 #include "common/SettingsStore.h"
+#include "translations/Language.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 
 namespace {
 
+/// The help's texts in the player's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(brannock::primewell::CommandLine)
+};
+
 QString helpText(const brannock::WorkFolders &folders)
 {
     return brannock::versionLine(QStringLiteral("Primewell"))
-         + QStringLiteral(" - writes the default settings of Brannock for the current user.\n\n"
+         + Texts::tr(" - writes the default settings of Brannock for the current user.\n\n"
                           "Usage: Primewell\n\n"
                           "It asks before it writes anything, then shows what it did.\n")
          + brannock::helpFooter(folders, brannock::SettingsStore().location())
-         + QStringLiteral("\nRun it once before Brannock's first start (it writes the Settings above).\n"
+         + Texts::tr("\nRun it once before Brannock's first start (it writes the Settings above).\n"
                           "Brannock --help says where the game's MakeSkin.exe and VT.exe go.\n");
 }
 
@@ -33,6 +40,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    brannock::installTranslations(); // the system's language, before the first text
     QApplication::setApplicationName(QStringLiteral("Primewell"));
 
     brannock::SettingsStore store;

@@ -1,10 +1,16 @@
 #include "items/SingleName.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace brannock {
 
 namespace {
+
+/// The check's texts in the player's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(brannock::SingleName)
+};
 
 bool isReservedDeviceName(QStringView name)
 {
@@ -24,20 +30,20 @@ bool isReservedDeviceName(QStringView name)
 QString singleNameProblem(QStringView name)
 {
     if (!name.isEmpty() && name.count(QLatin1Char('.')) == name.size())
-        return QStringLiteral("is made of dots only, which names a folder, not a file");
+        return Texts::tr("is made of dots only, which names a folder, not a file");
     // Windows drops them: "skin1." would name the folder skin1, another skinset.
     if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
-        return QStringLiteral("ends in a dot or a blank, which Windows drops from a name");
+        return Texts::tr("ends in a dot or a blank, which Windows drops from a name");
     static const QString forbidden = QStringLiteral("\\/:*?\"<>|");
     for (const QChar c : name) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            return QStringLiteral("holds a control character");
+            return Texts::tr("holds a control character");
         if (forbidden.contains(c))
-            return QStringLiteral("holds the character \"%1\"; a single name leaves out \\ / : * ? \" < > and |")
+            return Texts::tr("holds the character \"%1\"; a single name leaves out \\ / : * ? \" < > and |")
                 .arg(c);
     }
     if (isReservedDeviceName(name))
-        return QStringLiteral("is a device name");
+        return Texts::tr("is a device name");
     return {};
 }
 

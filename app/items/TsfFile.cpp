@@ -5,11 +5,17 @@
 #include "common/WholeFile.h"
 #include "platform/FileListing.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace brannock {
 
 namespace {
+
+/// The definition files' texts in the player's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(brannock::tsf)
+};
 
 using tsf::kMaxFieldLength;
 using tsf::kMaxLineBytes;
@@ -22,7 +28,7 @@ QString shown(const QString &path)
 AppError malformed(const QString &path, const QString &what)
 {
     return AppError(ErrorNumber::BadArgument,
-                    QStringLiteral("The first line of \"%1\" %2.").arg(shown(path), what));
+                    Texts::tr("The first line of \"%1\" %2.").arg(shown(path), what));
 }
 
 /// 1-based positions of the first "*" and of the next one after it; 0 when absent.
@@ -43,7 +49,8 @@ Separators separatorsOf(const QString &line)
 QString checkedField(const QString &field, const QString &name, const QString &path)
 {
     if (field.size() > kMaxFieldLength)
-        throw malformed(path, QStringLiteral("has a %1 longer than %2 characters").arg(name).arg(kMaxFieldLength));
+        //: %1 is a field: "description", "palette" or "skin file name".
+        throw malformed(path, Texts::tr("has a %1 longer than %2 characters").arg(name).arg(kMaxFieldLength));
     return field;
 }
 
@@ -55,11 +62,11 @@ QString firstLineOf(const QByteArray &bytes, const QString &path)
 {
     if (bytes.isEmpty())
         throw AppError(ErrorNumber::InputPastEnd,
-                       QStringLiteral("Cannot read \"%1\": the file is empty.").arg(shown(path)));
+                       Texts::tr("Cannot read \"%1\": the file is empty.").arg(shown(path)));
     const qsizetype cr = bytes.indexOf('\r');
     const qsizetype length = cr < 0 ? bytes.size() : cr;
     if (length > kMaxLineBytes)
-        throw malformed(path, QStringLiteral("is longer than %1 characters").arg(kMaxLineBytes));
+        throw malformed(path, Texts::tr("is longer than %1 characters").arg(kMaxLineBytes));
     return CodePage::ansi().decode(QByteArrayView(bytes).first(length));
 }
 
@@ -74,24 +81,24 @@ QString descriptionOf(const QString &line, const QString &path)
 {
     const Separators s = separatorsOf(line);
     if (s.p1 == 0)
-        throw malformed(path, QStringLiteral("has no \"*\" after the description"));
-    return checkedField(line.left(s.p1 - 1), QStringLiteral("description"), path);
+        throw malformed(path, Texts::tr("has no \"*\" after the description"));
+    return checkedField(line.left(s.p1 - 1), Texts::tr("description"), path);
 }
 
 QString paletteOf(const QString &line, const QString &path)
 {
     const Separators s = separatorsOf(line);
     if (s.p1 == 0)
-        throw malformed(path, QStringLiteral("has no \"*\" before the palette"));
+        throw malformed(path, Texts::tr("has no \"*\" before the palette"));
     if (s.p2 == 0)
-        throw malformed(path, QStringLiteral("has no second \"*\" after the palette"));
-    return checkedField(line.mid(s.p1, s.p2 - s.p1 - 1), QStringLiteral("palette"), path);
+        throw malformed(path, Texts::tr("has no second \"*\" after the palette"));
+    return checkedField(line.mid(s.p1, s.p2 - s.p1 - 1), Texts::tr("palette"), path);
 }
 
 QString skinFileOf(const QString &line, const QString &path)
 {
     const Separators s = separatorsOf(line);
-    return checkedField(line.right(line.size() - s.p2), QStringLiteral("skin file name"), path);
+    return checkedField(line.right(line.size() - s.p2), Texts::tr("skin file name"), path);
 }
 
 } // namespace tsf
@@ -120,7 +127,7 @@ void WriteTSF(const QString &programFolder, const QString &fileName, const QStri
     const CodePage::Encoded encoded = page.encode(line);
     if (!encoded.ok())
         throw AppError(ErrorNumber::BadArgument,
-                       QStringLiteral("Cannot write \"%1\": the character \"%2\" cannot be stored in "
+                       Texts::tr("Cannot write \"%1\": the character \"%2\" cannot be stored in "
                                       "code page %3.")
                            .arg(shown(path), QString(line.at(encoded.badIndex)),
                                 QString::number(page.number())));

@@ -6,6 +6,7 @@
 #include "common/SettingsStore.h"
 #include "common/WorkFolders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -32,11 +33,11 @@ int colourComponent(const QString &text)
     const double value = number.value_or(0);
     if (!number || !std::isfinite(value))
         throw AppError(ErrorNumber::BadArgument,
-                       QStringLiteral("The colour value \"%1\" is not a number.").arg(text));
+                       QCoreApplication::translate("brannock::LookFiles", "The colour value \"%1\" is not a number.").arg(text));
     const double rounded = roundHalfEven(value);
     if (rounded < -32768.0 || rounded > 32767.0)
         throw AppError(ErrorNumber::BadArgument,
-                       QStringLiteral("The colour value \"%1\" is out of range.").arg(text));
+                       QCoreApplication::translate("brannock::LookFiles", "The colour value \"%1\" is out of range.").arg(text));
     return int(rounded);
 }
 

@@ -78,7 +78,7 @@ QPixmap loadLookPicture(const QString &nativePath)
     chosen = readLookImage(reader);
     if (chosen.isNull())
         throw AppError(ErrorNumber::PathFileAccess,
-                       QStringLiteral("The picture \"%1\" cannot be read: %2").arg(nativePath, reader.errorString()));
+                       LookRefresher::tr("The picture \"%1\" cannot be read: %2").arg(nativePath, reader.errorString()));
     return QPixmap::fromImage(chosen);
 }
 
@@ -95,7 +95,7 @@ LookRefresher::LookRefresher(const SettingsStore &store, Prompts &prompts, QStri
 
 QString LookRefresher::failureText()
 {
-    return QStringLiteral("Something's wrong! Here are the possibilities: \r\n"
+    return tr("Something's wrong! Here are the possibilities: \r\n"
                           "- The color settings need fixing. Open the Configuration dialog(Click "
                           "'Configuration') or run Primewell.exe.\r\n"
                           "- There is a bad image in the currently selected Brannock Skinset. Change "

@@ -3,6 +3,7 @@
 #include "look/LookPictures.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QString>
@@ -39,6 +40,7 @@ public:
 /// RefreshForm and setDefaultSkins of the main window: applies the look folder named in
 /// the settings (or the built-in pictures and the colour gradient) to the targets.
 class LookRefresher final {
+    Q_DECLARE_TR_FUNCTIONS(brannock::LookRefresher)
 public:
     LookRefresher(const SettingsStore &store, Prompts &prompts, QStringList lookRoots, LookTargets &targets);
 
@@ -68,7 +70,7 @@ public:
 
     /// The three lines of the look failure box, joined by CR LF.
     static QString failureText();
-    static QString failureTitle() { return QStringLiteral("Hmm."); }
+    static QString failureTitle() { return tr("Hmm."); }
 
 private:
     void put(LookSlot slot, const QPixmap &picture);

@@ -3,7 +3,18 @@
 #include "common/ProgramInfo.h"
 #include "common/WorkFolders.h"
 
+#include <QCoreApplication>
+
 namespace brannock {
+
+namespace {
+
+/// The help's texts in the player's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(brannock::CommandLine)
+};
+
+} // namespace
 
 bool hasSwitch(const QString &commandLine, const char *switchText)
 {
@@ -21,27 +32,27 @@ QString helpText(const WorkFolders &folders, const QString &settingsLocation)
         const char *text;
         const char *effect;
     } switches[] = {
-        {Switch::NoPaint, "keep the built-in look; the look folder and colours are not applied"},
-        {Switch::Hide, "start hidden in the tray (ignored where the desktop has no tray)"},
-        {Switch::NoExec, "write Compile.bat but do not start it"},
-        {Switch::NoRegion, "keep the window rectangular instead of its drawn outline"},
-        {Switch::NoDirs, "together with /noexec/: create no work folders"},
+        {Switch::NoPaint, QT_TRANSLATE_NOOP("brannock::CommandLine", "keep the built-in look; the look folder and colours are not applied")},
+        {Switch::Hide, QT_TRANSLATE_NOOP("brannock::CommandLine", "start hidden in the tray (ignored where the desktop has no tray)")},
+        {Switch::NoExec, QT_TRANSLATE_NOOP("brannock::CommandLine", "write Compile.bat but do not start it")},
+        {Switch::NoRegion, QT_TRANSLATE_NOOP("brannock::CommandLine", "keep the window rectangular instead of its drawn outline")},
+        {Switch::NoDirs, QT_TRANSLATE_NOOP("brannock::CommandLine", "together with /noexec/: create no work folders")},
     };
     QString text = versionLine(QStringLiteral("Brannock"))
-                 + QStringLiteral(" - makes a skinset for Kestrow Wendle VI from a folder of painted bitmaps.\n\n"
+                 + Texts::tr(" - makes a skinset for Kestrow Wendle VI from a folder of painted bitmaps.\n\n"
                                   "Usage: Brannock [switches]\n\n"
                                   "Switches count anywhere on the command line, in any letter case, run together\n"
                                   "or inside other text:\n");
     for (const auto &s : switches)
-        text += QStringLiteral("  %1 %2\n").arg(QLatin1String(s.text), -12).arg(QLatin1String(s.effect));
-    text += QStringLiteral("\nThe game's tools: Compile.bat names MakeSkin.exe and VT.exe without a folder. The\n"
+        text += QStringLiteral("  %1 %2\n").arg(QLatin1String(s.text), -12).arg(Texts::tr(s.effect));
+    text += Texts::tr("\nThe game's tools: Compile.bat names MakeSkin.exe and VT.exe without a folder. The\n"
                            "command interpreter looks for them in the folder Brannock was started from, then in\n"
                            "%1\n"
                            "(made when missing), then along its search path. Copy both tools from the game into\n"
                            "that folder and they are found however Brannock is started.\n\n")
                 .arg(folders.toolsFolder());
     return text + helpFooter(folders, settingsLocation)
-         + QStringLiteral("\nBefore the first start:\n"
+         + Texts::tr("\nBefore the first start:\n"
                           "  Run Primewell once: it writes the default settings (where: Settings, above).\n"
                           "  Put the game's MakeSkin.exe and VT.exe in the tools folder named above, or in the\n"
                           "  folder Brannock is started from.\n"

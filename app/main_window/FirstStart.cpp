@@ -21,17 +21,17 @@ bool FirstStart::needed() const
 QString FirstStart::question(const QString &gameFolder) const
 {
     const QString crLf = QStringLiteral("\r\n");
-    QString text = QStringLiteral("Brannock found no settings, so its window has no colours yet. Primewell writes "
+    QString text = tr("Brannock found no settings, so its window has no colours yet. Primewell writes "
                                   "them; Brannock can write the same defaults now.")
-        + crLf + crLf + QStringLiteral("Write the default settings (colours, look, palettes and build options)?");
+        + crLf + crLf + tr("Write the default settings (colours, look, palettes and build options)?");
     if (!gameFolder.isEmpty())
-        return text + crLf + QStringLiteral("The game folder will be %1, where the game was found.").arg(gameFolder);
+        return text + crLf + tr("The game folder will be %1, where the game was found.").arg(gameFolder);
     QStringList places;
     for (const QString &root : defaults::standardInstallRoots(m_dosPaths, m_programFolder))
         places << root + QLatin1String(defaults::StandardGameFolder);
     return text + crLf
-        + QStringLiteral("The game was not found in %1; set its folder later under Configuration.")
-              .arg(places.join(QStringLiteral(" or ")));
+        + tr("The game was not found in %1; set its folder later under Configuration.")
+              .arg(places.join(tr(" or ")));
 }
 
 bool FirstStart::offerDefaults()
@@ -46,7 +46,8 @@ bool FirstStart::offerDefaults()
         if (m_store.holdsNoSettings())
             m_store.WriteSettings(defaults::setupValues(gameFolder));
     } catch (const AppError &error) {
-        m_boxes.reportFailure(QStringLiteral("Settings"), error);
+        //: The operation named in the title of its failure box ("%1 Error!").
+        m_boxes.reportFailure(tr("Settings"), error);
         return false;
     }
     return true;

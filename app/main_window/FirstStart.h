@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace brannock {
@@ -13,6 +14,7 @@ class TopmostProtocol;
 /// write the defaults that Primewell writes, all in one write, the game folder included
 /// when a standard install is found.
 class FirstStart final {
+    Q_DECLARE_TR_FUNCTIONS(brannock::FirstStart)
 public:
     FirstStart(SettingsStore &store, TopmostProtocol &boxes, const DosPaths &dosPaths, QString programFolder);
 
@@ -24,7 +26,7 @@ public:
     /// A store that cannot be written is reported in a box and keeps what it held.
     bool offerDefaults();
 
-    static QString title() { return QStringLiteral("No settings found"); }
+    static QString title() { return tr("No settings found"); }
 
 private:
     QString question(const QString &gameFolder) const;

@@ -127,35 +127,35 @@ FrmMain::~FrmMain()
 
 void FrmMain::createControls()
 {
-    m_lblOFP = makeLabel(this, "LblOFP", QStringLiteral("Open File Prefix"), layout::LblOFP);
+    m_lblOFP = makeLabel(this, "LblOFP", tr("Open File Prefix"), layout::LblOFP);
     m_txtOFP = placeControlWithTip<QLineEdit>(this, "TxtOFP", layout::TxtOFP,
-                           QStringLiteral("(For new1.larmor.bmp etc., you'd type new1; leave it blank for no "
+                           tr("(For new1.larmor.bmp etc., you'd type new1; leave it blank for no "
                                           "prefix, like larmor.bmp)"));
-    m_lblSFP = makeLabel(this, "LblSFP", QStringLiteral("Save File Prefix"), layout::LblSFP);
+    m_lblSFP = makeLabel(this, "LblSFP", tr("Save File Prefix"), layout::LblSFP);
     m_txtSFP = placeControlWithTip<QLineEdit>(this, "TxtSFP", layout::TxtSFP,
-                           QStringLiteral("(For skin1.larmor.bmp etc., you'd type skin1; This shows up in KESTROW)"));
-    m_lblVOL = makeLabel(this, "LblVOL", QStringLiteral("New VOL"), layout::LblVOL);
-    m_txtVOL = placeControlWithTip<QLineEdit>(this, "TxtVOL", layout::TxtVOL, QStringLiteral("(For newvol.vol, you'd type newvol)"));
+                           tr("(For skin1.larmor.bmp etc., you'd type skin1; This shows up in KESTROW)"));
+    m_lblVOL = makeLabel(this, "LblVOL", tr("New VOL"), layout::LblVOL);
+    m_txtVOL = placeControlWithTip<QLineEdit>(this, "TxtVOL", layout::TxtVOL, tr("(For newvol.vol, you'd type newvol)"));
 
-    m_cmdMake = makeButton(this, "CmdMake", QStringLiteral("&Make Skinset"), QStringLiteral("GO!!"), layout::CmdMake);
-    m_cmdCfg = makeButton(this, "CmdCfg", QStringLiteral("C&onfiguration"), QStringLiteral("Configure Wendle..."),
+    m_cmdMake = makeButton(this, "CmdMake", tr("&Make Skinset"), tr("GO!!"), layout::CmdMake);
+    m_cmdCfg = makeButton(this, "CmdCfg", tr("C&onfiguration"), tr("Configure Wendle..."),
                           layout::CmdCfg);
-    m_cmdSkins = makeButton(this, "CmdSkins", QStringLiteral("&Skins"), QStringLiteral("Wendle's Skin Setup..."),
+    m_cmdSkins = makeButton(this, "CmdSkins", tr("&Skins"), tr("Wendle's Skin Setup..."),
                             layout::CmdSkins);
-    m_cmdAbout = makeButton(this, "CmdAbout", QStringLiteral("A&bout"), QStringLiteral("About Wendle..."),
+    m_cmdAbout = makeButton(this, "CmdAbout", tr("A&bout"), tr("About Wendle..."),
                             layout::CmdAbout);
 
     m_incModule = new QWidget(this);
     m_incModule->setObjectName(QStringLiteral("IncModule"));
     m_incModule->setGeometry(layout::IncModule);
     setAccessibleRole(m_incModule, QAccessible::Grouping);
-    m_incModule->setAccessibleName(QStringLiteral("Include"));
+    m_incModule->setAccessibleName(tr("Include"));
 
     m_sourceFolders = new SourceFolderLists(this, *m_boxes, m_context.drives);
 
-    limitLength(m_txtOFP, QStringLiteral("Open File Prefix"));
-    limitLength(m_txtSFP, QStringLiteral("Save File Prefix"));
-    limitLength(m_txtVOL, QStringLiteral("New VOL"));
+    limitLength(m_txtOFP, tr("Open File Prefix"));
+    limitLength(m_txtSFP, tr("Save File Prefix"));
+    limitLength(m_txtVOL, tr("New VOL"));
 
     setTabOrder(m_sourceFolders->drvList(), m_sourceFolders->DirFP());
     setTabOrder(m_sourceFolders->DirFP(), m_txtOFP);
@@ -175,7 +175,7 @@ void FrmMain::createControls()
 void FrmMain::limitLength(QLineEdit *box, const QString &name)
 {
     constexpr int limit = MakeSkinset::kMaxTypedLength;
-    box->setToolTip(box->toolTip() + QStringLiteral(" At most %1 characters.").arg(limit));
+    box->setToolTip(box->toolTip() + tr(" At most %1 characters.").arg(limit));
     // Text past the limit, typed, pasted or dropped, is cut where it went in, as a box with
     // a maximum length would cut it, and the player is told what was left out.
     connect(box, &QLineEdit::textChanged, this, [this, box, name](const QString &text) {
@@ -189,9 +189,9 @@ void FrmMain::limitLength(QLineEdit *box, const QString &name)
             box->setText(kept);
             box->setCursorPosition(int(std::max<qsizetype>(end - over, 0)));
         }
-        const QString cut = over == 1 ? QStringLiteral("The character past that was left out.")
-                                      : QStringLiteral("The %1 characters past that were left out.").arg(over);
-        m_boxes->message(name, QStringLiteral("The %1 box takes at most %2 characters. ").arg(name).arg(limit) + cut,
+        const QString cut = over == 1 ? tr("The character past that was left out.")
+                                      : tr("The %1 characters past that were left out.").arg(over);
+        m_boxes->message(name, tr("The %1 box takes at most %2 characters. ").arg(name).arg(limit) + cut,
                          PromptButtons::Ok, PromptIcon::Exclamation);
     });
 }
@@ -207,9 +207,9 @@ void FrmMain::createChrome()
     m_bPicExit = placeControl<PictureButton>(this, "BPicExit", layout::BPicExit);
     m_bPicInc = placeControl<PictureButton>(this, "BPicInc", layout::BPicInc);
     // Named after what they do, as the main menu names the same actions.
-    m_bPicMin->setAccessibleName(QStringLiteral("Hide"));
-    m_bPicExit->setAccessibleName(QStringLiteral("Exit"));
-    m_bPicInc->setAccessibleName(QStringLiteral("Include Menu"));
+    m_bPicMin->setAccessibleName(tr("Hide"));
+    m_bPicExit->setAccessibleName(tr("Exit"));
+    m_bPicInc->setAccessibleName(tr("Include Menu"));
 
     // Until the first refresh (and for good with "/nopaint/") the built-in pictures show.
     const BuiltInPictures &builtIn = builtInPictures();
@@ -324,10 +324,10 @@ void FrmMain::ConfirmExit()
     // Exit while a skinset is being built ends the build: the player is told so first.
     const bool building = m_compile && m_compile->isRunning();
     const QString question = building
-        ? QStringLiteral("A skinset is being built. Exiting stops Compile.bat now: the skinset is not made, "
+        ? tr("A skinset is being built. Exiting stops Compile.bat now: the skinset is not made, "
                          "and the game's Skins folder is kept as it was before the build.\r\n\r\nExit Brannock?")
-        : QStringLiteral("Exit Brannock?");
-    const PromptAnswer answer = m_context.prompts.message(QStringLiteral("Are you sure?"), question,
+        : tr("Exit Brannock?");
+    const PromptAnswer answer = m_context.prompts.message(tr("Are you sure?"), question,
                                                           PromptButtons::YesNo, PromptIcon::Question);
     if (answer == PromptAnswer::Yes) {
         clearMask();
@@ -358,8 +358,8 @@ void FrmMain::CmdMake_Click()
         // A new build would rewrite Compile.bat under the interpreter that is reading it.
         m_compile->show();
         m_compile->raise();
-        m_boxes->message(QStringLiteral("Make Skinset"),
-                         QStringLiteral("Compile.bat is still running. Wait for it to end, or stop it in the "
+        m_boxes->message(tr("Make Skinset"),
+                         tr("Compile.bat is still running. Wait for it to end, or stop it in the "
                                         "Compile window, then make the skinset again."),
                          PromptButtons::Ok, PromptIcon::Exclamation);
         return;
@@ -408,12 +408,13 @@ void FrmMain::compileEnded(const CompileVerdict &verdict)
     if (verdict.kind == CompileVerdict::Kind::NotStarted) {
         m_compile->close();
         m_compileHiddenWithMain = false;
-        m_boxes->reportFailure(QStringLiteral("Make"),
+        //: The operation named in the title of its failure box ("%1 Error!").
+        m_boxes->reportFailure(tr("Make"),
                                AppError(ErrorNumber::CannotStart, verdict.summary + QLatin1Char(' ') + verdict.details));
         return;
     }
     if (IsHidden() && verdict.kind != CompileVerdict::Kind::Stopped)
-        m_sysTray->ShowTrayMessage(QStringLiteral("Make Skinset"), verdict.summary,
+        m_sysTray->ShowTrayMessage(tr("Make Skinset"), verdict.summary,
                                    verdict.kind != CompileVerdict::Kind::Success);
 }
 

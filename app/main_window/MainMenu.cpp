@@ -1,5 +1,7 @@
 #include "main_window/MainMenu.h"
 
+#include "tray/HideShow.h"
+
 #include <QMenu>
 #include <QWidget>
 
@@ -24,14 +26,14 @@ void addSeparator(QMenu *menu, const char *name)
 MainMenu::MainMenu(QWidget *owner) : QObject(owner), m_menu(new QMenu(QStringLiteral("MainMenu"), owner))
 {
     m_menu->setObjectName(QStringLiteral("mnuMain"));
-    m_menu->setAccessibleName(QStringLiteral("Main Menu"));
-    m_cfg = addEntry(m_menu, "mnuCfg", QStringLiteral("&Configuration"));
-    m_refresh = addEntry(m_menu, "mnuRefresh", QStringLiteral("&Refresh Main Form"));
+    m_menu->setAccessibleName(tr("Main Menu"));
+    m_cfg = addEntry(m_menu, "mnuCfg", tr("&Configuration"));
+    m_refresh = addEntry(m_menu, "mnuRefresh", tr("&Refresh Main Form"));
     addSeparator(m_menu, "mnuSep0");
-    m_hideShow = addEntry(m_menu, "mnuHS", QStringLiteral("&Hide"));
+    m_hideShow = addEntry(m_menu, "mnuHS", HideShow::hideCaption());
     addSeparator(m_menu, "mnuSep1");
-    m_about = addEntry(m_menu, "mnuAbout", QStringLiteral("&About Brannock"));
-    m_exit = addEntry(m_menu, "mnuExit", QStringLiteral("E&xit"));
+    m_about = addEntry(m_menu, "mnuAbout", tr("&About Brannock"));
+    m_exit = addEntry(m_menu, "mnuExit", tr("E&xit"));
 }
 
 MainMenu::~MainMenu() = default;

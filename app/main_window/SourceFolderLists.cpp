@@ -115,11 +115,11 @@ SourceFolderLists::SourceFolderLists(QWidget *window, TopmostProtocol &boxes, Dr
 {
     m_drvList->setObjectName(QStringLiteral("drvList"));
     m_drvList->setGeometry(layout::DrvList);
-    m_drvList->setToolTip(QStringLiteral("Select the drive your new skins are on."));
+    m_drvList->setToolTip(tr("Select the drive your new skins are on."));
     // No caption shows beside the lists. The drive list's name is the drive it shows, so
     // assistive technology reads its label from a label that names it and stays hidden.
-    m_drvList->setAccessibleName(QStringLiteral("Drive"));
-    auto *driveLabel = new QLabel(QStringLiteral("Drive"), window);
+    m_drvList->setAccessibleName(tr("Drive"));
+    auto *driveLabel = new QLabel(tr("Drive"), window);
     driveLabel->setObjectName(QStringLiteral("lblDrive"));
     driveLabel->setBuddy(m_drvList);
     driveLabel->hide();
@@ -127,8 +127,8 @@ SourceFolderLists::SourceFolderLists(QWidget *window, TopmostProtocol &boxes, Dr
 
     m_dirFP->setObjectName(QStringLiteral("DirFP"));
     m_dirFP->setGeometry(layout::DirFP);
-    m_dirFP->setToolTip(QStringLiteral("Select the directory your new skins are in."));
-    m_dirFP->setAccessibleName(QStringLiteral("Folder"));
+    m_dirFP->setToolTip(tr("Select the directory your new skins are in."));
+    m_dirFP->setAccessibleName(tr("Folder"));
     m_dirFP->setHeaderHidden(true);
     m_dirFP->setIndentation(10);
     // A long name widens the column and the list scrolls sideways instead of cutting it.
@@ -260,9 +260,10 @@ void SourceFolderLists::drvList_Change(int index)
     const DriveEntry &drive = m_drives[index];
     const QFileInfo root(drive.rootPath);
     if (!root.isDir() || !root.isReadable() || !QDir(drive.rootPath).exists()) {
-        m_boxes.reportFailure(QStringLiteral("Drive"),
+        //: The operation named in the title of its failure box ("%1 Error!").
+        m_boxes.reportFailure(tr("Drive"),
                               AppError(ErrorNumber::PathNotFound,
-                                       QStringLiteral("The drive \"%1\" is not ready or cannot be read.")
+                                       tr("The drive \"%1\" is not ready or cannot be read.")
                                            .arg(drive.label)));
         const QSignalBlocker blocker(m_drvList);
         m_drvList->setCurrentIndex(m_drive);

@@ -2,6 +2,8 @@
 
 #include "base/AppError.h"
 
+#include <QCoreApplication>
+
 namespace brannock {
 
 namespace {
@@ -49,7 +51,8 @@ void TopmostProtocol::runModal(const std::function<void()> &showModal)
 
 void TopmostProtocol::reportFailure(const QString &operation, const AppError &error)
 {
-    message(operation + QStringLiteral(" Error!"), error.report(), PromptButtons::Ok, PromptIcon::Exclamation);
+    //: The title of a failure box; %1 is the operation ("Make", "Drive", "Settings").
+    message(QCoreApplication::translate("brannock::TopmostProtocol", "%1 Error!").arg(operation), error.report(), PromptButtons::Ok, PromptIcon::Exclamation);
 }
 
 } // namespace brannock

@@ -2,9 +2,16 @@
 
 #include "items/SingleName.h"
 
+#include <QCoreApplication>
+
 namespace brannock::batch {
 
 namespace {
+
+/// The checks' texts in the player's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(brannock::batch)
+};
 
 bool isControl(char32_t c)
 {
@@ -31,28 +38,29 @@ QString codePageProblem(QStringView text, const CodePage &page)
         const CodePage tools = CodePage::ansi();
         if (tools.number() == page.number() || tools.canHold(text, &bad))
             return {};
-        return QStringLiteral("holds %1, which the game's tools would read as another character (code page %2)")
+        return Texts::tr("holds %1, which the game's tools would read as another character (code page %2)")
             .arg(describeCharacter(codePointAt(text, bad)), QString::number(tools.number()));
     }
     if (page.asciiOnly())
-        return QStringLiteral("holds %1; in the console's code page %2 only plain ASCII text can be written")
+        return Texts::tr("holds %1; in the console's code page %2 only plain ASCII text can be written")
             .arg(describeCharacter(codePointAt(text, bad)), QString::number(page.number()));
-    return QStringLiteral("holds %1, which code page %2 cannot hold")
+    return Texts::tr("holds %1, which code page %2 cannot hold")
         .arg(describeCharacter(codePointAt(text, bad)), QString::number(page.number()));
 }
 
 QString describeCharacter(char32_t c)
 {
+    //: A character named in a sentence such as "holds %1" or "starts with %1".
     if (c == U' ')
-        return QStringLiteral("a blank");
+        return Texts::tr("a blank");
     if (c == U'\r' || c == U'\n')
-        return QStringLiteral("a line break");
+        return Texts::tr("a line break");
     if (isControl(c))
-        return QStringLiteral("the control character 0x%1")
+        return Texts::tr("the control character 0x%1")
             .arg(QString::number(uint(c), 16).toUpper().rightJustified(2, QLatin1Char('0')));
     if (c >= 0xD800 && c <= 0xDFFF)
-        return QStringLiteral("a broken character (U+%1)").arg(uint(c), 4, 16, QLatin1Char('0'));
-    return QStringLiteral("the character \"%1\"").arg(QString::fromUcs4(&c, 1));
+        return Texts::tr("a broken character (U+%1)").arg(uint(c), 4, 16, QLatin1Char('0'));
+    return Texts::tr("the character \"%1\"").arg(QString::fromUcs4(&c, 1));
 }
 
 QString quotedTextProblem(QStringView text, const CodePage &page, QuotedPlace place)
@@ -66,29 +74,29 @@ QString quotedTextProblem(QStringView text, const CodePage &page, QuotedPlace pl
         case U'^': // escape character of cmd
         case U'*': // wildcards: del would remove more than one file
         case U'?':
-            return QStringLiteral("holds %1").arg(describeCharacter(c));
+            return Texts::tr("holds %1").arg(describeCharacter(c));
         default:
             if (isControl(c))
-                return QStringLiteral("holds %1").arg(describeCharacter(c));
+                return Texts::tr("holds %1").arg(describeCharacter(c));
         }
     }
     if (place == QuotedPlace::EndOfPiece && text.endsWith(QLatin1Char('\\')))
-        return QStringLiteral("ends in a backslash");
+        return Texts::tr("ends in a backslash");
     return codePageProblem(text, page);
 }
 
 QString paletteWordProblem(QStringView text, const CodePage &page)
 {
     if (text.isEmpty())
-        return QStringLiteral("is empty");
+        return Texts::tr("is empty");
     if (text.front() == QLatin1Char('-') || text.front() == QLatin1Char('/'))
-        return QStringLiteral("starts with %1").arg(describeCharacter(text.front().unicode()));
+        return Texts::tr("starts with %1").arg(describeCharacter(text.front().unicode()));
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         const bool allowed = c.isLetter() || (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
             || c == QLatin1Char('_') || c == QLatin1Char('-') || c == QLatin1Char('.');
         if (!allowed)
-            return QStringLiteral("holds %1").arg(describeCharacter(codePointAt(text, i)));
+            return Texts::tr("holds %1").arg(describeCharacter(codePointAt(text, i)));
     }
     return codePageProblem(text, page);
 }
@@ -96,30 +104,30 @@ QString paletteWordProblem(QStringView text, const CodePage &page)
 QString encodedLineProblem(QByteArrayView line, int quotedPieces)
 {
     if (line.size() + 2 > kMaxLineBytes)
-        return QStringLiteral("is %1 bytes long with its line end, more than the %2 the command interpreter reads")
+        return Texts::tr("is %1 bytes long with its line end, more than the %2 the command interpreter reads")
             .arg(line.size() + 2)
             .arg(kMaxLineBytes);
     int quotes = 0;
     for (qsizetype i = 0; i < line.size(); ++i) {
         const auto b = static_cast<unsigned char>(line[i]);
         if (b < 0x20 || b == 0x7F)
-            return QStringLiteral("holds the control byte 0x%1")
+            return Texts::tr("holds the control byte 0x%1")
                 .arg(QString::number(uint(b), 16).toUpper().rightJustified(2, QLatin1Char('0')));
         if (b == '"') {
             ++quotes;
             const bool closing = quotes % 2 == 0;
             if (closing && i > 0 && line[i - 1] == '\\')
-                return QStringLiteral("has a backslash before a closing quote");
+                return Texts::tr("has a backslash before a closing quote");
             continue;
         }
         const bool quoted = quotes % 2 == 1;
         const bool plain = (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || (b >= '0' && b <= '9') || b == ' '
             || b == '.' || b == '_' || b == '-' || b >= 0x80;
         if (!quoted && !plain)
-            return QStringLiteral("holds %1 outside quotes").arg(describeCharacter(b));
+            return Texts::tr("holds %1 outside quotes").arg(describeCharacter(b));
     }
     if (quotes != 2 * quotedPieces)
-        return QStringLiteral("holds %1 double quotes instead of %2").arg(quotes).arg(2 * quotedPieces);
+        return Texts::tr("holds %1 double quotes instead of %2").arg(quotes).arg(2 * quotedPieces);
     return {};
 }
 
@@ -148,14 +156,14 @@ QString definitionProblem(const QString &palette, const QString &skinFile, const
 {
     const QString definition = visibleText(definitionPath);
     if (const QString problem = paletteWordProblem(palette, page); !problem.isEmpty())
-        return QStringLiteral("The palette \"%1\" in \"%2\" %3; it cannot go into Compile.bat.")
+        return Texts::tr("The palette \"%1\" in \"%2\" %3; it cannot go into Compile.bat.")
             .arg(visibleText(palette), definition, problem);
     if (const QString problem = quotedTextProblem(skinFile, page); !problem.isEmpty())
-        return QStringLiteral("The skin file name \"%1\" in \"%2\" %3; it cannot go into Compile.bat.")
+        return Texts::tr("The skin file name \"%1\" in \"%2\" %3; it cannot go into Compile.bat.")
             .arg(visibleText(skinFile), definition, problem);
     // It names a file in the source folder and one in New_Wendle: never a path out of them.
     if (const QString problem = singleNameProblem(skinFile); !problem.isEmpty())
-        return QStringLiteral("The skin file name \"%1\" in \"%2\" %3.").arg(visibleText(skinFile), definition, problem);
+        return Texts::tr("The skin file name \"%1\" in \"%2\" %3.").arg(visibleText(skinFile), definition, problem);
     return {};
 }
 

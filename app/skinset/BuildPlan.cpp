@@ -5,9 +5,16 @@
 #include "skinset/BatchText.h"
 #include "skinset/SkinCatalogue.h"
 
+#include <QCoreApplication>
+
 namespace brannock {
 
 namespace {
+
+/// The script's texts in the player's language, as part of Make Skinset's.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(brannock::MakeSkinset)
+};
 
 const QChar Quote = QLatin1Char('"');
 const QChar Blank = QLatin1Char(' ');
@@ -79,20 +86,20 @@ BuildPlan::BuildPlan(const PlanValues &v)
 
     // What each kind of line is built from, for the message about a line too long.
     const auto program = [&v](int times) {
-        return LinePart{QStringLiteral("The program folder"), v.workFolder.dos, times};
+        return LinePart{Texts::tr("The program folder"), v.workFolder.dos, times};
     };
     const auto savePart = [&v](int times) {
-        return LinePart{QStringLiteral("The Save File Prefix"), v.saveFolder, times};
+        return LinePart{Texts::tr("The Save File Prefix"), v.saveFolder, times};
     };
-    const auto vol = [&v](int times) { return LinePart{QStringLiteral("The New VOL name"), v.volumeName, times}; };
-    const LineParts compileParts{program(1), savePart(2), {QStringLiteral("The source folder"), v.sourceFolder.dos},
-                                 {QStringLiteral("The Open File Prefix"), v.openPrefix}};
+    const auto vol = [&v](int times) { return LinePart{Texts::tr("The New VOL name"), v.volumeName, times}; };
+    const LineParts compileParts{program(1), savePart(2), {Texts::tr("The source folder"), v.sourceFolder.dos},
+                                 {Texts::tr("The Open File Prefix"), v.openPrefix}};
     const auto kept = [&v](const QString &file) { return !v.leftOutFiles.contains(file); };
 
     for (const SkinItem *item : v.tickedItems) {
         const QString palette = v.palettes.palette(item->paletteCategory);
         LineParts parts = compileParts;
-        parts.append({QStringLiteral("The \"%1\" palette").arg(toQString(item->paletteCategory.key)), palette});
+        parts.append({Texts::tr("The \"%1\" palette").arg(toQString(item->paletteCategory.key)), palette});
         for (const QString &file : item->files)
             if (kept(file))
                 m_steps.append(BuildStep::makeSkin(palette, v.sourceBitmap(file), compiled(file), parts));
@@ -101,8 +108,8 @@ BuildPlan::BuildPlan(const PlanValues &v)
         if (!kept(user.file))
             continue;
         LineParts parts = compileParts;
-        parts.append({QStringLiteral("The palette in \"%1\"").arg(user.definition), user.palette});
-        parts.append({QStringLiteral("The skin file name in \"%1\"").arg(user.definition), user.file, 2});
+        parts.append({Texts::tr("The palette in \"%1\"").arg(user.definition), user.palette});
+        parts.append({Texts::tr("The skin file name in \"%1\"").arg(user.definition), user.file, 2});
         m_steps.append(BuildStep::makeSkin(user.palette, v.sourceBitmap(user.file), compiled(user.file), parts));
     }
     for (const SkinItem *item : v.tickedItems)
@@ -112,7 +119,7 @@ BuildPlan::BuildPlan(const PlanValues &v)
     if (!m_gameVolume.isEmpty())
         m_steps.append(BuildStep::copy(
             m_volume, m_gameVolume,
-            {program(1), savePart(1), vol(2), {QStringLiteral("The game folder"), v.skinsFolder.dos + QLatin1Char('\\')}}));
+            {program(1), savePart(1), vol(2), {Texts::tr("The game folder"), v.skinsFolder.dos + QLatin1Char('\\')}}));
     if (v.deleteBitmaps)
         for (const SkinItem *item : v.tickedItems)
             for (const QString &file : item->files)
@@ -139,9 +146,9 @@ BuildPlan::Encoded BuildPlan::encode(const CodePage &page) const
         if (enc.ok() && length > batch::kMaxLineBytes) {
             const LinePart *blamed = longestPart(step.parts);
             result.bytes.clear();
-            result.refusal = QStringLiteral("%1 makes line %2 of Compile.bat %3 bytes long; the command "
-                                            "interpreter reads at most %4 bytes a line")
-                                 .arg(blamed ? blamed->name : QStringLiteral("The text"), QString::number(n + 1),
+            result.refusal = Texts::tr("%1 makes line %2 of Compile.bat %3 bytes long; the command "
+                                      "interpreter reads at most %4 bytes a line")
+                                 .arg(blamed ? blamed->name : Texts::tr("The text"), QString::number(n + 1),
                                       QString::number(length), QString::number(batch::kMaxLineBytes));
             return result;
         }
@@ -149,7 +156,7 @@ BuildPlan::Encoded BuildPlan::encode(const CodePage &page) const
                                          : batch::codePageProblem(step.line, page);
         if (!problem.isEmpty())
             throw AppError(ErrorNumber::BadArgument,
-                           QStringLiteral("Line %1 of Compile.bat cannot be written safely: it %2.")
+                           Texts::tr("Line %1 of Compile.bat cannot be written safely: it %2.")
                                .arg(QString::number(n + 1), problem));
         result.bytes += enc.bytes;
         result.bytes += "\r\n";

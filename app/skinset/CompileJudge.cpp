@@ -3,6 +3,7 @@
 #include "skinset/PaintedBitmaps.h"
 #include "skinset/WatchedScript.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +12,11 @@
 namespace brannock {
 
 namespace {
+
+/// The verdict's texts in the player's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(brannock::CompileJudge)
+};
 
 QString fileNameOf(const QString &dosPath)
 {
@@ -209,48 +215,48 @@ QString CompileJudge::judge(int index, int exitCode) const
 {
     const Tracked &t = m_steps[index];
     const BuildStep &s = t.step;
-    const QString what = s.tool.isEmpty() ? QStringLiteral("The command") : s.tool;
+    const QString what = s.tool.isEmpty() ? Texts::tr("The command") : s.tool;
     const bool inputMissing = !s.input.isEmpty() && !t.inputDeletedEarlier && !QFileInfo(t.nativeInput).isFile();
     if (s.kind != BuildStep::Kind::Other && s.kind != BuildStep::Kind::Delete && t.nativeProduct.isEmpty())
-        return QStringLiteral("%1 lies on no drive this system can see.").arg(s.product.dos);
+        return Texts::tr("%1 lies on no drive this system can see.").arg(s.product.dos);
     const bool namesItsTool = t.printed.join(QLatin1Char(' ')).contains(s.tool, Qt::CaseInsensitive);
     if (!s.tool.isEmpty() && exitCode != 0 && !toolBeside(s.tool) && namesItsTool)
-        return QStringLiteral("%1 was not found.").arg(s.tool);
+        return Texts::tr("%1 was not found.").arg(s.tool);
     if (inputMissing && s.kind == BuildStep::Kind::MakeSkin)
-        return QStringLiteral("The bitmap %1 is missing.").arg(fileNameOf(s.input.dos));
+        return Texts::tr("The bitmap %1 is missing.").arg(fileNameOf(s.input.dos));
     if (inputMissing && s.kind == BuildStep::Kind::Pack)
-        return QStringLiteral("The compiled bitmap %1 is missing.").arg(fileNameOf(s.input.dos));
+        return Texts::tr("The compiled bitmap %1 is missing.").arg(fileNameOf(s.input.dos));
     if (inputMissing && s.kind == BuildStep::Kind::Copy)
-        return QStringLiteral("There was no volume %1 to copy.").arg(fileNameOf(s.input.dos));
+        return Texts::tr("There was no volume %1 to copy.").arg(fileNameOf(s.input.dos));
     if (exitCode != 0)
-        return QStringLiteral("%1 ended with exit code %2.").arg(what).arg(exitCode);
+        return Texts::tr("%1 ended with exit code %2.").arg(what).arg(exitCode);
     if (const QString printed = printedFailure(t); !printed.isEmpty())
-        return QStringLiteral("%1 reported a failure: %2").arg(what, printed);
+        return Texts::tr("%1 reported a failure: %2").arg(what, printed);
     const FileState now = stateOf(t.nativeProduct);
     switch (s.kind) {
     case BuildStep::Kind::MakeSkin:
         if (!now.exists)
-            return QStringLiteral("MakeSkin.exe did not write %1.").arg(fileNameOf(s.product.dos));
+            return Texts::tr("MakeSkin.exe did not write %1.").arg(fileNameOf(s.product.dos));
         if (now == t.before)
-            return QStringLiteral("MakeSkin.exe left %1 unchanged.").arg(fileNameOf(s.product.dos));
+            return Texts::tr("MakeSkin.exe left %1 unchanged.").arg(fileNameOf(s.product.dos));
         break;
     case BuildStep::Kind::Pack:
         if (!now.exists)
-            return QStringLiteral("VT.exe did not write the volume %1.").arg(fileNameOf(s.product.dos));
+            return Texts::tr("VT.exe did not write the volume %1.").arg(fileNameOf(s.product.dos));
         if (now.size <= t.before.size)
-            return QStringLiteral("VT.exe did not add %1 to the volume %2.")
+            return Texts::tr("VT.exe did not add %1 to the volume %2.")
                 .arg(fileNameOf(s.input.dos), fileNameOf(s.product.dos));
         break;
     case BuildStep::Kind::Copy:
         if (!now.exists)
-            return QStringLiteral("The copy into %1 was refused.").arg(folderOf(s.product.dos));
+            return Texts::tr("The copy into %1 was refused.").arg(folderOf(s.product.dos));
         if (!sameBytes(t.nativeInput, t.nativeProduct))
-            return QStringLiteral("The copy of %1 in %2 is not the whole volume.")
+            return Texts::tr("The copy of %1 in %2 is not the whole volume.")
                 .arg(fileNameOf(s.product.dos), folderOf(s.product.dos));
         break;
     case BuildStep::Kind::Delete:
         if (QFileInfo::exists(t.nativeProduct))
-            return QStringLiteral("%1 could not be deleted.").arg(fileNameOf(s.product.dos));
+            return Texts::tr("%1 could not be deleted.").arg(fileNameOf(s.product.dos));
         break;
     case BuildStep::Kind::Other:
         break;
@@ -287,13 +293,13 @@ CompileVerdict CompileJudge::finish(int exitCode, bool crashed, bool stopped)
         return failure(m_failed);
     if (stopped)
         return {CompileVerdict::Kind::Stopped,
-                m_current > 0 ? QStringLiteral("Stopped at line %1 of %2.").arg(m_current).arg(total)
-                              : QStringLiteral("Stopped before the first line ran."),
+                m_current > 0 ? Texts::tr("Stopped at line %1 of %2.").arg(m_current).arg(total)
+                              : Texts::tr("Stopped before the first line ran."),
                 currentText(), 0};
     if (total > 0 && m_current == 0) {
         const QString printed = m_preamble.join(QLatin1Char('\n'));
-        return {CompileVerdict::Kind::NotStarted, QStringLiteral("The command interpreter did not run Compile.bat."),
-                printed.isEmpty() ? QStringLiteral("It ended with exit code %1 and printed nothing.").arg(exitCode)
+        return {CompileVerdict::Kind::NotStarted, Texts::tr("The command interpreter did not run Compile.bat."),
+                printed.isEmpty() ? Texts::tr("It ended with exit code %1 and printed nothing.").arg(exitCode)
                                   : printed,
                 0};
     }
@@ -301,8 +307,8 @@ CompileVerdict CompileJudge::finish(int exitCode, bool crashed, bool stopped)
         return success();
     // The interpreter ended in the middle of a line.
     const int index = std::max(m_current, 1) - 1;
-    m_steps[index].failure = crashed ? QStringLiteral("The command interpreter was ended during this line.")
-                                     : QStringLiteral("The command interpreter ended during this line (exit code %1).")
+    m_steps[index].failure = crashed ? Texts::tr("The command interpreter was ended during this line.")
+                                     : Texts::tr("The command interpreter ended during this line (exit code %1).")
                                            .arg(exitCode);
     m_failed = index;
     return failure(index);
@@ -311,26 +317,27 @@ CompileVerdict CompileJudge::finish(int exitCode, bool crashed, bool stopped)
 CompileVerdict CompileJudge::failure(int index) const
 {
     const Tracked &t = m_steps[index];
-    QStringList details{QStringLiteral("Line %1: %2").arg(index + 1).arg(t.step.line)};
-    if (t.failure.endsWith(QLatin1String("was not found.")))
+    QStringList details{Texts::tr("Line %1: %2").arg(index + 1).arg(t.step.line)};
+    if (t.failure == Texts::tr("%1 was not found.").arg(t.step.tool))
         details.append(m_toolsFolder.isEmpty()
-                           ? QStringLiteral("Compile.bat runs in %1, the folder Brannock was started from; "
+                           ? Texts::tr("Compile.bat runs in %1, the folder Brannock was started from; "
                                             "%2 was not found there.")
                                  .arg(QDir::toNativeSeparators(m_workingFolder), t.step.tool)
-                           : QStringLiteral("Compile.bat runs in %1, the folder Brannock was started from; %2 was "
+                           : Texts::tr("Compile.bat runs in %1, the folder Brannock was started from; %2 was "
                                             "found neither there nor in Brannock's tools folder %3.\n"
                                             "Copy %2 from the game into %3: it is searched whatever folder "
                                             "Brannock was started from.")
                                  .arg(QDir::toNativeSeparators(m_workingFolder), t.step.tool,
                                       QDir::toNativeSeparators(m_toolsFolder)));
-    else if (t.step.kind == BuildStep::Kind::MakeSkin && t.failure.startsWith(QLatin1String("The bitmap")))
-        details.append(QStringLiteral("It was looked for in %1.").arg(folderOf(t.step.input.dos)));
-    details.append(t.printed.isEmpty() ? QStringLiteral("Nothing was printed for this line.")
-                                       : QStringLiteral("Printed:\n") + t.printed.join(QLatin1Char('\n')));
+    else if (t.step.kind == BuildStep::Kind::MakeSkin
+             && t.failure == Texts::tr("The bitmap %1 is missing.").arg(fileNameOf(t.step.input.dos)))
+        details.append(Texts::tr("It was looked for in %1.").arg(folderOf(t.step.input.dos)));
+    details.append(t.printed.isEmpty() ? Texts::tr("Nothing was printed for this line.")
+                                       : Texts::tr("Printed:\n") + t.printed.join(QLatin1Char('\n')));
     if (index + 1 < lineCount())
-        details.append(QStringLiteral("The run stopped there; no later line ran."));
+        details.append(Texts::tr("The run stopped there; no later line ran."));
     return {CompileVerdict::Kind::Failure,
-            QStringLiteral("Line %1 of %2 failed: %3").arg(index + 1).arg(lineCount()).arg(t.failure),
+            Texts::tr("Line %1 of %2 failed: %3").arg(index + 1).arg(lineCount()).arg(t.failure),
             details.join(QLatin1Char('\n')), index + 1};
 }
 
@@ -347,20 +354,20 @@ CompileVerdict CompileJudge::success() const
             ++compiled;
     }
     if (m_steps.isEmpty())
-        return {CompileVerdict::Kind::Success, QStringLiteral("Done: Compile.bat had nothing to do."),
-                QStringLiteral("No item was ticked."), 0};
+        return {CompileVerdict::Kind::Success, Texts::tr("Done: Compile.bat had nothing to do."),
+                Texts::tr("No item was ticked."), 0};
     if (volume.isEmpty()) {
-        const QString summary = QStringLiteral("Done: %1 bitmaps compiled; no volume was made.").arg(compiled);
+        const QString summary = Texts::tr("Done: %n bitmaps compiled; no volume was made.", nullptr, compiled);
         return {CompileVerdict::Kind::Success, summary,
-                QStringLiteral("Only built-in items are packed into the volume, and none was ticked."), 0};
+                Texts::tr("Only built-in items are packed into the volume, and none was ticked."), 0};
     }
     const QString name = fileNameOf(volume);
-    QStringList details{QStringLiteral("Volume: %1").arg(volume)};
+    QStringList details{Texts::tr("Volume: %1").arg(volume)};
     if (!copy.isEmpty())
-        details.append(QStringLiteral("In the game: %1").arg(copy));
+        details.append(Texts::tr("In the game: %1").arg(copy));
     return {CompileVerdict::Kind::Success,
-            copy.isEmpty() ? QStringLiteral("Done: %1 is ready in the work folder.").arg(name)
-                           : QStringLiteral("Done: %1 is in the game.").arg(name),
+            copy.isEmpty() ? Texts::tr("Done: %1 is ready in the work folder.").arg(name)
+                           : Texts::tr("Done: %1 is in the game.").arg(name),
             details.join(QLatin1Char('\n')), 0};
 }
 

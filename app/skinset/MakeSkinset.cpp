@@ -15,6 +15,7 @@
 #include "skinset/WatchedScript.h"
 #include "base/FileErrors.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,7 +26,15 @@ namespace brannock {
 
 namespace {
 
-const QString InvalidDataTitle = QStringLiteral("Invalid Data!");
+/// The build's texts in the player's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(brannock::MakeSkinset)
+};
+
+QString invalidDataTitle()
+{
+    return Texts::tr("Invalid Data!");
+}
 
 /// Creates one folder level unless a folder of that name is already there.
 void makeFolder(const QString &path)
@@ -35,7 +44,7 @@ void makeFolder(const QString &path)
         return;
     if (info.exists() || info.isSymLink())
         throw AppError(ErrorNumber::PathFileAccess,
-                       QStringLiteral("Cannot create the folder \"%1\": a file of that name is in the way.")
+                       Texts::tr("Cannot create the folder \"%1\": a file of that name is in the way.")
                            .arg(QDir::toNativeSeparators(path)));
     clearFileError();
     if (!QDir().mkdir(path))
@@ -91,11 +100,12 @@ PlanPath MakeSkinset::folderOf(const QString &nativeFolder, const QString &what)
 {
     const QString shown = QDir::toNativeSeparators(nativeFolder);
     if (!QFileInfo(nativeFolder).isDir())
-        throw AppError(ErrorNumber::PathNotFound, QStringLiteral("The %1 \"%2\" does not exist.").arg(what, shown));
+        //: %1 is "program folder" or "source folder".
+        throw AppError(ErrorNumber::PathNotFound, Texts::tr("The %1 \"%2\" does not exist.").arg(what, shown));
     const QString dos = m_dos.toDos(nativeFolder);
     if (dos.isEmpty())
         throw AppError(ErrorNumber::PathNotFound,
-                       QStringLiteral("The %1 \"%2\" lies on no drive that the game's tools can see.").arg(what, shown));
+                       Texts::tr("The %1 \"%2\" lies on no drive that the game's tools can see.").arg(what, shown));
     // A Linux name holding "\\" is read by the tools as two names ("a\\..\\..\\elsewhere"
     // leads elsewhere), and Windows drops a name's trailing dots and blanks: the tools would
     // open another folder than this one.
@@ -103,12 +113,12 @@ PlanPath MakeSkinset::folderOf(const QString &nativeFolder, const QString &what)
         for (const QString &name : nativeFolder.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
             if (name.contains(QLatin1Char('\\')))
                 throw AppError(ErrorNumber::PathFileAccess,
-                               QStringLiteral("The %1 \"%2\" cannot be opened by the game's tools: its folder name "
+                               Texts::tr("The %1 \"%2\" cannot be opened by the game's tools: its folder name "
                                               "\"%3\" holds \"\\\", which they read as a folder separator.")
                                    .arg(what, shown, name));
             if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
                 throw AppError(ErrorNumber::PathFileAccess,
-                               QStringLiteral("The %1 \"%2\" cannot be opened by the game's tools: its folder name "
+                               Texts::tr("The %1 \"%2\" cannot be opened by the game's tools: its folder name "
                                               "\"%3\" ends in a dot or a blank, which Windows drops.")
                                    .arg(what, shown, name));
         }
@@ -118,7 +128,7 @@ PlanPath MakeSkinset::folderOf(const QString &nativeFolder, const QString &what)
         const QChar c = dos[i];
         if (c == QLatin1Char('<') || c == QLatin1Char('>') || c == QLatin1Char('|') || c == QLatin1Char(':'))
             throw AppError(ErrorNumber::PathFileAccess,
-                           QStringLiteral("The %1 \"%2\" cannot be opened by the game's tools: Windows does not "
+                           Texts::tr("The %1 \"%2\" cannot be opened by the game's tools: Windows does not "
                                           "allow the character \"%3\" in a name.")
                                .arg(what, dos, c));
     }
@@ -153,7 +163,7 @@ MakeSkinset::Result MakeSkinset::run(const BuildInputs &in, const std::function<
     try {
         result.outcome = build(in, setMakeEnabled, result.leftOut);
     } catch (const AppError &error) {
-        exclaim(QStringLiteral("Make Error!"), error.report());
+        exclaim(Texts::tr("Make Error!"), error.report());
         result.outcome = Outcome::Failed;
     }
     if (setMakeEnabled)
@@ -173,7 +183,7 @@ MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::functi
     // encoded, before anything is written.
     BuildPlan::Encoded encoded;
     if (const QString problem = refusalOf(*values, plan, in, encoded); !problem.isEmpty()) {
-        exclaim(InvalidDataTitle, problem + QStringLiteral(".\r\nNothing was written or started."));
+        exclaim(invalidDataTitle(), problem + Texts::tr(".\r\nNothing was written or started."));
         leftOut.clear();
         return Outcome::Refused;
     }
@@ -199,7 +209,7 @@ MakeSkinset::Outcome MakeSkinset::build(const BuildInputs &in, const std::functi
     // Ticked items that could not be built are named: in the Compile window when the script
     // runs, in a box of their own when nothing runs.
     if (unexplained > 0)
-        exclaim(InvalidDataTitle, QStringLiteral("These ticked items were left out of the build:\r\n")
+        exclaim(invalidDataTitle(), Texts::tr("These ticked items were left out of the build:\r\n")
                                       + leftOut.first(unexplained).join(QStringLiteral("\r\n")));
     return Outcome::Written;
 }
@@ -225,10 +235,10 @@ std::optional<PlanValues> MakeSkinset::gather(const BuildInputs &in, const std::
             throw lastFileFailure(QStringLiteral("delete"), script, EACCES);
     }
 
-    v.workFolder = folderOf(m_workFolder, QStringLiteral("program folder"));
+    v.workFolder = folderOf(m_workFolder, Texts::tr("program folder"));
     if (setMakeEnabled)
         setMakeEnabled(false);
-    v.sourceFolder = folderOf(in.sourceFolder, QStringLiteral("source folder"));
+    v.sourceFolder = folderOf(in.sourceFolder, Texts::tr("source folder"));
     // The tools see the source folder by its links resolved, so a ".." in the Open File
     // Prefix leads from there.
     if (const QString canonical = QFileInfo(in.sourceFolder).canonicalFilePath(); !canonical.isEmpty())
@@ -236,14 +246,14 @@ std::optional<PlanValues> MakeSkinset::gather(const BuildInputs &in, const std::
 
     const PlanPath skins = skinsFolder();
     if (skins.isEmpty())
-        exclaim(InvalidDataTitle, QStringLiteral("Invalid Path Data.\r\nNot using auto-VOL-copy."));
+        exclaim(invalidDataTitle(), Texts::tr("Invalid Path Data.\r\nNot using auto-VOL-copy."));
 
     const bool deleteBitmaps = m_store.isSet(schema::OtherDelNew, schema::Reader::Program);
     const bool autoCopy = m_store.isSet(schema::OtherUseAVC, schema::Reader::Program);
     v.openPrefix = in.openFilePrefix.isEmpty() ? QString() : in.openFilePrefix + QLatin1Char('.');
 
     if (in.saveFilePrefix.isEmpty()) {
-        exclaim(QStringLiteral("Error"), QStringLiteral("You need a Save File Prefix."));
+        exclaim(Texts::tr("Error"), Texts::tr("You need a Save File Prefix."));
         return std::nullopt;
     }
     v.saveFolder = in.saveFilePrefix;
@@ -265,18 +275,18 @@ QString MakeSkinset::refusalOf(const PlanValues &v, const BuildPlan &plan, const
     using batch::QuotedPlace;
     const QString skins = v.skinsFolder.isEmpty() ? QString() : v.skinsFolder.dos + QLatin1Char('\\');
     const QList<Check> checks = {
-        {QStringLiteral("The Save File Prefix"), batch::quotedTextProblem(in.saveFilePrefix, m_page, QuotedPlace::Inside)},
-        {QStringLiteral("The Open File Prefix"), batch::quotedTextProblem(in.openFilePrefix, m_page, QuotedPlace::Inside)},
-        {QStringLiteral("The New VOL name"), batch::quotedTextProblem(in.volumeName, m_page, QuotedPlace::Inside)},
+        {Texts::tr("The Save File Prefix"), batch::quotedTextProblem(in.saveFilePrefix, m_page, QuotedPlace::Inside)},
+        {Texts::tr("The Open File Prefix"), batch::quotedTextProblem(in.openFilePrefix, m_page, QuotedPlace::Inside)},
+        {Texts::tr("The New VOL name"), batch::quotedTextProblem(in.volumeName, m_page, QuotedPlace::Inside)},
         // The save prefix names a folder and the volume a file inside New_Wendle: each is one
         // name, never a path out of it.
-        {QStringLiteral("The Save File Prefix"), singleNameProblem(v.saveFolder)},
-        {QStringLiteral("The New VOL name"), singleNameProblem(v.volumeName)},
-        {QStringLiteral("The source folder \"%1\"").arg(v.sourceFolder.dos),
+        {Texts::tr("The Save File Prefix"), singleNameProblem(v.saveFolder)},
+        {Texts::tr("The New VOL name"), singleNameProblem(v.volumeName)},
+        {Texts::tr("The source folder \"%1\"").arg(v.sourceFolder.dos),
          batch::quotedTextProblem(v.sourceFolder.dos, m_page, QuotedPlace::Inside)},
-        {QStringLiteral("The program folder \"%1\"").arg(v.workFolder.dos),
+        {Texts::tr("The program folder \"%1\"").arg(v.workFolder.dos),
          batch::quotedTextProblem(v.workFolder.dos, m_page, QuotedPlace::Inside)},
-        {QStringLiteral("The game folder \"%1\"").arg(skins), batch::quotedTextProblem(skins, m_page, QuotedPlace::Inside)},
+        {Texts::tr("The game folder \"%1\"").arg(skins), batch::quotedTextProblem(skins, m_page, QuotedPlace::Inside)},
     };
     for (const Check &check : checks)
         if (!check.problem.isEmpty())
@@ -285,7 +295,7 @@ QString MakeSkinset::refusalOf(const PlanValues &v, const BuildPlan &plan, const
         const QString name = v.palettes.palette(item->paletteCategory);
         const QString problem = batch::paletteWordProblem(name, m_page);
         if (!problem.isEmpty())
-            return QStringLiteral("The \"%1\" palette ").arg(toQString(item->paletteCategory.key)) + problem;
+            return Texts::tr("The \"%1\" palette ").arg(toQString(item->paletteCategory.key)) + problem;
     }
     if (const QString problem = overwriteProblem(plan); !problem.isEmpty())
         return problem;
@@ -301,7 +311,7 @@ bool MakeSkinset::toolsReady(const BuildPlan &plan, const BuildInputs &in)
         QDir().mkpath(in.toolsFolder); // so that the player finds it where the message says
     const QString tools = toolProblems(plan.steps(), m_programs, in.workingFolder, in.toolsFolder);
     if (!tools.isEmpty())
-        exclaim(QStringLiteral("Make Skinset"), tools + QStringLiteral("\r\n\r\nNothing was written or started."));
+        exclaim(Texts::tr("Make Skinset"), tools + Texts::tr("\r\n\r\nNothing was written or started."));
     return tools.isEmpty();
 }
 
@@ -353,7 +363,7 @@ QList<PlanValues::UserItem> MakeSkinset::readUserItems(const QStringList &entrie
         };
         const QString name = definitionFileOf(entry);
         if (name.isEmpty()) {
-            leaveOut(QStringLiteral("it names no definition file."));
+            leaveOut(Texts::tr("it names no definition file."));
             continue;
         }
         const QString path = m_workFolder + QLatin1Char('/') + name;
@@ -376,7 +386,7 @@ QList<PlanValues::UserItem> MakeSkinset::readUserItems(const QStringList &entrie
         // An empty skin file name without an open prefix would end the source path in the
         // folder's backslash, which escapes the closing quote.
         if ((openPrefix + item.file).isEmpty()) {
-            leaveOut(QStringLiteral("its skin file name is empty and no Open File Prefix is given."));
+            leaveOut(Texts::tr("its skin file name is empty and no Open File Prefix is given."));
             continue;
         }
         result.append(item);
@@ -433,14 +443,14 @@ bool MakeSkinset::leaveOutMissingBitmaps(PlanValues &v, const QString &shownFold
     const QString folder = QDir::toNativeSeparators(shownFolder);
     const QString list = named.join(QStringLiteral("\r\n"));
     if (named.size() == files.size()) {
-        exclaim(InvalidDataTitle, QStringLiteral("None of the ticked bitmaps in \"%1\" can be compiled:\r\n%2\r\n"
+        exclaim(invalidDataTitle(), Texts::tr("None of the ticked bitmaps in \"%1\" can be compiled:\r\n%2\r\n"
                                                  "Nothing was written or started.")
                                       .arg(folder, list));
         return false;
     }
     const QString question =
-        QStringLiteral("These ticked bitmaps in \"%1\" cannot be compiled:\r\n%2\r\n\r\nBuild the rest?").arg(folder, list);
-    if (m_boxes.message(QStringLiteral("Missing Bitmaps"), question, PromptButtons::YesNo, PromptIcon::Question)
+        Texts::tr("These ticked bitmaps in \"%1\" cannot be compiled:\r\n%2\r\n\r\nBuild the rest?").arg(folder, list);
+    if (m_boxes.message(Texts::tr("Missing Bitmaps"), question, PromptButtons::YesNo, PromptIcon::Question)
         != PromptAnswer::Yes)
         return false;
     leftOut.append(named);

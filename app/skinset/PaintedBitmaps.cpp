@@ -3,6 +3,7 @@
 #include "base/AppError.h"
 #include "platform/FileListing.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -13,6 +14,11 @@
 namespace brannock::painted {
 
 namespace {
+
+/// The comparison's texts in the player's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(brannock::painted)
+};
 
 /// The folder above `path` ("/" and "C:/" stay as they are).
 QString parentOf(const QString &path)
@@ -54,15 +60,15 @@ QString described(const Target &target, const QString &source)
     switch (target.change) {
     case Change::Compile:
         return comparisonKey(target.source) == comparisonKey(source)
-            ? QStringLiteral("would be overwritten by its compiled copy")
-            : QStringLiteral("would be overwritten by the compiled copy of \"%1\"")
+            ? Texts::tr("would be overwritten by its compiled copy")
+            : Texts::tr("would be overwritten by the compiled copy of \"%1\"")
                   .arg(QDir::toNativeSeparators(target.source));
     case Change::Pack:
-        return QStringLiteral("would be overwritten by the volume");
+        return Texts::tr("would be overwritten by the volume");
     case Change::Copy:
-        return QStringLiteral("would be overwritten by the copy of the volume into the game");
+        return Texts::tr("would be overwritten by the copy of the volume into the game");
     case Change::Delete:
-        return QStringLiteral("would be deleted");
+        return Texts::tr("would be deleted");
     }
     return {};
 }
@@ -129,16 +135,16 @@ QString bitmapProblem(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return QStringLiteral("not found");
+        return Texts::tr("not found");
     if (!info.isFile())
-        return QStringLiteral("is not a file");
+        return Texts::tr("is not a file");
     QByteArray start;
     try {
         start = readFileStart(path, 2);
     } catch (const AppError &) {
-        return QStringLiteral("cannot be read");
+        return Texts::tr("cannot be read");
     }
-    return start == "BM" ? QString() : QStringLiteral("not a Windows bitmap");
+    return start == "BM" ? QString() : Texts::tr("not a Windows bitmap");
 }
 
 QString overwrittenProblem(const QStringList &sources, const QList<Target> &targets)
@@ -161,8 +167,8 @@ QString overwrittenProblem(const QStringList &sources, const QList<Target> &targ
                 if (const QString text = described(targets[i], source); !how.contains(text))
                     how.append(text);
         if (!how.isEmpty())
-            sentences.append(QStringLiteral("The painted bitmap \"%1\" %2")
-                                 .arg(QDir::toNativeSeparators(source), how.join(QStringLiteral(" and "))));
+            sentences.append(Texts::tr("The painted bitmap \"%1\" %2")
+                                 .arg(QDir::toNativeSeparators(source), how.join(Texts::tr(" and "))));
     }
     return sentences.join(QStringLiteral(".\r\n"));
 }

@@ -4,6 +4,7 @@
 #include "common/WholeFile.h"
 #include "base/FileErrors.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +12,11 @@
 namespace brannock {
 
 namespace {
+
+/// The guard's texts in the player's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(brannock::RunGuard)
+};
 
 QString shown(const QString &path)
 {
@@ -76,12 +82,12 @@ RunGuard RunGuard::prepare(const QString &workVolume, const QString &gameVolume)
     if (!gameVolume.isEmpty() && QFileInfo(gameCopyPathOf(workVolume)).isFile()) {
         copyWhole(gameCopyPathOf(workVolume), gameVolume);
         QFile::remove(gameCopyPathOf(workVolume));
-        recovered.append(QStringLiteral("The game's %1 was put back as it was before an earlier build that did not end.")
+        recovered.append(Texts::tr("The game's %1 was put back as it was before an earlier build that did not end.")
                              .arg(fileNameOf(gameVolume)));
     }
     if (QFileInfo(previousPathOf(workVolume)).isFile()) {
         moveOver(previousPathOf(workVolume), workVolume);
-        recovered.append(QStringLiteral("The %1 in the work folder was put back as it was before an earlier build "
+        recovered.append(Texts::tr("The %1 in the work folder was put back as it was before an earlier build "
                                         "that did not end.")
                              .arg(fileNameOf(workVolume)));
     }
@@ -90,7 +96,7 @@ RunGuard RunGuard::prepare(const QString &workVolume, const QString &gameVolume)
         const QFileInfo game(gameVolume);
         if (game.exists() && !game.isFile())
             throw AppError(ErrorNumber::PathFileAccess,
-                           QStringLiteral("\"%1\" in the game is not a file; the volume cannot be copied there.")
+                           Texts::tr("\"%1\" in the game is not a file; the volume cannot be copied there.")
                                .arg(shown(gameVolume)));
         guard.m_gameHadVolume = game.exists();
         if (game.exists())
@@ -133,29 +139,29 @@ QString RunGuard::settle(bool runSucceeded)
             if (*m_gameHadVolume) {
                 copyWhole(gameCopy, m_gameVolume);
                 QFile::remove(gameCopy);
-                said.append(QStringLiteral("The game's %1 was kept as it was before this build.").arg(name));
+                said.append(Texts::tr("The game's %1 was kept as it was before this build.").arg(name));
             } else {
                 removeIfThere(m_gameVolume);
-                said.append(QStringLiteral("No %1 was put into the game.").arg(name));
+                said.append(Texts::tr("No %1 was put into the game.").arg(name));
             }
         } catch (const AppError &error) {
-            said.append(QStringLiteral("The game's %1 could not be put back: %2").arg(name, error.description()));
+            said.append(Texts::tr("The game's %1 could not be put back: %2").arg(name, error.description()));
             if (*m_gameHadVolume)
-                said.append(QStringLiteral("Its copy from before this build is %1.").arg(shown(gameCopy)));
+                said.append(Texts::tr("Its copy from before this build is %1.").arg(shown(gameCopy)));
         }
     }
     if (m_movedAside) {
         try {
             moveOver(previous, m_workVolume);
-            said.append(QStringLiteral("The earlier %1 in the work folder was put back.").arg(fileNameOf(m_workVolume)));
+            said.append(Texts::tr("The earlier %1 in the work folder was put back.").arg(fileNameOf(m_workVolume)));
         } catch (const AppError &error) {
-            said.append(QStringLiteral("The earlier %1 could not be put back: %2").arg(fileNameOf(m_workVolume),
+            said.append(Texts::tr("The earlier %1 could not be put back: %2").arg(fileNameOf(m_workVolume),
                                                                                        error.description()));
         }
     } else {
         // A volume begun by this run is torn or incomplete: it must not be taken for a good one.
         if (QFileInfo::exists(m_workVolume) && QFile::remove(m_workVolume))
-            said.append(QStringLiteral("The incomplete %1 of this build was removed from the work folder.")
+            said.append(Texts::tr("The incomplete %1 of this build was removed from the work folder.")
                             .arg(fileNameOf(m_workVolume)));
     }
     return said.join(QLatin1Char('\n'));

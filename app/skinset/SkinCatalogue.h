@@ -42,6 +42,8 @@ public:
     static const SkinGroupInfo &groupInfo(SkinGroup group);
     /// The item whose Include-menu entry is `menuItem`, or null.
     static const SkinItem *find(QStringView menuItem);
+    /// A caption of the table (an item's, a group's or a group toggle's) in the player's language.
+    static QString translated(const QString &caption);
 };
 
 } // namespace brannock

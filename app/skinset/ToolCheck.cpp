@@ -3,6 +3,7 @@
 #include "platform/WindowsPrograms.h"
 #include "skinset/BuildPlan.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStringList>
 
@@ -12,6 +13,11 @@ namespace brannock {
 
 namespace {
 
+/// The check's texts in the player's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(brannock::ToolCheck)
+};
+
 QString quotedNative(const QString &path)
 {
     return QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"');
@@ -20,22 +26,22 @@ QString quotedNative(const QString &path)
 /// "A", "A and B".
 QString listed(const QStringList &names)
 {
-    return names.join(QStringLiteral(" and "));
+    return names.join(Texts::tr(" and "));
 }
 
 QString kindName(ProgramKind kind)
 {
     switch (kind) {
     case ProgramKind::Dos:
-        return QStringLiteral("a DOS program");
+        return Texts::tr("a DOS program");
     case ProgramKind::Win16:
-        return QStringLiteral("a 16-bit Windows program");
+        return Texts::tr("a 16-bit Windows program");
     case ProgramKind::Win32:
-        return QStringLiteral("a 32-bit Windows program");
+        return Texts::tr("a 32-bit Windows program");
     case ProgramKind::Win64:
-        return QStringLiteral("a 64-bit Windows program");
+        return Texts::tr("a 64-bit Windows program");
     default:
-        return QStringLiteral("not a Windows program");
+        return Texts::tr("not a Windows program");
     }
 }
 
@@ -62,16 +68,16 @@ QString toolProblems(const QList<BuildStep> &steps, WindowsPrograms &programs, c
             missing << tool;
             continue;
         case ProgramKind::Unreadable:
-            paragraphs << named + QStringLiteral(" cannot be read. Allow your user to read it.");
+            paragraphs << Texts::tr("%1 cannot be read. Allow your user to read it.").arg(named);
             continue;
         case ProgramKind::NotProgram:
         case ProgramKind::OtherMachine:
-            paragraphs << named
-                              + (found.kind == ProgramKind::OtherMachine
-                                     ? QStringLiteral(" is made for another processor: it is not a Windows program "
-                                                      "this system can run.")
-                                     : QStringLiteral(" is not a Windows program this system can run."))
-                              + QStringLiteral(" Put the game's own %1 in its place.").arg(tool);
+            paragraphs << (found.kind == ProgramKind::OtherMachine
+                               ? Texts::tr("%1 is made for another processor: it is not a Windows program "
+                                           "this system can run.")
+                               : Texts::tr("%1 is not a Windows program this system can run."))
+                                  .arg(named)
+                              + Texts::tr(" Put the game's own %1 in its place.").arg(tool);
             continue;
         case ProgramKind::Dos:
         case ProgramKind::Win16:
@@ -86,41 +92,41 @@ QString toolProblems(const QList<BuildStep> &steps, WindowsPrograms &programs, c
             needWine << tool;
             break;
         case RunSupport::NeedsWine32:
-            needWine32 << named + QStringLiteral(" is ") + kindName(found.kind) + QLatin1Char('.');
+            needWine32 << Texts::tr("%1 is %2.").arg(named, kindName(found.kind));
             break;
         case RunSupport::No:
-            paragraphs << named + QStringLiteral(" is ") + kindName(found.kind)
-                              + QStringLiteral(", which cannot run on this system. The game's tools must be 32- or "
-                                               "64-bit Windows programs: put a Windows version of %1 in its place.")
-                                    .arg(tool);
+            paragraphs << Texts::tr("%1 is %2, which cannot run on this system. The game's tools must be 32- or "
+                                    "64-bit Windows programs: put a Windows version of %3 in its place.")
+                              .arg(named, kindName(found.kind), tool);
             break;
         }
     }
 
     if (!missing.isEmpty()) {
         const QStringList path = programs.searchPath();
-        QString where = QStringLiteral("the working folder ") + quotedNative(workingFolder);
+        QString where = Texts::tr("the working folder %1").arg(quotedNative(workingFolder));
         if (!toolsFolder.isEmpty())
-            where += QStringLiteral(", then in Brannock's tools folder ") + quotedNative(toolsFolder);
+            where += Texts::tr(", then in Brannock's tools folder %1").arg(quotedNative(toolsFolder));
         if (!path.isEmpty())
-            where += QStringLiteral(", then in ") + path.join(QStringLiteral("; "));
+            where += Texts::tr(", then in %1").arg(path.join(QStringLiteral("; ")));
         const QString put = toolsFolder.isEmpty()
-            ? QStringLiteral("Put %1 into %2, the folder Brannock was started from.")
+            ? Texts::tr("Put %1 into %2, the folder Brannock was started from.")
                   .arg(listed(missing), quotedNative(workingFolder))
-            : QStringLiteral("Copy %1 from the game into Brannock's tools folder %2: it is searched whatever "
+            : Texts::tr("Copy %1 from the game into Brannock's tools folder %2: it is searched whatever "
                              "folder Brannock was started from.")
                   .arg(listed(missing), quotedNative(toolsFolder));
-        paragraphs.prepend(QStringLiteral("%1 %2 not found. The command interpreter looked in %3.\r\n%4")
-                               .arg(listed(missing),
-                                    missing.size() == 1 ? QStringLiteral("was") : QStringLiteral("were"), where, put));
+        paragraphs.prepend((missing.size() == 1
+                                ? Texts::tr("%1 was not found. The command interpreter looked in %2.\r\n%3")
+                                : Texts::tr("%1 were not found. The command interpreter looked in %2.\r\n%3"))
+                               .arg(listed(missing), where, put));
     }
     if (!needWine.isEmpty())
-        paragraphs << QStringLiteral("%1 can only run under Wine, and the \"wine\" command was not found. "
+        paragraphs << Texts::tr("%1 can only run under Wine, and the \"wine\" command was not found. "
                                      "Install Wine (on Debian: sudo apt-get install wine).")
                           .arg(listed(needWine));
     if (!needWine32.isEmpty())
         paragraphs << needWine32.join(QStringLiteral("\r\n"))
-                          + QStringLiteral("\r\nThis Wine runs only 64-bit programs. Add its 32-bit part; on Debian "
+                          + Texts::tr("\r\nThis Wine runs only 64-bit programs. Add its 32-bit part; on Debian "
                                            "run:\r\n"
                                            "    sudo dpkg --add-architecture i386\r\n"
                                            "    sudo apt-get update\r\n"

@@ -22,7 +22,7 @@ HideShow::~HideShow()
 
 QString HideShow::noTrayText()
 {
-    return QStringLiteral("This desktop has no notification area (system tray) to hide Brannock in, "
+    return tr("This desktop has no notification area (system tray) to hide Brannock in, "
                           "so the window stays on screen.");
 }
 

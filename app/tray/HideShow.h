@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QMetaObject>
 #include <QPoint>
 #include <QString>
@@ -36,12 +37,13 @@ public:
 /// again, closing an open About or Configuration dialog first. Keeps IsHidden.
 class HideShow final {
     Q_DISABLE_COPY(HideShow)
+    Q_DECLARE_TR_FUNCTIONS(brannock::HideShow)
 public:
     HideShow(Tray &tray, Prompts &prompts, HideShowWindow &window);
     ~HideShow();
 
-    static QString hideCaption() { return QStringLiteral("&Hide"); }
-    static QString showCaption() { return QStringLiteral("&Show"); }
+    static QString hideCaption() { return tr("&Hide"); }
+    static QString showCaption() { return tr("&Show"); }
 
     /// The hide/show toggle (minimise button, menu entry, tray double-click). Without a
     /// tray to come back from, hiding is refused with a box.
@@ -51,7 +53,7 @@ public:
 
     bool isHidden() const { return m_hidden; }
 
-    static QString noTrayTitle() { return QStringLiteral("Hide"); }
+    static QString noTrayTitle() { return tr("Hide"); }
     static QString noTrayText();
 
 private:

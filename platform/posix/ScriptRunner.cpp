@@ -5,6 +5,7 @@
 #include "platform/posix/WineDosPaths.h"
 #include "platform/posix/WinePrefix.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -33,14 +34,14 @@ public:
         const QString wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
         if (wine.isEmpty())
             throw AppError(ErrorNumber::CannotStart,
-                           QStringLiteral("Cannot start \"%1\": the \"wine\" command was not found. "
+                           QCoreApplication::translate("brannock::ScriptRunner", "Cannot start \"%1\": the \"wine\" command was not found. "
                                           "Install Wine to run the game's tools.")
                                .arg(nativePath));
         const WineDosPaths dos(winePrefixFolder());
         const QString dosPath = dos.toDos(nativePath);
         if (dosPath.isEmpty())
             throw AppError(ErrorNumber::PathNotFound,
-                           QStringLiteral("Cannot start \"%1\": it lies on no drive of the Wine prefix \"%2\".")
+                           QCoreApplication::translate("brannock::ScriptRunner", "Cannot start \"%1\": it lies on no drive of the Wine prefix \"%2\".")
                                .arg(nativePath, winePrefixFolder()));
 
         QProcessEnvironment env = ProcessScriptRun::environment(QStringLiteral("WINEPATH"), dos.searchEntry(toolsFolder));
@@ -60,7 +61,7 @@ public:
         process->setProcessEnvironment(env);
         process->setChildProcessModifier([] { ::setpgid(0, 0); });
         return ProcessScriptRun::start(std::move(process),
-                                       QStringLiteral("\"%1\" with \"%2\"").arg(QDir::toNativeSeparators(nativePath), wine),
+                                       QCoreApplication::translate("brannock::ScriptRunner", "\"%1\" with \"%2\"").arg(QDir::toNativeSeparators(nativePath), wine),
                                        [](QProcess &started) -> ProcessScriptRun::EndTree {
                                            const pid_t group = pid_t(started.processId());
                                            return [group](QProcess &) { ::kill(-group, SIGKILL); };

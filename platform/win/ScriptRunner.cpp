@@ -3,6 +3,7 @@
 #include "base/AppError.h"
 #include "platform/ProcessScriptRun.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -47,7 +48,7 @@ public:
         const UINT length = GetSystemDirectoryW(system, MAX_PATH);
         if (length == 0 || length >= MAX_PATH)
             throw AppError(ErrorNumber::CannotStart,
-                           QStringLiteral("Cannot start \"%1\": the system folder, which holds cmd.exe, is not known.")
+                           QCoreApplication::translate("brannock::ScriptRunner", "Cannot start \"%1\": the system folder, which holds cmd.exe, is not known.")
                                .arg(path));
         const QString interpreter = QString::fromWCharArray(system, int(length)) + QStringLiteral("\\cmd.exe");
         const bool listable = !toolsFolder.isEmpty() && !toolsFolder.contains(QLatin1Char(';'));
@@ -60,7 +61,7 @@ public:
         process->setWorkingDirectory(workingFolder);
         process->setCreateProcessArgumentsModifier(
             [](QProcess::CreateProcessArguments *args) { args->flags |= CREATE_NO_WINDOW; });
-        return ProcessScriptRun::start(std::move(process), QStringLiteral("\"%1\" with %2").arg(path, interpreter),
+        return ProcessScriptRun::start(std::move(process), QCoreApplication::translate("brannock::ScriptRunner", "\"%1\" with %2").arg(path, interpreter),
                                        [](QProcess &started) -> ProcessScriptRun::EndTree {
                                            std::shared_ptr<void> job = jobFor(started);
                                            if (!job)

@@ -67,6 +67,7 @@ QString TestEndToEnd::runWithoutWindowSystem(const QString &program, const QStri
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-window-system"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
     env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en")); // the texts looked for are the English ones
     QProcess process;
     process.setProcessEnvironment(env);
     process.start(program, arguments);

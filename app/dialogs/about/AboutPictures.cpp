@@ -3,6 +3,7 @@
 #include "common/BuildInfo.h"
 #include "common/Rounding.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFont>
 #include <QLinearGradient>
@@ -17,6 +18,11 @@
 namespace brannock {
 
 namespace {
+
+/// The pictures' texts in the player's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(brannock::AboutPictures)
+};
 
 constexpr QRgb KeyGreen = 0xFF00FF00u;
 
@@ -54,6 +60,16 @@ QFont artFont(const QString &family, int pixelSize, bool bold, bool italic = fal
     font.setBold(bold);
     font.setItalic(italic);
     font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+/// `font`, made smaller a pixel at a time (down to `smallest`) until `text`, wrapped in
+/// `area`'s width, takes no more than its height: a longer translation is never cut off.
+QFont wrappedToFit(QFont font, const QString &text, const QRect &area, int smallest)
+{
+    while (font.pixelSize() > smallest
+           && QFontMetrics(font).boundingRect(area, Qt::AlignLeft | Qt::TextWordWrap, text).height() > area.height())
+        font.setPixelSize(font.pixelSize() - 1);
     return font;
 }
 
@@ -123,24 +139,27 @@ QImage drawAboutBackground()
     p.setFont(artFont(QStringLiteral("DejaVu Sans"), 15, false, true));
     p.setPen(QColor(214, 206, 240));
     p.drawText(QRect(0, 100, W, 24), Qt::AlignCenter,
-               QStringLiteral("The skinset maker for Kestrow Wendle VI"));
+               Texts::tr("The skinset maker for Kestrow Wendle VI"));
     p.setPen(QPen(QColor(240, 190, 70, 150), 1));
     p.drawLine(QPointF(170, 132.5), QPointF(470, 132.5));
 
     // Left column: what it does.
     p.setFont(artFont(QStringLiteral("DejaVu Sans"), 12, true));
     p.setPen(QColor(240, 200, 110));
-    p.drawText(QRect(24, 160, 196, 18), Qt::AlignLeft, QStringLiteral("Version ") + QLatin1String(Version));
-    p.setFont(artFont(QStringLiteral("DejaVu Sans"), 12, false));
+    p.drawText(QRect(24, 160, 196, 18), Qt::AlignLeft, Texts::tr("Version ") + QLatin1String(Version));
+    // Above the dialog's note of the folders in use, from y = 254.
+    const QRect whatItDoes(24, 184, 196, 66);
+    const QString whatItDoesText = Texts::tr("Paint your bitmaps, tick what goes in, press one button: "
+                                             "the skinset is compiled, packed and copied into the game.");
+    p.setFont(wrappedToFit(artFont(QStringLiteral("DejaVu Sans"), 12, false), whatItDoesText, whatItDoes, 9));
     p.setPen(QColor(200, 196, 226));
-    p.drawText(QRect(24, 184, 196, 100), Qt::AlignLeft | Qt::TextWordWrap,
-               QStringLiteral("Paint your bitmaps, tick what goes in, press one button: "
-                              "the skinset is compiled, packed and copied into the game."));
+    p.drawText(whatItDoes, Qt::AlignLeft | Qt::TextWordWrap, whatItDoesText);
 
     // Right column: who it is for.
+    p.setFont(artFont(QStringLiteral("DejaVu Sans"), 12, false));
     p.setPen(QColor(200, 196, 226));
     p.drawText(QRect(418, 160, 200, 100), Qt::AlignLeft | Qt::TextWordWrap,
-               QStringLiteral("Made for the players and skin painters of Kestrow Wendle. "
+               Texts::tr("Made for the players and skin painters of Kestrow Wendle. "
                               "Press Thanks to meet them."));
 
     // The display case that holds the little painted figure (the figure box sits at 349, 217).
@@ -153,7 +172,7 @@ QImage drawAboutBackground()
     p.drawRoundedRect(showcase, 6, 6);
     p.setFont(artFont(QStringLiteral("DejaVu Sans"), 10, false, true));
     p.setPen(QColor(200, 170, 110));
-    p.drawText(QRect(311, 290, 120, 14), Qt::AlignCenter, QStringLiteral("fresh paint, every time"));
+    p.drawText(QRect(311, 290, 120, 14), Qt::AlignCenter, Texts::tr("fresh paint, every time"));
 
     // A thin golden frame, since the dialog has no border of its own.
     p.setBrush(Qt::NoBrush);
@@ -252,25 +271,25 @@ QImage drawThanksPattern(int width, int height)
 
 QString thanksHeading()
 {
-    return QStringLiteral("With thanks to everyone who ever painted a pixel for Kestrow Wendle");
+    return Texts::tr("With thanks to everyone who ever painted a pixel for Kestrow Wendle");
 }
 
 QStringList thanksLines()
 {
     return {
-        QStringLiteral("To the skin painters, who turned bare metal into works of art"),
-        QStringLiteral("and shared their bitmaps so the rest of us could look good too."),
-        QStringLiteral("To the players who tried every new skinset the night it came out,"),
-        QStringLiteral("and to the squads who agreed on team colours (eventually)."),
-        QStringLiteral("To everyone who read the palette notes before asking,"),
-        QStringLiteral("and to everyone who asked anyway, so the notes got better."),
-        QStringLiteral("To the testers who found the file names we had spelled wrong,"),
-        QStringLiteral("and to the folks who keep the old skin archives running."),
-        QStringLiteral("To the painters of flags and emblems no bigger than a thumbnail,"),
-        QStringLiteral("and the ones who gave a turret more love than it deserved."),
-        QStringLiteral("To the map and mod makers, who showed what one small tool can do,"),
-        QStringLiteral("and to you, for building a skinset with this little program."),
-        QStringLiteral("Now go paint something. The battlefield is waiting!"),
+        Texts::tr("To the skin painters, who turned bare metal into works of art"),
+        Texts::tr("and shared their bitmaps so the rest of us could look good too."),
+        Texts::tr("To the players who tried every new skinset the night it came out,"),
+        Texts::tr("and to the squads who agreed on team colours (eventually)."),
+        Texts::tr("To everyone who read the palette notes before asking,"),
+        Texts::tr("and to everyone who asked anyway, so the notes got better."),
+        Texts::tr("To the testers who found the file names we had spelled wrong,"),
+        Texts::tr("and to the folks who keep the old skin archives running."),
+        Texts::tr("To the painters of flags and emblems no bigger than a thumbnail,"),
+        Texts::tr("and the ones who gave a turret more love than it deserved."),
+        Texts::tr("To the map and mod makers, who showed what one small tool can do,"),
+        Texts::tr("and to you, for building a skinset with this little program."),
+        Texts::tr("Now go paint something. The battlefield is waiting!"),
     };
 }
 

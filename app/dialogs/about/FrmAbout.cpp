@@ -25,7 +25,7 @@ FrmAbout::FrmAbout(RandomSource random, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("FrmAbout"));
-    setWindowTitle(QStringLiteral("About Kestrow Wendle"));
+    setWindowTitle(tr("About Kestrow Wendle"));
     // Modal to the windows it belongs to only: the tray icon stays alive while it is open.
     setWindowModality(Qt::WindowModal);
     setFixedSize(ClientWidth, ClientHeight);
@@ -44,11 +44,11 @@ FrmAbout::FrmAbout(RandomSource random, QWidget *parent)
     m_pC->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_pC->setPixmap(QPixmap::fromImage(figure));
 
-    auto *cmdOK = placeControl<QPushButton>(this, "CmdOK", QRect(234, 172, 59, 28), QStringLiteral("O&K"));
+    auto *cmdOK = placeControl<QPushButton>(this, "CmdOK", QRect(234, 172, 59, 28), tr("O&K"));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &FrmAbout::CmdOK_Click);
 
-    auto *cmdThanks = placeControl<QPushButton>(this, "CmdThanks", QRect(234, 211, 59, 28), QStringLiteral("&Thanks"));
+    auto *cmdThanks = placeControl<QPushButton>(this, "CmdThanks", QRect(234, 211, 59, 28), tr("&Thanks"));
     connect(cmdThanks, &QPushButton::clicked, this, &FrmAbout::CmdThanks_Click);
 }
 

@@ -36,7 +36,7 @@ FrmThanks::FrmThanks(ThanksPulse &pulse, QWidget *parent)
       m_pulse(pulse)
 {
     setObjectName(QStringLiteral("FrmThanks"));
-    setWindowTitle(QStringLiteral("The Thanks Dialog. (\"Dun-DuN-DUN!!!\")"));
+    setWindowTitle(tr("The Thanks Dialog. (\"Dun-DuN-DUN!!!\")"));
     // Modal to the windows it belongs to only: the tray icon stays alive while it is open.
     setWindowModality(Qt::WindowModal);
     setFixedSize(ClientWidth, ClientHeight);
@@ -54,7 +54,7 @@ FrmThanks::FrmThanks(ThanksPulse &pulse, QWidget *parent)
     lblThanks->setFont(textFont);
     lblThanks->setText(thanksLines().join(QLatin1Char('\n')));
 
-    m_lblOK = placeControl<QLabel>(this, "lblOK", QRect(213, 201, 64, 32), QStringLiteral("OK"));
+    m_lblOK = placeControl<QLabel>(this, "lblOK", QRect(213, 201, 64, 32), tr("OK"));
     m_lblOK->setAlignment(Qt::AlignCenter);
     m_lblOK->setAttribute(Qt::WA_TranslucentBackground);
     QFont okFont(QStringLiteral("Tahoma"));

@@ -5,9 +5,11 @@
 #include "items/SingleName.h"
 #include "items/TsfFile.h"
 #include "skinset/BatchText.h"
+#include "widgets/FontFit.h"
 
 #include "ui_frmAddSupp.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -21,9 +23,11 @@ namespace {
 QString fieldProblem(const QString &label, const QString &text, bool separatorAllowed)
 {
     if (!separatorAllowed && text.contains(QLatin1Char('*')))
-        return QStringLiteral("The %1 cannot hold \"*\": it separates the fields of the .tsf file.").arg(label);
+        return QCoreApplication::translate("brannock::frmAddSupp",
+                                           "The %1 cannot hold \"*\": it separates the fields of the .tsf file.")
+            .arg(label);
     if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')))
-        return QStringLiteral("The %1 cannot hold a line break.").arg(label);
+        return QCoreApplication::translate("brannock::frmAddSupp", "The %1 cannot hold a line break.").arg(label);
     return {};
 }
 
@@ -35,7 +39,7 @@ QString tsfNameProblem(const QString &name)
     // of dots only is still refused.
     const bool dotsOnly = !name.isEmpty() && name.count(QLatin1Char('.')) == name.size();
     if (const QString problem = singleNameProblem(dotsOnly ? name : name + QStringLiteral(".tsf")); !problem.isEmpty())
-        return QStringLiteral("The file name \"%1\" %2.").arg(name, problem);
+        return QCoreApplication::translate("brannock::frmAddSupp", "The file name \"%1\" %2.").arg(name, problem);
     return {};
 }
 
@@ -59,7 +63,14 @@ frmAddSupp::frmAddSupp(Prompts &boxes, QString workFolder, CodePage scriptPage, 
             const int left = qMax(0, label->geometry().right() + 1 - needed);
             const int right = qMin(kBoxesLeft - 2, left + needed - 1);
             label->setGeometry(left, label->y(), right + 1 - left, label->height());
+            // Wider than all the room left of its box, it is made smaller, never cut.
+            label->setFont(shrinkToFit(label->font(), label->text(), label->width() - 2, 8));
         }
+    }
+    // A caption wider than its button is made smaller, as the main window's are.
+    for (QPushButton *button : {m_ui->cmdSave, m_ui->cmdClose}) {
+        const QString shown = QString(button->text()).remove(QLatin1Char('&'));
+        button->setFont(shrinkToFit(button->font(), shown, button->width() - 6, 8));
     }
     QLabel *lblTSF = m_ui->lblTSF;
     lblTSF->resize(qMax(lblTSF->width(), lblTSF->fontMetrics().horizontalAdvance(lblTSF->text()) + 2),
@@ -87,24 +98,24 @@ void frmAddSupp::cmdSave_Click()
     const QString name = m_ui->txtTSFFile->text();
 
     if (description.isEmpty() || palette.isEmpty() || skinFile.isEmpty() || name.isEmpty()) {
-        m_boxes.message(QStringLiteral("Hey!"), QStringLiteral("You must fill all fields."),
+        m_boxes.message(tr("Hey!"), tr("You must fill all fields."),
                         PromptButtons::Ok, PromptIcon::Exclamation);
         return;
     }
     // Only the skin file name may hold "*" (everything after the second one belongs to it),
     // and a line break would end the definition early.
     for (const auto &[label, text, starAllowed, box] :
-         {std::tuple{QStringLiteral("Description"), description, false, m_ui->txtDesc},
-          std::tuple{QStringLiteral("Palette"), palette, false, m_ui->txtPal},
-          std::tuple{QStringLiteral("Skin FileName"), skinFile, true, m_ui->txtFile}}) {
+         {std::tuple{m_ui->lblDesc->text(), description, false, m_ui->txtDesc},
+          std::tuple{m_ui->lblPal->text(), palette, false, m_ui->txtPal},
+          std::tuple{m_ui->lblFile->text(), skinFile, true, m_ui->txtFile}}) {
         if (const QString problem = fieldProblem(label, text, starAllowed); !problem.isEmpty()) {
-            m_boxes.message(QStringLiteral("Invalid Data!"), problem, PromptButtons::Ok, PromptIcon::Exclamation);
+            m_boxes.message(tr("Invalid Data!"), problem, PromptButtons::Ok, PromptIcon::Exclamation);
             box->setFocus();
             return;
         }
     }
     if (const QString problem = tsfNameProblem(name); !problem.isEmpty()) {
-        m_boxes.message(QStringLiteral("Invalid Data!"), problem, PromptButtons::Ok, PromptIcon::Exclamation);
+        m_boxes.message(tr("Invalid Data!"), problem, PromptButtons::Ok, PromptIcon::Exclamation);
         m_ui->txtTSFFile->setFocus();
         return;
     }
@@ -113,7 +124,7 @@ void frmAddSupp::cmdSave_Click()
     const QString path = QDir(m_workFolder).filePath(fileName);
     if (const QString problem = batch::definitionProblem(palette, skinFile, QDir::toNativeSeparators(path), m_page);
         !problem.isEmpty()) {
-        m_boxes.message(QStringLiteral("Invalid Data!"), problem, PromptButtons::Ok, PromptIcon::Exclamation);
+        m_boxes.message(tr("Invalid Data!"), problem, PromptButtons::Ok, PromptIcon::Exclamation);
         const bool paletteAtFault = !batch::definitionProblem(palette, QString(), QString(), m_page).isEmpty();
         (paletteAtFault ? m_ui->txtPal : m_ui->txtFile)->setFocus();
         return;
@@ -127,7 +138,7 @@ void frmAddSupp::cmdSave_Click()
         QDir().mkpath(m_workFolder);
         WriteTSF(m_workFolder, fileName, description, palette, skinFile);
     } catch (const AppError &error) {
-        m_boxes.message(QStringLiteral("Add Support Error!"), error.report(), PromptButtons::Ok,
+        m_boxes.message(tr("Add Support Error!"), error.report(), PromptButtons::Ok,
                         PromptIcon::Exclamation);
         return;
     }
@@ -140,7 +151,7 @@ void frmAddSupp::cmdSave_Click()
 
 bool frmAddSupp::confirmReplace(const QString &name)
 {
-    return m_boxes.message(QStringLiteral("Hold it!"), name + QStringLiteral(".tsf already exists. Replace?"),
+    return m_boxes.message(tr("Hold it!"), tr("%1.tsf already exists. Replace?").arg(name),
                            PromptButtons::YesNo, PromptIcon::Exclamation)
         == PromptAnswer::Yes;
 }

@@ -37,7 +37,7 @@ QLabel *makeLabel(QWidget *parent, const char *name)
 FrmCompile::FrmCompile(QWidget *parent) : QWidget(parent, Qt::Dialog)
 {
     setObjectName(QStringLiteral("FrmCompile"));
-    setWindowTitle(QStringLiteral("Compile"));
+    setWindowTitle(tr("Compile"));
     setAccessibleRole(this, QAccessible::Dialog);
     resize(460, 400);
 
@@ -47,21 +47,21 @@ FrmCompile::FrmCompile(QWidget *parent) : QWidget(parent, Qt::Dialog)
     setAccessibleRole(m_lblStatus, QAccessible::AlertMessage);
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("prgLines"));
-    m_progress->setFormat(QStringLiteral("%v of %m lines"));
-    m_progress->setAccessibleName(QStringLiteral("Lines done"));
+    m_progress->setFormat(tr("%v of %m lines"));
+    m_progress->setAccessibleName(tr("Lines done"));
     m_txtOutput = new QPlainTextEdit(this);
     m_txtOutput->setObjectName(QStringLiteral("txtOutput"));
     m_txtOutput->setReadOnly(true);
     m_txtOutput->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_txtOutput->setMaximumBlockCount(20000);
     m_txtOutput->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_txtOutput->setAccessibleName(QStringLiteral("Output of Compile.bat"));
+    m_txtOutput->setAccessibleName(tr("Output of Compile.bat"));
     m_lblOutcome = makeLabel(this, "lblOutcome");
     m_lblNotes = makeLabel(this, "lblNotes");
-    m_cmdStop = new QPushButton(QStringLiteral("&Stop"), this);
+    m_cmdStop = new QPushButton(tr("&Stop"), this);
     m_cmdStop->setObjectName(QStringLiteral("cmdStop"));
-    m_cmdStop->setToolTip(QStringLiteral("End Compile.bat and the tools it started"));
-    m_cmdClose = new QPushButton(QStringLiteral("&Close"), this);
+    m_cmdStop->setToolTip(tr("End Compile.bat and the tools it started"));
+    m_cmdClose = new QPushButton(tr("&Close"), this);
     m_cmdClose->setObjectName(QStringLiteral("cmdClose"));
     pressWithEnter(m_cmdStop);
     pressWithEnter(m_cmdClose);
@@ -101,7 +101,7 @@ void FrmCompile::follow(StartedScript started)
     m_lblStatus->setWordWrap(false);
     m_lblStatus->setTextFormat(Qt::PlainText);
     m_lblStatus->setPalette(palette());
-    m_lblStatus->setText(QStringLiteral("Starting the command interpreter..."));
+    m_lblStatus->setText(tr("Starting the command interpreter..."));
     m_progress->setRange(0, 0); // busy until the first line shows
     m_cmdStop->setEnabled(true);
     connect(m_started.run.get(), &ScriptRun::output, this, &FrmCompile::onOutput);
@@ -110,7 +110,7 @@ void FrmCompile::follow(StartedScript started)
 
 void FrmCompile::setNotes(const QStringList &notes)
 {
-    m_lblNotes->setText(notes.isEmpty() ? QString() : QStringLiteral("Left out of this build:\n") + notes.join(QLatin1Char('\n')));
+    m_lblNotes->setText(notes.isEmpty() ? QString() : tr("Left out of this build:\n") + notes.join(QLatin1Char('\n')));
     m_lblNotes->setVisible(!notes.isEmpty());
 }
 
@@ -124,7 +124,7 @@ void FrmCompile::CmdStop_Click()
     if (!isRunning())
         return;
     m_stopRequested = true;
-    m_lblStatus->setText(QStringLiteral("Stopping..."));
+    m_lblStatus->setText(tr("Stopping..."));
     m_started.run->stop();
 }
 
@@ -167,7 +167,7 @@ void FrmCompile::showProgress()
     m_progress->setRange(0, judge.lineCount());
     m_progress->setValue(judge.linesDone());
     const QString status =
-        QStringLiteral("Line %1 of %2: %3").arg(judge.currentLine()).arg(judge.lineCount()).arg(judge.currentText());
+        tr("Line %1 of %2: %3").arg(judge.currentLine()).arg(judge.lineCount()).arg(judge.currentText());
     m_lblStatus->setToolTip(status);
     m_lblStatus->setText(m_lblStatus->fontMetrics().elidedText(status, Qt::ElideMiddle, m_lblStatus->width()));
 }

@@ -12,9 +12,9 @@ namespace brannock {
 namespace {
 
 const std::array<ColourDialogKind, 3> kKinds{{
-    {"FrmColor1", "Color 1", {schema::ColorR1, schema::ColorG1, schema::ColorB1}},
-    {"FrmColor2", "Color 2", {schema::ColorR2, schema::ColorG2, schema::ColorB2}},
-    {"FrmColorTxt", "Text Color", {schema::ColorTxtR, schema::ColorTxtG, schema::ColorTxtB}},
+    {"FrmColor1", QT_TRANSLATE_NOOP("brannock::ColourDialog", "Color 1"), {schema::ColorR1, schema::ColorG1, schema::ColorB1}},
+    {"FrmColor2", QT_TRANSLATE_NOOP("brannock::ColourDialog", "Color 2"), {schema::ColorR2, schema::ColorG2, schema::ColorB2}},
+    {"FrmColorTxt", QT_TRANSLATE_NOOP("brannock::ColourDialog", "Text Color"), {schema::ColorTxtR, schema::ColorTxtG, schema::ColorTxtB}},
 }};
 
 /// Each field is coloured after its component: a dark background with bright text.
@@ -45,7 +45,7 @@ ColourDialog::ColourDialog(SettingsStore &store, Prompts &prompts, ColourTarget 
 {
     setObjectName(QString::fromLatin1(m_kind.objectName));
     m_ui->setupUi(this);
-    setWindowTitle(QString::fromLatin1(m_kind.caption));
+    setWindowTitle(tr(m_kind.caption));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     // Modal to the windows it belongs to only: the tray icon stays alive while it is open.
     setWindowModality(Qt::WindowModal);
@@ -110,7 +110,7 @@ void ColourDialog::CmdOK_Click()
         SaveColour();
     } catch (const AppError &error) {
         // Nothing closes on a failed save: the typed colour is still there to retry or cancel.
-        m_prompts.message(QStringLiteral("Color Error!"), error.report(), PromptButtons::Ok,
+        m_prompts.message(tr("Color Error!"), error.report(), PromptButtons::Ok,
                           PromptIcon::Exclamation);
         return;
     }

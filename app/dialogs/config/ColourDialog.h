@@ -25,7 +25,7 @@ enum class ColourTarget { Color1, Color2, Text };
 /// How the three colour dialogs differ: window name, caption and the three keys.
 struct ColourDialogKind {
     const char *objectName;
-    const char *caption;
+    const char *caption; ///< in English; the window shows it in the player's language
     std::array<schema::Setting, 3> keys; ///< red, green, blue
 };
 

@@ -94,11 +94,11 @@ void FrmCfg::Form_Load()
     });
     step([&] { DrawRandomDesign(); });
     if (failed)
-        m_prompts.message(QStringLiteral("Error! I think..."),
-                          QStringLiteral("I get the feeling your registry is messed up. ")
-                              + QStringLiteral("Run Primewell.exe in Brannock's directory(folder).")
+        m_prompts.message(tr("Error! I think..."),
+                          tr("I get the feeling your registry is messed up. ")
+                              + tr("Run Primewell.exe in Brannock's directory(folder).")
                               + (m_store.keptInFile()
-                                     ? QStringLiteral("\r\nPrimewell offers to set a broken settings file aside "
+                                     ? tr("\r\nPrimewell offers to set a broken settings file aside "
                                                       "and write the defaults.")
                                      : QString()),
                           PromptButtons::Ok, PromptIcon::None);
@@ -130,7 +130,7 @@ void FrmCfg::Done()
     } catch (const AppError &error) {
         // The dialog still closes (it has no other way out), but the loss is never silent.
         saved = false;
-        m_prompts.message(QStringLiteral("Config Error!"), error.report(), PromptButtons::Ok,
+        m_prompts.message(tr("Config Error!"), error.report(), PromptButtons::Ok,
                           PromptIcon::Exclamation);
     }
     if (saved && m_refreshForm)
@@ -163,7 +163,7 @@ void FrmCfg::openColourDialog(ColourTarget target)
         m_openColour = &dialog;
         dialog.exec();
     } catch (const AppError &error) {
-        m_prompts.message(QStringLiteral("Color Error!"), error.report(), PromptButtons::Ok,
+        m_prompts.message(tr("Color Error!"), error.report(), PromptButtons::Ok,
                           PromptIcon::Exclamation);
     }
 }

@@ -12,6 +12,7 @@
 #include "dialogs/skins/SkinsPreview.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,7 +27,7 @@ namespace {
 constexpr int ClientWidth = 317;
 constexpr int ClientHeight = 276;
 const QString MainCaption = QStringLiteral("Kestrow Wendle VI");
-const QString FailureTitle = QStringLiteral("Skins Error!");
+const char *const FailureTitle = QT_TRANSLATE_NOOP("brannock::FrmSkins", "Skins Error!");
 
 constexpr qreal SmallestPointSize = 6;
 
@@ -87,7 +88,8 @@ QImage loadLookPicture(const QString &path)
     QImage picture;
     if (!picture.load(path))
         throw AppError(ErrorNumber::PathFileAccess,
-                       QStringLiteral("The look file \"%1\" is not a picture that can be shown.").arg(path));
+                       QCoreApplication::translate("brannock::FrmSkins", "The look file \"%1\" is not a picture that can be shown.")
+                           .arg(path));
     return picture;
 }
 
@@ -101,14 +103,14 @@ FrmSkins::FrmSkins(SettingsStore &store, Prompts &prompts, QStringList lookRoots
       m_owner(owner)
 {
     setObjectName(QStringLiteral("FrmSkins"));
-    setWindowTitle(QStringLiteral("Brannock Skin Manager"));
+    setWindowTitle(tr("Brannock Skin Manager"));
     setModal(false);
     setFixedSize(ClientWidth, ClientHeight);
 
     m_cboSkins = placeControl<QComboBox>(this, "cboSkins", QRect(0, 0, 317, 21));
     m_cboSkins->setEditable(true);
     m_cboSkins->setInsertPolicy(QComboBox::NoInsert);
-    m_cboSkins->setToolTip(QStringLiteral("Select a skin."));
+    m_cboSkins->setToolTip(tr("Select a skin."));
     // What the user types stays as typed: no completion into a listed name, and neither
     // Enter nor leaving the field counts as choosing an entry (only the list does).
     m_cboSkins->setCompleter(nullptr);
@@ -126,9 +128,10 @@ FrmSkins::FrmSkins(SettingsStore &store, Prompts &prompts, QStringList lookRoots
     titleFont.setPointSizeF(14.25);
     titleFont.setBold(true);
     lblTitle->setFont(shrinkToFit(titleFont, MainCaption, lblTitle->width(), SmallestPointSize));
-    previewLabel(m_picPreview, "lblOFP", QStringLiteral("Open File Prefix"), QRect(186, 28, 127, 16));
-    previewLabel(m_picPreview, "lblSFP", QStringLiteral("Save File Prefix"), QRect(186, 62, 127, 16));
-    previewLabel(m_picPreview, "lblVOL", QStringLiteral("New VOL"), QRect(186, 96, 127, 16));
+    // The replica of the main window shows the main window's own captions.
+    previewLabel(m_picPreview, "lblOFP", QCoreApplication::translate("brannock::FrmMain", "Open File Prefix"), QRect(186, 28, 127, 16));
+    previewLabel(m_picPreview, "lblSFP", QCoreApplication::translate("brannock::FrmMain", "Save File Prefix"), QRect(186, 62, 127, 16));
+    previewLabel(m_picPreview, "lblVOL", QCoreApplication::translate("brannock::FrmMain", "New VOL"), QRect(186, 96, 127, 16));
 
     // The replica sits at the main window's positions, one pixel right and 24 down.
     maskBox(this, "picBack1", QRect(188, 155, 112, 51));
@@ -142,10 +145,10 @@ FrmSkins::FrmSkins(SettingsStore &store, Prompts &prompts, QStringList lookRoots
     standInBox(this, "picSFP", QRect(187, 101, 127, 17));
     standInBox(this, "picV", QRect(187, 135, 127, 17));
     QPushButton *const pictures[] = {
-        button(this, "cmdMake", QStringLiteral("&Make Skinset"), QRect(3, 209, 81, 28)),
-        button(this, "cmdCFG", QStringLiteral("C&onfiguration"), QRect(86, 209, 73, 28)),
-        button(this, "cmdSkins", QStringLiteral("&Skins"), QRect(161, 209, 38, 28)),
-        button(this, "cmdAbout", QStringLiteral("A&bout"), QRect(201, 209, 43, 28)),
+        button(this, "cmdMake", QCoreApplication::translate("brannock::FrmMain", "&Make Skinset"), QRect(3, 209, 81, 28)),
+        button(this, "cmdCFG", QCoreApplication::translate("brannock::FrmMain", "C&onfiguration"), QRect(86, 209, 73, 28)),
+        button(this, "cmdSkins", QCoreApplication::translate("brannock::FrmMain", "&Skins"), QRect(161, 209, 38, 28)),
+        button(this, "cmdAbout", QCoreApplication::translate("brannock::FrmMain", "A&bout"), QRect(201, 209, 43, 28)),
     };
     // Pictures of the main window's buttons: the keyboard passes them by and no key presses
     // them; their captions stay as the main window shows them.
@@ -158,15 +161,15 @@ FrmSkins::FrmSkins(SettingsStore &store, Prompts &prompts, QStringList lookRoots
     m_picInc = pictureBox(this, "picInc", QRect(303, 154, 11, 16));
     m_picIcon = pictureBox(this, "picIcon", QRect(135, 26, 16, 16));
     m_picSysIcon = pictureBox(this, "picSysIcon", QRect(289, 212, 16, 16));
-    m_picSysIcon->setToolTip(QStringLiteral("System Tray Icon"));
+    m_picSysIcon->setToolTip(tr("System Tray Icon"));
 
     auto *lblNoIncModule = placeControl<QLabel>(this, "lblNoIncModule", QRect(1, 242, 152, 13),
-                                                QStringLiteral("(Shown without Include Module)"));
+                                                tr("(Shown without Include Module)"));
     lblNoIncModule->setFont(shrinkToFit(lblNoIncModule->font(), lblNoIncModule->text(), lblNoIncModule->width(),
                                           SmallestPointSize));
 
-    auto *cmdOK = button(this, "cmdOK", QStringLiteral("OK"), QRect(157, 242, 49, 34));
-    auto *cmdCncl = button(this, "cmdCncl", QStringLiteral("Cancel"), QRect(206, 242, 111, 34));
+    auto *cmdOK = button(this, "cmdOK", tr("OK"), QRect(157, 242, 49, 34));
+    auto *cmdCncl = button(this, "cmdCncl", tr("Cancel"), QRect(206, 242, 111, 34));
     // Enter presses the focused OK or Cancel; neither is the default button, so Enter in the
     // list never chooses a typed name.
     pressWithEnter(cmdOK);
@@ -178,8 +181,8 @@ FrmSkins::FrmSkins(SettingsStore &store, Prompts &prompts, QStringList lookRoots
     // Form_Load: the list, the title, then the look in use.
     m_cboSkins->addItems(skinsListEntries(m_lookRoots));
     lblTitle->setText(MainCaption);
-    m_cboSkins->setCurrentIndex(m_cboSkins->findText(CurrentSettingsEntry.toString()));
-    m_cboSkins->setEditText(CurrentSettingsEntry.toString());
+    m_cboSkins->setCurrentIndex(m_cboSkins->findText(currentSettingsEntry()));
+    m_cboSkins->setEditText(currentSettingsEntry());
     cboSkins_Click();
 }
 
@@ -194,9 +197,9 @@ void FrmSkins::cboSkins_Click()
 {
     const QString text = m_cboSkins->currentText();
     try {
-        if (text == CurrentSettingsEntry)
+        if (text == currentSettingsEntry())
             ShowCurrentLook();
-        else if (text == DefaultEntry)
+        else if (text == defaultEntry())
             ShowDefaultLook(false);
         else
             previewLookFolder(text);
@@ -263,14 +266,14 @@ void FrmSkins::CmdOK_Click()
 {
     const QString text = m_cboSkins->currentText();
     try {
-        if (text == DefaultEntry) {
+        if (text == defaultEntry()) {
             m_store.WriteSetting(schema::SkinUse, toQString(schema::No));
-        } else if (text != CurrentSettingsEntry) {
+        } else if (text != currentSettingsEntry()) {
             if (!isExistingSkinsEntry(m_lookRoots, text)) {
                 // The main window steps out of the always-on-top band even while hidden,
                 // so the box is never covered by it.
                 m_owner.setBandAlways(false);
-                m_prompts.message(QStringLiteral("Oops!(Brannock)"), QStringLiteral("Invalid Skin Path"),
+                m_prompts.message(tr("Oops!(Brannock)"), tr("Invalid Skin Path"),
                                   PromptButtons::Ok, PromptIcon::Exclamation);
                 m_owner.setBandAlways(true);
                 return;
@@ -282,7 +285,7 @@ void FrmSkins::CmdOK_Click()
         reportFailure(error.report());
         return;
     }
-    if (text != CurrentSettingsEntry)
+    if (text != currentSettingsEntry())
         m_owner.refreshForm();
     accept();
 }
@@ -301,7 +304,7 @@ void FrmSkins::setTextColour(const QColor &colour)
 void FrmSkins::reportFailure(const QString &text)
 {
     m_owner.setBandAlways(false);
-    m_prompts.message(FailureTitle, text, PromptButtons::Ok, PromptIcon::Exclamation);
+    m_prompts.message(tr(FailureTitle), text, PromptButtons::Ok, PromptIcon::Exclamation);
     m_owner.setBandAlways(true);
 }
 

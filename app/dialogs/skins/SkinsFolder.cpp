@@ -3,6 +3,7 @@
 #include "common/NameOrder.h"
 #include "items/SingleName.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -19,6 +20,16 @@ QString skinsFolderPath(const QString &root)
 
 } // namespace
 
+QString currentSettingsEntry()
+{
+    return QCoreApplication::translate("brannock::FrmSkins", "Current Settings");
+}
+
+QString defaultEntry()
+{
+    return QCoreApplication::translate("brannock::FrmSkins", "Default");
+}
+
 QStringList skinsListEntries(const QStringList &lookRoots)
 {
     QStringList entries;
@@ -32,7 +43,7 @@ QStringList skinsListEntries(const QStringList &lookRoots)
         }
     }
     sortNamesForLists(entries);
-    entries << CurrentSettingsEntry.toString() << DefaultEntry.toString();
+    entries << currentSettingsEntry() << defaultEntry();
     return entries;
 }
 

@@ -5,9 +5,10 @@
 
 namespace brannock {
 
-/// The list entries that stand for the look in use and for the built-in look.
-inline constexpr QStringView CurrentSettingsEntry = u"Current Settings";
-inline constexpr QStringView DefaultEntry = u"Default";
+/// The list entries that stand for the look in use and for the built-in look, in the
+/// player's language.
+QString currentSettingsEntry();
+QString defaultEntry();
 
 /// The Skins dialog's list: every name in the `Skins` folders of the look roots, merged
 /// (folders and files alike, hidden ones and "." / ".." left out, each name once, sorted

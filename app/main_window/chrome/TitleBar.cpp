@@ -132,7 +132,7 @@ TitleIcon::TitleIcon(QWidget *parent) : QLabel(parent)
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setFocusPolicy(Qt::TabFocus); // a click does not take the focus from a text box
     setAccessibleRole(this, QAccessible::ButtonMenu);
-    setAccessibleName(QStringLiteral("Main Menu"));
+    setAccessibleName(tr("Main Menu"));
 }
 
 void TitleIcon::mousePressEvent(QMouseEvent *event)

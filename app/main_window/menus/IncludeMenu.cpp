@@ -61,7 +61,7 @@ void IncludeMenu::ensureMenus() const
     auto *self = const_cast<IncludeMenu *>(this); // made once, on the first look at them
     self->m_mnuInc = new QMenu(QStringLiteral("IncludeMenu"));
     self->m_mnuInc->setObjectName(QStringLiteral("mnuInc"));
-    self->m_mnuInc->setAccessibleName(QStringLiteral("Include"));
+    self->m_mnuInc->setAccessibleName(tr("Include"));
     self->createBuiltInMenus();
     self->createUserCreatedMenu();
 }
@@ -89,41 +89,41 @@ QAction *IncludeMenu::makeAction(QMenu *menu, const QString &name, const QString
 void IncludeMenu::createBuiltInMenus()
 {
     for (const SkinGroupInfo &info : SkinCatalogue::groups()) {
-        QMenu *menu = m_mnuInc->addMenu(info.caption);
+        QMenu *menu = m_mnuInc->addMenu(SkinCatalogue::translated(info.caption));
         menu->setObjectName(info.menuName);
-        menu->setAccessibleName(spokenCaption(info.caption));
+        menu->setAccessibleName(spokenCaption(menu->title()));
         menu->menuAction()->setObjectName(info.menuName);
         m_groupMenus.insert(info.group, menu);
 
         for (const SkinItem *item : SkinCatalogue::menuOrder(info.group)) {
             // A checkable entry flips its own mark when chosen: that is its whole handler.
-            QAction *entry = makeAction(menu, item->menuItem, item->caption);
+            QAction *entry = makeAction(menu, item->menuItem, SkinCatalogue::translated(item->caption));
             entry->setCheckable(true);
             entry->setChecked(info.group == SkinGroup::Team);
             announceTicks(entry);
         }
         menu->addSeparator()->setObjectName(info.separatorName);
-        QAction *toggle = makeAction(menu, info.toggleName, info.toggleCaption);
+        QAction *toggle = makeAction(menu, info.toggleName, SkinCatalogue::translated(info.toggleCaption));
         const SkinGroup group = info.group;
         connect(toggle, &QAction::triggered, this, [this, group] { toggleGroup(group); });
     }
 
     m_mnuInc->addSeparator()->setObjectName(QStringLiteral("mnuISep1"));
-    QAction *all = makeAction(m_mnuInc, QStringLiteral("mnuTggl"), QStringLiteral("Toggle &All(Non-User-created)"));
+    QAction *all = makeAction(m_mnuInc, QStringLiteral("mnuTggl"), tr("Toggle &All(Non-User-created)"));
     connect(all, &QAction::triggered, this, &IncludeMenu::mnuTggl_Click);
     m_mnuInc->addSeparator()->setObjectName(QStringLiteral("mnuISep2"));
 }
 
 void IncludeMenu::createUserCreatedMenu()
 {
-    m_mnuUC = m_mnuInc->addMenu(QStringLiteral("&User-Created"));
+    m_mnuUC = m_mnuInc->addMenu(tr("&User-Created"));
     m_mnuUC->setObjectName(QStringLiteral("mnuUC"));
-    m_mnuUC->setAccessibleName(QStringLiteral("User-Created"));
+    m_mnuUC->setAccessibleName(tr("User-Created"));
     m_mnuUC->menuAction()->setObjectName(QStringLiteral("mnuUC"));
 
-    QAction *add = makeAction(m_mnuUC, QStringLiteral("mnuUCAdd"), QStringLiteral("&Add Support..."));
+    QAction *add = makeAction(m_mnuUC, QStringLiteral("mnuUCAdd"), tr("&Add Support..."));
     connect(add, &QAction::triggered, this, &IncludeMenu::addSupportRequested);
-    QAction *rebuild = makeAction(m_mnuUC, QStringLiteral("mnuRebuildUCI"), QStringLiteral("&Rebuild Menu"));
+    QAction *rebuild = makeAction(m_mnuUC, QStringLiteral("mnuRebuildUCI"), tr("&Rebuild Menu"));
     connect(rebuild, &QAction::triggered, this, &IncludeMenu::BuildUCIMenu);
 
     m_mnuUCIs0 = m_mnuUC->addSeparator();
@@ -131,7 +131,7 @@ void IncludeMenu::createUserCreatedMenu()
     m_mnuUCIs0->setData(0);
     m_mnuUCSep1 = m_mnuUC->addSeparator();
     m_mnuUCSep1->setObjectName(QStringLiteral("mnuUCSep1"));
-    QAction *allUser = makeAction(m_mnuUC, QStringLiteral("mnuTAUC"), QStringLiteral("Toggle &All(User-created)"));
+    QAction *allUser = makeAction(m_mnuUC, QStringLiteral("mnuTAUC"), tr("Toggle &All(User-created)"));
     connect(allUser, &QAction::triggered, this, &IncludeMenu::mnuTAUC_Click);
     // Both captions show "A": the key opens Add Support, and never flips every mark.
     withdrawAccessKey(allUser);
@@ -187,7 +187,7 @@ QAction *IncludeMenu::makeUserEntry(QObject *owner, const QDir &folder, const QS
 {
     if (number > kMaxUserEntries)
         throw AppError(ErrorNumber::BadArgument,
-                       QStringLiteral("The User-Created menu holds at most %1 entries; \"%2\" and the "
+                       tr("The User-Created menu holds at most %1 entries; \"%2\" and the "
                                       "files listed after it get none.")
                            .arg(QString::number(kMaxUserEntries), fileName));
 
@@ -256,10 +256,10 @@ void IncludeMenu::BuildUCIMenu()
         constexpr qsizetype kNamesShown = 10;
         QString names = notListed.mid(0, kNamesShown).join(QStringLiteral(", "));
         if (notListed.size() > kNamesShown)
-            names += QStringLiteral(" and %1 more").arg(notListed.size() - kNamesShown);
-        text += QStringLiteral("\r\n\r\nNot listed in the menu: %1. Every other definition file is listed.").arg(names);
+            names += tr(" and %1 more").arg(notListed.size() - kNamesShown);
+        text += tr("\r\n\r\nNot listed in the menu: %1. Every other definition file is listed.").arg(names);
     }
-    m_boxes.message(QStringLiteral("UCI Menu Build Error!"), text, PromptButtons::Ok, PromptIcon::Exclamation);
+    m_boxes.message(tr("UCI Menu Build Error!"), text, PromptButtons::Ok, PromptIcon::Exclamation);
 }
 
 } // namespace brannock

@@ -48,28 +48,28 @@ IncludePanel::IncludePanel(IncludeMenu &menu, QWidget *host, QPoint hostOrigin)
         const char *tip;
         SkinGroup group;
     } categories[] = {
-        {"xmnuTeam", IncludePicture::Team, {9, 216}, 91, "Team Skins", SkinGroup::Team},
-        {"xmnuFlyers", IncludePicture::Flyers, {102, 216}, 91, "Flyer Skins", SkinGroup::Flyer},
-        {"xmnuTurrets", IncludePicture::Turrets, {9, 234}, 91, "Turret Skins", SkinGroup::Turret},
-        {"xmnuEquipment", IncludePicture::Equipment, {102, 234}, 91, "Equipment Skins", SkinGroup::Equipment},
-        {"xmnuStations", IncludePicture::Stations, {9, 252}, 91, "Station Skins", SkinGroup::Station},
+        {"xmnuTeam", IncludePicture::Team, {9, 216}, 91, QT_TR_NOOP("Team Skins"), SkinGroup::Team},
+        {"xmnuFlyers", IncludePicture::Flyers, {102, 216}, 91, QT_TR_NOOP("Flyer Skins"), SkinGroup::Flyer},
+        {"xmnuTurrets", IncludePicture::Turrets, {9, 234}, 91, QT_TR_NOOP("Turret Skins"), SkinGroup::Turret},
+        {"xmnuEquipment", IncludePicture::Equipment, {102, 234}, 91, QT_TR_NOOP("Equipment Skins"), SkinGroup::Equipment},
+        {"xmnuStations", IncludePicture::Stations, {9, 252}, 91, QT_TR_NOOP("Station Skins"), SkinGroup::Station},
     };
     for (const auto &c : categories) {
-        IncludeButton *b = addButton(c.name, c.picture, c.pos, c.width, QString::fromLatin1(c.tip));
+        IncludeButton *b = addButton(c.name, c.picture, c.pos, c.width, tr(c.tip));
         const SkinGroup group = c.group;
         connect(b, &QAbstractButton::clicked, this, [this, group] { popUp(m_menu.groupMenu(group)); });
     }
 
     IncludeButton *toggleNormal = addButton("xbtnToggleNorm", IncludePicture::ToggleNormal, {135, 252}, 58,
-                                            QStringLiteral("Toggle All(Non-User-created)"));
+                                            tr("Toggle All(Non-User-created)"));
     connect(toggleNormal, &QAbstractButton::clicked, &m_menu, &IncludeMenu::mnuTggl_Click);
 
     IncludeButton *extended = addButton("xmnuExtended", IncludePicture::Extended, {9, 270}, 91,
-                                        QStringLiteral("User-Created"));
+                                        tr("User-Created"));
     connect(extended, &QAbstractButton::clicked, this, [this] { popUp(m_menu.userCreatedMenu()); });
 
     IncludeButton *toggleUser = addButton("xbtnToggleEx", IncludePicture::ToggleUser, {135, 270}, 58,
-                                          QStringLiteral("Toggle All(User-created)"));
+                                          tr("Toggle All(User-created)"));
     connect(toggleUser, &QAbstractButton::clicked, &m_menu, &IncludeMenu::mnuTAUC_Click);
 }
 

@@ -1,5 +1,8 @@
 #include "main_window/menus/IncludePictures.h"
 
+#include "widgets/FontFit.h"
+
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QLinearGradient>
@@ -205,14 +208,14 @@ void drawOneArrow(QPainter &p, const Palette &c)
 QString includePictureWord(IncludePicture which)
 {
     switch (which) {
-    case IncludePicture::Team: return QStringLiteral("Team");
-    case IncludePicture::Flyers: return QStringLiteral("Flyers");
-    case IncludePicture::Turrets: return QStringLiteral("Turrets");
-    case IncludePicture::Equipment: return QStringLiteral("Equipment");
-    case IncludePicture::Stations: return QStringLiteral("Stations");
+    case IncludePicture::Team: return QCoreApplication::translate("brannock::IncludePicture", "Team");
+    case IncludePicture::Flyers: return QCoreApplication::translate("brannock::IncludePicture", "Flyers");
+    case IncludePicture::Turrets: return QCoreApplication::translate("brannock::IncludePicture", "Turrets");
+    case IncludePicture::Equipment: return QCoreApplication::translate("brannock::IncludePicture", "Equipment");
+    case IncludePicture::Stations: return QCoreApplication::translate("brannock::IncludePicture", "Stations");
     case IncludePicture::ToggleNormal:
-    case IncludePicture::ToggleUser: return QStringLiteral("Toggle");
-    case IncludePicture::Extended: return QStringLiteral("Extended");
+    case IncludePicture::ToggleUser: return QCoreApplication::translate("brannock::IncludePicture", "Toggle");
+    case IncludePicture::Extended: return QCoreApplication::translate("brannock::IncludePicture", "Extended");
     }
     return {};
 }
@@ -248,9 +251,12 @@ QPixmap drawIncludePicture(IncludePicture which, QSize size)
     font.setPixelSize(11);
     const QRect textArea(int(iconSize) + 5, 0, size.width() - int(iconSize) - 6, size.height());
     const QString word = includePictureWord(which);
-    // A long word in a short strip is narrowed rather than cut off.
-    if (QFontMetrics(font).horizontalAdvance(word) > textArea.width())
+    // A long word in a short strip is narrowed rather than cut off, and made smaller where
+    // narrowing is not enough.
+    if (QFontMetrics(font).horizontalAdvance(word) > textArea.width()) {
         font.setStretch(QFont::Condensed);
+        font = shrinkToFit(font, word, textArea.width(), 7);
+    }
     p.setFont(font);
     p.setPen(Qt::white);
     p.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter, word);

@@ -17,11 +17,11 @@ QPixmap drawIncludePicture(IncludePicture which, QSize size);
 
 /// The picture as the panel shows it. Pictures of the panel's sizes are drawn by
 /// drawIncludePicture once, when the program is built, and kept in the program, so that the
-/// start does not load a font and draw them; other sizes (and a cross-compiled program) are
-/// drawn now.
+/// start does not load a font and draw them; other sizes, other words than those drawn then
+/// (a translation) and a cross-compiled program are drawn now.
 QPixmap includePicture(IncludePicture which, QSize size);
 
-/// The word the picture shows ("Team", "Flyers", ... "Toggle").
+/// The word the picture shows ("Team", "Flyers", ... "Toggle"), in the player's language.
 QString includePictureWord(IncludePicture which);
 
 } // namespace brannock

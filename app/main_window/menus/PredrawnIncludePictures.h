@@ -11,6 +11,7 @@ struct IncludePictureData {
     int width;
     int height;
     const unsigned int *pixels;
+    const char *word; ///< the word it shows
 };
 
 /// Every picture drawn when the program was built (none in a cross-compiled program).

@@ -40,11 +40,11 @@ int main(int argc, char *argv[])
                     out << " 0x" << QString::number(row[x], 16) << "u,";
             }
             out << "\n};\n";
-            entries << QStringLiteral("    {%1, %2, %3, %4},\n")
+            entries << QStringLiteral("    {%1, %2, %3, %4, \"%5\"},\n")
                            .arg(which)
                            .arg(size.width())
                            .arg(size.height())
-                           .arg(name);
+                           .arg(name, includePictureWord(IncludePicture(which)));
         }
     }
     out << "const IncludePictureData all[] = {\n" << entries.join(QString()) << "};\n"
