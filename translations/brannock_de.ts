@@ -168,6 +168,37 @@
     </message>
 </context>
 <context>
+    <name>FrmCompile</name>
+    <message>
+        <source>Compile</source>
+        <translation>Kompilieren</translation>
+    </message>
+    <message>
+        <source>Lines done</source>
+        <translation>Erledigte Zeilen</translation>
+    </message>
+    <message>
+        <source>%v of %m lines</source>
+        <translation>%v von %m Zeilen</translation>
+    </message>
+    <message>
+        <source>Output of Compile.bat</source>
+        <translation>Ausgabe von Compile.bat</translation>
+    </message>
+    <message>
+        <source>End Compile.bat and the tools it started</source>
+        <translation>Compile.bat und die davon gestarteten Werkzeuge beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Anhalten</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+</context>
+<context>
     <name>FrmMain</name>
     <message>
         <source>Close</source>
@@ -596,34 +627,6 @@ Primewell bietet an, eine kaputte Einstellungsdatei beiseitezulegen und die Stan
 </context>
 <context>
     <name>brannock::FrmCompile</name>
-    <message>
-        <source>Compile</source>
-        <translation>Kompilieren</translation>
-    </message>
-    <message>
-        <source>%v of %m lines</source>
-        <translation>%v von %m Zeilen</translation>
-    </message>
-    <message>
-        <source>Lines done</source>
-        <translation>Erledigte Zeilen</translation>
-    </message>
-    <message>
-        <source>Output of Compile.bat</source>
-        <translation>Ausgabe von Compile.bat</translation>
-    </message>
-    <message>
-        <source>&amp;Stop</source>
-        <translation>&amp;Anhalten</translation>
-    </message>
-    <message>
-        <source>End Compile.bat and the tools it started</source>
-        <translation>Compile.bat und die davon gestarteten Werkzeuge beenden</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Schließen</translation>
-    </message>
     <message>
         <source>Starting the command interpreter...</source>
         <translation>Der Befehlsinterpreter wird gestartet...</translation>

@@ -6,12 +6,12 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
-class QLabel;
-class QPlainTextEdit;
-class QProgressBar;
-class QPushButton;
+namespace Ui {
+class FrmCompile;
+}
 
 namespace brannock {
 
@@ -62,13 +62,7 @@ private:
     bool m_stopRequested = false;
     std::optional<CompileVerdict> m_verdict;
 
-    QLabel *m_lblStatus = nullptr;
-    QProgressBar *m_progress = nullptr;
-    QPlainTextEdit *m_txtOutput = nullptr;
-    QLabel *m_lblOutcome = nullptr;
-    QLabel *m_lblNotes = nullptr;
-    QPushButton *m_cmdStop = nullptr;
-    QPushButton *m_cmdClose = nullptr;
+    std::unique_ptr<Ui::FrmCompile> m_ui;
 };
 
 } // namespace brannock
