@@ -309,6 +309,18 @@ QStringList allWindowTexts(const std::function<void(const QString &scene, QWidge
     return lines;
 }
 
+QStringList cutCaptionsOfEveryWindow()
+{
+    QStringList cut;
+    allWindowTexts([&cut](const QString &scene, QWidget &window) {
+        window.show();
+        for (const QString &caption : cutCaptions(&window))
+            cut.append(scene + QStringLiteral(": ") + caption);
+        window.hide();
+    });
+    return cut;
+}
+
 QString programHelp(const QString &program, const QString &language)
 {
     QTemporaryDir home;

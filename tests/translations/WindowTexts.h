@@ -26,6 +26,10 @@ QStringList cutCaptions(QWidget *root);
 /// box's title and text). `visit` is shown each window in each of those states.
 QStringList allWindowTexts(const std::function<void(const QString &scene, QWidget &window)> &visit = {});
 
+/// cutCaptions of every window of allWindowTexts, each shown in each of its states, as
+/// "<scene>: <caption>".
+QStringList cutCaptionsOfEveryWindow();
+
 /// What `program` (in the build's program folder) prints for --help with the environment
 /// variable LANGUAGE set to `language`; the folders of the run written as <home> and <programs>.
 QString programHelp(const QString &program, const QString &language);

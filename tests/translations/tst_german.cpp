@@ -116,13 +116,7 @@ void TestGerman::everyWindowTextIsTranslated()
 
 void TestGerman::everyCaptionFitsItsBox()
 {
-    QStringList cut;
-    test::allWindowTexts([&cut](const QString &scene, QWidget &window) {
-        window.show();
-        for (const QString &caption : test::cutCaptions(&window))
-            cut.append(scene + QStringLiteral(": ") + caption);
-        window.hide();
-    });
+    const QStringList cut = test::cutCaptionsOfEveryWindow();
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
 }
 
