@@ -95,7 +95,6 @@ QProcessEnvironment programEnvironment(const QString &configFolder)
     }
     // Empty settings: the built-in look, as on a first start.
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), configFolder);
-    env.insert(QStringLiteral("BRANNOCK_QUIT_AT_FIRST_FRAME"), QStringLiteral("1"));
     return env;
 }
 
@@ -130,8 +129,9 @@ double medianOf(const Program &program, double FirstFrame::*field)
     return median(values);
 }
 
-/// The programs of the paired runs: Brannock (BENCH_BRANNOCK_EXE may name another build to
-/// compare), the bare window with one caption and without.
+/// The programs of the paired runs: Brannock ending at its first frame (BENCH_BRANNOCK_EXE
+/// may name another build's brannock_first_frame to compare), the bare window with one
+/// caption and without.
 std::vector<Program> g_programs;
 
 } // namespace
