@@ -18,6 +18,7 @@
 #include "skinset/MakeSkinset.h"
 #include "main_window/chrome/ModalDialogs.h"
 #include "main_window/chrome/PictureButton.h"
+#include "platform/InterpreterWarmUp.h"
 #include "platform/Prompts.h"
 #include "common/SettingsStore.h"
 #include "main_window/SourceFolderLists.h"
@@ -312,10 +313,23 @@ void FrmMain::Form_Load()
     // The User-Created menu is not part of the first frame: with many items it is built right
     // after that frame, before anything else happens, so a broken item's box still comes last
     // in the start-up. A window that starts hidden paints no frame: it builds the menu now.
-    if (m_startHidden || m_firstFramePainted)
+    if (m_startHidden || m_firstFramePainted) {
         m_includeMenu->BuildUCIMenu();
-    else
+        warmUpAfterStartUp();
+    } else {
         m_userMenuAfterFirstFrame = true;
+    }
+}
+
+void FrmMain::warmUpAfterStartUp()
+{
+    // Last of the start-up's work, and never on this thread: the interpreter a build will
+    // start is made ready while the player fills in the window. Nothing of it shows.
+    if (m_runScript && !std::exchange(m_warmUpQueued, true))
+        QTimer::singleShot(0, this, [this] {
+            if (!m_ended)
+                m_context.warmUp.start();
+        });
 }
 
 bool FrmMain::IsHidden() const
@@ -586,6 +600,7 @@ void FrmMain::paintEvent(QPaintEvent *)
         if (std::exchange(m_userMenuAfterFirstFrame, false))
             QTimer::singleShot(0, m_includeMenu, &IncludeMenu::BuildUCIMenu);
         QTimer::singleShot(0, m_sourceFolders, &SourceFolderLists::fillFolderList);
+        warmUpAfterStartUp();
     }
     QPainter painter(this);
     if (m_shaped)
@@ -627,6 +642,7 @@ void FrmMain::endProgram()
     // A build still running is stopped, and the volumes put back, before the program ends.
     if (m_compile)
         m_compile->stopAndWait();
+    m_context.warmUp.stop();
     if (m_skins)
         m_skins->close();
     emit programEnded();

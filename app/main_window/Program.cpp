@@ -10,6 +10,7 @@
 #include "platform/Console.h"
 #include "platform/DosPaths.h"
 #include "platform/Drives.h"
+#include "platform/InterpreterWarmUp.h"
 #include "platform/Prompts.h"
 #include "platform/ScriptRunner.h"
 #include "platform/TopmostBand.h"
@@ -41,13 +42,14 @@ int runBrannock(int argc, char *argv[], const std::function<void(FrmMain &)> &be
     NativeTopmostBand band;
     const auto dos = makeNativeDosPaths();
     const auto runner = makeNativeScriptRunner();
+    const auto warmUp = makeNativeInterpreterWarmUp();
     const WorkFolders folders = WorkFolders::detect(QCoreApplication::applicationDirPath());
     folders.makeToolsFolder(); // where the player copies the game's tools; a build tries again
     // The 32-bit probe goes into the work folder, which Wine sees like the script.
     const auto programs = makeNativeWindowsPrograms(folders.workFolder());
     QtTray tray;
     QtPrompts prompts(nullptr);
-    FrmMain window({store, prompts, band, *dos, *runner, *programs, tray, folders,
+    FrmMain window({store, prompts, band, *dos, *runner, *warmUp, *programs, tray, folders,
                     commandLineText(QCoreApplication::arguments()), &oemCodePage, &listDrives});
     prompts.setOwner(&window); // boxes open in front of the main window
     if (beforeLoad)
