@@ -242,7 +242,7 @@ void FrmMain::createChrome()
     m_bPicInc->setAccessibleName(QStringLiteral("Include Menu"));
 
     // Until the first refresh (and for good with "/nopaint/") the built-in pictures show.
-    const BuiltInPictures &builtIn = builtInPictures();
+    const BuiltInPictures &builtIn = builtInPictures(devicePixelRatioF());
     m_bPicMin->setNormalPicture(builtIn.min0bck);
     m_bPicMin->setHoverPicture(builtIn.min1bck);
     m_bPicMin->showPicture(builtIn.min0bck);

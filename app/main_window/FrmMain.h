@@ -140,6 +140,7 @@ private:
     void modifyTrayIcon(const QPixmap &sysImg) override;
     void unsetAoT() override { UnsetAoT(); }
     void setAoT() override { SetAoT(); }
+    qreal pictureRatio() const override { return devicePixelRatioF(); }
 
     void createControls();
     /// Keeps `box` (labelled `name`) within MakeSkinset::kMaxTypedLength characters and says
