@@ -264,6 +264,7 @@ void FrmMain::connectMenus()
     connect(m_mainMenu->mnuAbout(), &QAction::triggered, this, [this] { CmdAbout_Click(); });
     connect(m_mainMenu->mnuExit(), &QAction::triggered, this, [this] { ConfirmExit(); });
     connect(m_includeMenu, &IncludeMenu::addSupportRequested, this, [this] { mnuUCAdd_Click(); });
+    connect(m_includeMenu, &IncludeMenu::userEntriesBuilt, this, &FrmMain::warmUpAfterStartUp);
 
     connect(m_cmdMake, &QPushButton::clicked, this, [this] { CmdMake_Click(); });
     connect(m_cmdCfg, &QPushButton::clicked, this, [this] { CmdCfg_Click(); });
@@ -310,21 +311,21 @@ void FrmMain::Form_Load()
         offerDefaultSettings();
     else
         m_defaultsAfterFirstFrame = true;
-    // The User-Created menu is not part of the first frame: with many items it is built right
-    // after that frame, before anything else happens, so a broken item's box still comes last
-    // in the start-up. A window that starts hidden paints no frame: it builds the menu now.
-    if (m_startHidden || m_firstFramePainted) {
-        m_includeMenu->BuildUCIMenu();
-        warmUpAfterStartUp();
-    } else {
+    // The User-Created menu is not part of the first frame: its definition files are read
+    // right after that frame, on a thread of their own, so that the window is free at once
+    // however many there are; a broken item's box comes last in the start-up. A window that
+    // starts hidden paints no frame: its files are read now.
+    if (m_startHidden || m_firstFramePainted)
+        m_includeMenu->BuildUCIMenuInBackground();
+    else
         m_userMenuAfterFirstFrame = true;
-    }
 }
 
 void FrmMain::warmUpAfterStartUp()
 {
-    // Last of the start-up's work, and never on this thread: the interpreter a build will
-    // start is made ready while the player fills in the window. Nothing of it shows.
+    // Last of the start-up's work (it follows the User-Created menu), and never on this
+    // thread: the interpreter a build will start is made ready while the player fills in the
+    // window. Nothing of it shows.
     if (m_runScript && !std::exchange(m_warmUpQueued, true))
         QTimer::singleShot(0, this, [this] {
             if (!m_ended)
@@ -598,9 +599,8 @@ void FrmMain::paintEvent(QPaintEvent *)
         if (std::exchange(m_defaultsAfterFirstFrame, false))
             QTimer::singleShot(0, this, [this] { offerDefaultSettings(); });
         if (std::exchange(m_userMenuAfterFirstFrame, false))
-            QTimer::singleShot(0, m_includeMenu, &IncludeMenu::BuildUCIMenu);
+            QTimer::singleShot(0, m_includeMenu, &IncludeMenu::BuildUCIMenuInBackground);
         QTimer::singleShot(0, m_sourceFolders, &SourceFolderLists::fillFolderList);
-        warmUpAfterStartUp();
     }
     QPainter painter(this);
     if (m_shaped)
