@@ -7,7 +7,7 @@
 // its warm-up of the interpreter (as after its first frame) beside a cold hand run - "wine
 // cmd /c" with no Wine server up - of the same Compile.bat: click to the first tool's first
 // output and click to the verdict, against the hand run's start to its first tool's output
-// and to its end.
+// and to its end; and, for comparison, Brannock's click with Wine cold (no warm-up).
 
 #include "fakes/FakePrompts.h"
 #include "dialogs/compile/FrmCompile.h"
@@ -31,6 +31,8 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <array>
+#include <functional>
 #include <memory>
 
 using namespace brannock;
@@ -256,11 +258,11 @@ void BM_ClickAfterWarmUp(benchmark::State &state)
     window.show();
     QString failure;
     watchedRun(s, window, &failure); // the prefix made, and a written Compile.bat
-    QList<double> coldFirst, cold, first, verdict;
+    QList<double> coldFirst, cold, first, verdict, coldClickFirst, coldClickVerdict;
     int turn = 0;
     for (auto _ : state) {
         RunTimes hand;
-        double firstTool = 0, toVerdict = 0;
+        double firstTool = 0, toVerdict = 0, coldClickFirstTool = 0, coldClickToVerdict = 0;
         const auto brannock = [&] {
             makeWineCold();
             // Brannock's start: the warm-up begins after the first frame, and is done by the
@@ -272,18 +274,20 @@ void BM_ClickAfterWarmUp(benchmark::State &state)
             toVerdict = watchedRun(s, window, &failure, &firstTool);
             warmUp->stop();
         };
+        const auto brannockCold = [&] {
+            makeWineCold();
+            coldClickToVerdict = watchedRun(s, window, &failure, &coldClickFirstTool);
+        };
         const auto byHand = [&] {
             makeWineCold();
             hand = handRun(s);
         };
-        if (turn++ % 2 == 0) {
-            byHand();
-            brannock();
-        } else {
-            brannock();
-            byHand();
-        }
-        if (!failure.isEmpty() || hand.firstTool == 0 || firstTool == 0) {
+        // In turns, so that a busy moment of the machine falls on each alike.
+        const std::array<std::function<void()>, 3> runs{byHand, brannock, brannockCold};
+        for (std::size_t i = 0; i < runs.size(); ++i)
+            runs[(i + std::size_t(turn)) % runs.size()]();
+        ++turn;
+        if (!failure.isEmpty() || hand.firstTool == 0 || firstTool == 0 || coldClickFirstTool == 0) {
             state.SkipWithError(failure.isEmpty() ? "a run printed no tool output" : qPrintable(failure));
             break;
         }
@@ -291,6 +295,8 @@ void BM_ClickAfterWarmUp(benchmark::State &state)
         cold.append(hand.end);
         first.append(firstTool);
         verdict.append(toVerdict);
+        coldClickFirst.append(coldClickFirstTool);
+        coldClickVerdict.append(coldClickToVerdict);
         state.SetIterationTime(toVerdict);
     }
     if (cold.isEmpty())
@@ -299,6 +305,8 @@ void BM_ClickAfterWarmUp(benchmark::State &state)
     state.counters["cold_s"] = medianOf(cold);
     state.counters["first_tool_s"] = medianOf(first);
     state.counters["verdict_s"] = medianOf(verdict);
+    state.counters["cold_click_first_tool_s"] = medianOf(coldClickFirst);
+    state.counters["cold_click_verdict_s"] = medianOf(coldClickVerdict);
     // Targets: at most 0.3 and 0.7.
     state.counters["first_tool_ratio"] = medianOf(first) / medianOf(coldFirst);
     state.counters["verdict_ratio"] = medianOf(verdict) / medianOf(cold);
