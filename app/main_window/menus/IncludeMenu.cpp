@@ -244,10 +244,8 @@ void IncludeMenu::ensureUserEntries()
 {
     ensureMenus();
     // Needed before a background read is done: the files are read now instead.
-    if (m_readingInBackground) {
+    if (m_readingInBackground)
         BuildUCIMenu();
-        return;
-    }
     if (m_userEntriesMade)
         return;
     m_userEntriesMade = true;
@@ -272,8 +270,8 @@ void IncludeMenu::takeUserEntries(UserEntryList read)
 {
     m_userTexts = std::move(read.texts);
     m_userEntriesMade = false;
-    if (m_mnuInc)
-        ensureUserEntries(); // menus handed out before stay whole
+    if (m_userEntryOwner)
+        ensureUserEntries(); // entries made before may have been handed out: they stay whole
     emit userEntriesBuilt();
     if (!read.firstFailure)
         return;
