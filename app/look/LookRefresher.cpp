@@ -88,7 +88,7 @@ LookRefresher::LookRefresher(const SettingsStore &store, Prompts &prompts, QStri
 {
     // The window is created with the built-in pictures; they stay there when the look is
     // never painted ("/nopaint/"), and the tray icon is added with the built-in one.
-    const BuiltInPictures &b = builtInPictures();
+    const BuiltInPictures &b = builtInPictures(m_targets.pictureRatio());
     m_pictures = {b.min0bck, b.min1bck, b.min0bck, b.exit0bck, b.exit1bck, b.exit0bck,
                   b.inc0bck, b.inc1bck, b.inc0bck, b.iconbck,  b.sysbck};
 }
@@ -110,7 +110,7 @@ void LookRefresher::put(LookSlot slot, const QPixmap &picture)
 
 void LookRefresher::setDefaultSkins()
 {
-    const BuiltInPictures &b = builtInPictures();
+    const BuiltInPictures &b = builtInPictures(m_targets.pictureRatio());
     put(LookSlot::Min0, b.min0bck);
     put(LookSlot::Min1, b.min1bck);
     put(LookSlot::BPicMin, b.min0bck);

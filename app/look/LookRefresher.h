@@ -35,6 +35,9 @@ public:
     /// The topmost protocol around the failure box; both do nothing while the window is hidden.
     virtual void unsetAoT() = 0;
     virtual void setAoT() = 0;
+    /// Device pixels per window pixel of the screen the pictures show on: the built-in ones
+    /// are drawn for it.
+    virtual qreal pictureRatio() const { return 1.0; }
 };
 
 /// RefreshForm and setDefaultSkins of the main window: applies the look folder named in

@@ -19,6 +19,7 @@
 #include "main_window/chrome/ModalDialogs.h"
 #include "main_window/chrome/PictureButton.h"
 #include "desktop/Prompts.h"
+#include "platform/InterpreterWarmUp.h"
 #include "common/SettingsStore.h"
 #include "main_window/SourceFolderLists.h"
 #include "tray/SysTray.h"
@@ -212,7 +213,7 @@ void FrmMain::createChrome()
     m_bPicInc->setAccessibleName(tr("Include Menu"));
 
     // Until the first refresh (and for good with "/nopaint/") the built-in pictures show.
-    const BuiltInPictures &builtIn = builtInPictures();
+    const BuiltInPictures &builtIn = builtInPictures(devicePixelRatioF());
     m_bPicMin->setNormalPicture(builtIn.min0bck);
     m_bPicMin->setHoverPicture(builtIn.min1bck);
     m_bPicMin->showPicture(builtIn.min0bck);
@@ -234,6 +235,7 @@ void FrmMain::connectMenus()
     connect(m_mainMenu->mnuAbout(), &QAction::triggered, this, [this] { CmdAbout_Click(); });
     connect(m_mainMenu->mnuExit(), &QAction::triggered, this, [this] { ConfirmExit(); });
     connect(m_includeMenu, &IncludeMenu::addSupportRequested, this, [this] { mnuUCAdd_Click(); });
+    connect(m_includeMenu, &IncludeMenu::userEntriesBuilt, this, &FrmMain::warmUpAfterStartUp);
 
     connect(m_cmdMake, &QPushButton::clicked, this, [this] { CmdMake_Click(); });
     connect(m_cmdCfg, &QPushButton::clicked, this, [this] { CmdCfg_Click(); });
@@ -280,13 +282,26 @@ void FrmMain::Form_Load()
         offerDefaultSettings();
     else
         m_defaultsAfterFirstFrame = true;
-    // The User-Created menu is not part of the first frame: with many items it is built right
-    // after that frame, before anything else happens, so a broken item's box still comes last
-    // in the start-up. A window that starts hidden paints no frame: it builds the menu now.
+    // The User-Created menu is not part of the first frame: its definition files are read
+    // right after that frame, on a thread of their own, so that the window is free at once
+    // however many there are; a broken item's box comes last in the start-up. A window that
+    // starts hidden paints no frame: its files are read now.
     if (m_startHidden || m_firstFramePainted)
-        m_includeMenu->BuildUCIMenu();
+        m_includeMenu->BuildUCIMenuInBackground();
     else
         m_userMenuAfterFirstFrame = true;
+}
+
+void FrmMain::warmUpAfterStartUp()
+{
+    // Last of the start-up's work (it follows the User-Created menu), and never on this
+    // thread: the interpreter a build will start is made ready while the player fills in the
+    // window. Nothing of it shows.
+    if (m_runScript && !std::exchange(m_warmUpQueued, true))
+        QTimer::singleShot(0, this, [this] {
+            if (!m_ended)
+                m_context.warmUp.start();
+        });
 }
 
 bool FrmMain::IsHidden() const
@@ -613,7 +628,7 @@ void FrmMain::paintEvent(QPaintEvent *)
         if (std::exchange(m_defaultsAfterFirstFrame, false))
             QTimer::singleShot(0, this, [this] { offerDefaultSettings(); });
         if (std::exchange(m_userMenuAfterFirstFrame, false))
-            QTimer::singleShot(0, m_includeMenu, &IncludeMenu::BuildUCIMenu);
+            QTimer::singleShot(0, m_includeMenu, &IncludeMenu::BuildUCIMenuInBackground);
         QTimer::singleShot(0, m_sourceFolders, &SourceFolderLists::fillFolderList);
     }
     QPainter painter(this);
@@ -656,6 +671,7 @@ void FrmMain::endProgram()
     // A build still running is stopped, and the volumes put back, before the program ends.
     if (m_compile)
         m_compile->stopAndWait();
+    m_context.warmUp.stop();
     if (m_skins)
         m_skins->close();
     emit programEnded();

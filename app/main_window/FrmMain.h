@@ -31,6 +31,7 @@ class FirstStart;
 class HideShow;
 class IncludeMenu;
 class IncludePanel;
+class InterpreterWarmUp;
 class MainMenu;
 class ModalDialogs;
 class PictureButton;
@@ -56,6 +57,8 @@ struct FrmMainContext {
     TopmostBand &band;
     DosPaths &dos;
     ScriptRunner &runner;
+    /// Started once the window is up (unless the script is never run), stopped at the end.
+    InterpreterWarmUp &warmUp;
     WindowsPrograms &programs; ///< finds and checks the game's tools before a run
     Tray &tray;
     /// The program, work and look folders, decided once at start.
@@ -140,6 +143,7 @@ private:
     void modifyTrayIcon(const QPixmap &sysImg) override;
     void unsetAoT() override { UnsetAoT(); }
     void setAoT() override { SetAoT(); }
+    qreal pictureRatio() const override { return devicePixelRatioF(); }
 
     // What hiding to the tray and showing again do.
     bool aboutOpen() const override { return AboutOpen(); }
@@ -168,6 +172,8 @@ private:
     void popUpMainMenu();
     /// Without any settings: offers the defaults, and applies the look once they are there.
     void offerDefaultSettings();
+    /// Starts the interpreter's warm-up once the start-up's own work is done.
+    void warmUpAfterStartUp();
     void followScript(StartedScript started);
     void compileEnded(const CompileVerdict &verdict);
     void endProgram();
@@ -198,6 +204,7 @@ private:
     bool m_firstFramePainted = false;
     bool m_userMenuAfterFirstFrame = false; ///< the User-Created menu waits for the first frame
     bool m_defaultsAfterFirstFrame = false; ///< so does the offer of the default settings
+    bool m_warmUpQueued = false;            ///< the interpreter's warm-up follows the start-up, once
     QImage m_background; ///< the persistent background: gradient or back.bmp
 
     TitleBar *m_titlebar = nullptr;

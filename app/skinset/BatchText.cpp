@@ -154,16 +154,18 @@ QString visibleText(QStringView text)
 QString definitionProblem(const QString &palette, const QString &skinFile, const QString &definitionPath,
                           const CodePage &page)
 {
-    const QString definition = visibleText(definitionPath);
+    // The definition's name is made shown only for a problem: the User-Created menu checks
+    // thousands of sound ones.
     if (const QString problem = paletteWordProblem(palette, page); !problem.isEmpty())
         return Texts::tr("The palette \"%1\" in \"%2\" %3; it cannot go into Compile.bat.")
-            .arg(visibleText(palette), definition, problem);
+            .arg(visibleText(palette), visibleText(definitionPath), problem);
     if (const QString problem = quotedTextProblem(skinFile, page); !problem.isEmpty())
         return Texts::tr("The skin file name \"%1\" in \"%2\" %3; it cannot go into Compile.bat.")
-            .arg(visibleText(skinFile), definition, problem);
+            .arg(visibleText(skinFile), visibleText(definitionPath), problem);
     // It names a file in the source folder and one in New_Wendle: never a path out of them.
     if (const QString problem = singleNameProblem(skinFile); !problem.isEmpty())
-        return Texts::tr("The skin file name \"%1\" in \"%2\" %3.").arg(visibleText(skinFile), definition, problem);
+        return Texts::tr("The skin file name \"%1\" in \"%2\" %3.")
+            .arg(visibleText(skinFile), visibleText(definitionPath), problem);
     return {};
 }
 

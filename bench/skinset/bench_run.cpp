@@ -2,6 +2,12 @@
 // interpreter with the stand-in tools, the Compile window following it to its verdict)
 // beside the same Compile.bat run directly by the same interpreter ("wine cmd /c"), in
 // turns within one process. The ratio counter is watched / direct.
+//
+// BM_ClickToVolume: both with Wine's server up. BM_ClickAfterWarmUp: Brannock's click after
+// its warm-up of the interpreter (as after its first frame) beside a cold hand run - "wine
+// cmd /c" with no Wine server up - of the same Compile.bat: click to the first tool's first
+// output and click to the verdict, against the hand run's start to its first tool's output
+// and to its end; and, for comparison, Brannock's click with Wine cold (no warm-up).
 
 #include "fakes/FakePrompts.h"
 #include "dialogs/compile/FrmCompile.h"
@@ -10,6 +16,7 @@
 #include "skinset/SkinCatalogue.h"
 #include "fakes/TestWine.h"
 #include "fakes/FakeWindowsPrograms.h"
+#include "platform/InterpreterWarmUp.h"
 #include "platform/posix/WineDosPaths.h"
 
 #include <QDir>
@@ -24,6 +31,9 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <array>
+#include <functional>
+#include <memory>
 
 using namespace brannock;
 
@@ -37,7 +47,8 @@ struct Setup {
     BuildInputs in;
     QString problem;
 
-    Setup()
+    /// `serverUp`: Wine's server started to stay up between the runs.
+    explicit Setup(bool serverUp = true)
     {
         wine = std::make_unique<test::TestWine>(root.path());
         const QString tools = test::TestWine::standInFolder();
@@ -66,6 +77,8 @@ struct Setup {
         in.sourceFolder = start;
         in.workingFolder = start;
         in.isTicked = [](const SkinItem &) { return true; };
+        if (!serverUp)
+            return;
         // Wine's server stays up between the runs, as it does for a player's session. It
         // gets no output of ours to hold open: "bench_run | grep ..." ends with the benchmark.
         QProcess server;
@@ -93,8 +106,59 @@ double directRun(const Setup &s)
     return double(timer.nsecsElapsed()) / 1e9;
 }
 
+/// The times of one run, in seconds from its start (the click, for Brannock).
+struct RunTimes {
+    double firstTool = 0; ///< to the first tool's first output
+    double end = 0;       ///< to the end (Brannock: to the verdict)
+};
+
+/// What a stand-in MakeSkin.exe prints once it has made its bitmap.
+constexpr char kToolOutput[] = "MakeSkin: ";
+
+/// Runs `wineserver` with `argument` for the prefix, its output discarded.
+void wineserver(const QString &argument)
+{
+    QProcess server;
+    server.setStandardInputFile(QProcess::nullDevice());
+    server.setStandardOutputFile(QProcess::nullDevice());
+    server.setStandardErrorFile(QProcess::nullDevice());
+    server.start(QStringLiteral("wineserver"), {argument});
+    server.waitForFinished(60000);
+}
+
+/// Ends Wine's server of the prefix and all of it, and waits until it is gone: the next
+/// program Wine starts starts cold.
+void makeWineCold()
+{
+    wineserver(QStringLiteral("-k"));
+    wineserver(QStringLiteral("-w"));
+}
+
+/// Compile.bat straight through "wine cmd /c", as the player runs it by hand.
+RunTimes handRun(const Setup &s)
+{
+    QFile::remove(s.volume);
+    QProcess cmd;
+    cmd.setWorkingDirectory(s.start);
+    cmd.setProcessChannelMode(QProcess::MergedChannels);
+    const QString script = WineDosPaths(s.wine->prefix()).toDos(s.program + QStringLiteral("/Compile.bat"));
+    RunTimes times;
+    QByteArray output;
+    QElapsedTimer timer;
+    timer.start();
+    cmd.start(QStringLiteral("wine"), {QStringLiteral("cmd"), QStringLiteral("/c"), script});
+    while (cmd.state() != QProcess::NotRunning || cmd.bytesAvailable() > 0) {
+        cmd.waitForReadyRead(5);
+        output += cmd.readAll();
+        if (times.firstTool == 0 && output.contains(kToolOutput))
+            times.firstTool = double(timer.nsecsElapsed()) / 1e9;
+    }
+    times.end = double(timer.nsecsElapsed()) / 1e9;
+    return times;
+}
+
 /// Seconds from the click to the Compile window's verdict; empty verdict text on success.
-double watchedRun(Setup &s, FrmCompile &window, QString *failure)
+double watchedRun(Setup &s, FrmCompile &window, QString *failure, double *firstTool = nullptr)
 {
     QFile::remove(s.volume);
     WineDosPaths dos(s.wine->prefix());
@@ -110,7 +174,17 @@ double watchedRun(Setup &s, FrmCompile &window, QString *failure)
         *failure = QStringLiteral("the build did not start");
         return 0;
     }
-    window.follow(make.takeStarted());
+    StartedScript started = make.takeStarted();
+    if (firstTool) {
+        *firstTool = 0;
+        auto output = std::make_shared<QByteArray>();
+        QObject::connect(started.run.get(), &ScriptRun::output, &loop, [&timer, firstTool, output](const QByteArray &bytes) {
+            *output += bytes;
+            if (*firstTool == 0 && output->contains(kToolOutput))
+                *firstTool = double(timer.nsecsElapsed()) / 1e9;
+        });
+    }
+    window.follow(std::move(started));
     loop.exec();
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
     if (window.verdict()->kind != CompileVerdict::Kind::Success)
@@ -166,6 +240,78 @@ void BM_ClickToVolume(benchmark::State &state)
     state.counters["ratio"] = median(watched) / median(direct);
 }
 BENCHMARK(BM_ClickToVolume)->Iterations(6)->UseManualTime()->Unit(benchmark::kSecond);
+
+double medianOf(QList<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
+void BM_ClickAfterWarmUp(benchmark::State &state)
+{
+    Setup s(false);
+    if (!s.problem.isEmpty()) {
+        state.SkipWithError(qPrintable(s.problem));
+        return;
+    }
+    FrmCompile window;
+    window.show();
+    QString failure;
+    watchedRun(s, window, &failure); // the prefix made, and a written Compile.bat
+    QList<double> coldFirst, cold, first, verdict, coldClickFirst, coldClickVerdict;
+    int turn = 0;
+    for (auto _ : state) {
+        RunTimes hand;
+        double firstTool = 0, toVerdict = 0, coldClickFirstTool = 0, coldClickToVerdict = 0;
+        const auto brannock = [&] {
+            makeWineCold();
+            // Brannock's start: the warm-up begins after the first frame, and is done by the
+            // time the player has filled in the window.
+            const auto warmUp = makeNativeInterpreterWarmUp();
+            warmUp->start();
+            if (!warmUp->waitUntilWarm(test::TestWine::FirstRunMs))
+                failure = QStringLiteral("the interpreter never got warm");
+            toVerdict = watchedRun(s, window, &failure, &firstTool);
+            warmUp->stop();
+        };
+        const auto brannockCold = [&] {
+            makeWineCold();
+            coldClickToVerdict = watchedRun(s, window, &failure, &coldClickFirstTool);
+        };
+        const auto byHand = [&] {
+            makeWineCold();
+            hand = handRun(s);
+        };
+        // In turns, so that a busy moment of the machine falls on each alike.
+        const std::array<std::function<void()>, 3> runs{byHand, brannock, brannockCold};
+        for (std::size_t i = 0; i < runs.size(); ++i)
+            runs[(i + std::size_t(turn)) % runs.size()]();
+        ++turn;
+        if (!failure.isEmpty() || hand.firstTool == 0 || firstTool == 0 || coldClickFirstTool == 0) {
+            state.SkipWithError(failure.isEmpty() ? "a run printed no tool output" : qPrintable(failure));
+            break;
+        }
+        coldFirst.append(hand.firstTool);
+        cold.append(hand.end);
+        first.append(firstTool);
+        verdict.append(toVerdict);
+        coldClickFirst.append(coldClickFirstTool);
+        coldClickVerdict.append(coldClickToVerdict);
+        state.SetIterationTime(toVerdict);
+    }
+    if (cold.isEmpty())
+        return;
+    state.counters["cold_first_tool_s"] = medianOf(coldFirst);
+    state.counters["cold_s"] = medianOf(cold);
+    state.counters["first_tool_s"] = medianOf(first);
+    state.counters["verdict_s"] = medianOf(verdict);
+    state.counters["cold_click_first_tool_s"] = medianOf(coldClickFirst);
+    state.counters["cold_click_verdict_s"] = medianOf(coldClickVerdict);
+    // Targets: at most 0.3 and 0.7.
+    state.counters["first_tool_ratio"] = medianOf(first) / medianOf(coldFirst);
+    state.counters["verdict_ratio"] = medianOf(verdict) / medianOf(cold);
+}
+BENCHMARK(BM_ClickAfterWarmUp)->Iterations(5)->UseManualTime()->Unit(benchmark::kSecond);
 
 } // namespace
 

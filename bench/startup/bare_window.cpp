@@ -11,7 +11,7 @@
 namespace {
 class Window final : public QWidget {
 protected:
-    // Ends the process at once, as Brannock does in its start-up benchmark mode.
+    // Ends the process at once, as brannock_first_frame does.
     void paintEvent(QPaintEvent *) override { QTimer::singleShot(0, [] { std::_Exit(0); }); }
 };
 } // namespace

@@ -2,6 +2,7 @@
 // from exec to its first painted frame, paired run by run with a bare Qt window.
 #include "platform/Drives.h"
 #include "fakes/FakeDosPaths.h"
+#include "fakes/FakeInterpreterWarmUp.h"
 #include "fakes/FakePrompts.h"
 #include "fakes/FakeScriptRunner.h"
 #include "fakes/FakeTopmostBand.h"
@@ -38,11 +39,12 @@ static void BM_FrmMainConstructAndLoad(benchmark::State &state)
     test::FakeTopmostBand band;
     test::FakeDosPaths dos;
     test::FakeScriptRunner runner;
+    test::FakeInterpreterWarmUp warmUp;
     test::FakeTray tray;
     test::FakeWindowsPrograms programs;
     for (auto _ : state) {
         // The machine's own drive list and code page, as the program reads them at start-up.
-        FrmMain window({store, prompts, band, dos, runner, programs, tray, WorkFolders::portableIn(folder.path()),
+        FrmMain window({store, prompts, band, dos, runner, warmUp, programs, tray, WorkFolders::portableIn(folder.path()),
                         QStringLiteral("/noexec/"), &oemCodePage, &listDrives});
         window.Form_Load();
         QCoreApplication::processEvents();
@@ -95,7 +97,6 @@ QProcessEnvironment programEnvironment(const QString &configFolder)
     }
     // Empty settings: the built-in look, as on a first start.
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), configFolder);
-    env.insert(QStringLiteral("BRANNOCK_QUIT_AT_FIRST_FRAME"), QStringLiteral("1"));
     return env;
 }
 
@@ -130,8 +131,9 @@ double medianOf(const Program &program, double FirstFrame::*field)
     return median(values);
 }
 
-/// The programs of the paired runs: Brannock (BENCH_BRANNOCK_EXE may name another build to
-/// compare), the bare window with one caption and without.
+/// The programs of the paired runs: Brannock ending at its first frame (BENCH_BRANNOCK_EXE
+/// may name another build's brannock_first_frame to compare), the bare window with one
+/// caption and without.
 std::vector<Program> g_programs;
 
 } // namespace

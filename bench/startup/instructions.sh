@@ -3,8 +3,8 @@
 # with one caption, both with empty settings (the built-in look), or with the gold look
 # chosen (--gold). Run it under a window system, e.g.
 #   bench/startup/run_under_xvfb.sh bench/startup/instructions.sh [--gold] [build folder]
-# The build folder (default build-rel, a Release build) holds bin/Brannock and
-# bench/bench_bare_window. Only the program's own process is counted, not the helper
+# The build folder (default build-rel, a Release build) holds bin/brannock_first_frame
+# (Brannock ending at its first frame) and bench/bench_bare_window. Only the program's own process is counted, not the helper
 # processes that the desktop libraries may start.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
@@ -15,7 +15,7 @@ if [ "${1:-}" = "--gold" ]; then
 fi
 build="${1:-$root/build-rel}"
 command -v valgrind >/dev/null || { echo "valgrind is missing: no instruction counts (apt-get install valgrind)"; exit 0; }
-brannock="${BENCH_BRANNOCK_EXE:-$build/bin/Brannock}"
+brannock="${BENCH_BRANNOCK_EXE:-$build/bin/brannock_first_frame}"
 bare="$build/bench/bench_bare_window"
 
 work=$(mktemp -d)
@@ -28,7 +28,7 @@ fi
 # Instructions of the process that valgrind started (the first pid it names).
 count() {
     local log="$work/valgrind.log"
-    XDG_CONFIG_HOME="$work/config" BRANNOCK_QUIT_AT_FIRST_FRAME=1 valgrind --tool=callgrind --dump-instr=no \
+    XDG_CONFIG_HOME="$work/config" valgrind --tool=callgrind --dump-instr=no \
         --callgrind-out-file="$work/callgrind.%p" "$@" >/dev/null 2>"$log" || true
     local pid
     pid=$(sed -n 's/^==\([0-9]*\)== Command:.*/\1/p' "$log" | head -1)

@@ -8,7 +8,7 @@
 #   cmake -S . -B build-rel -G Ninja -DCMAKE_BUILD_TYPE=Release
 #   cmake --build build-rel --target bench_startup). Examples:
 #   bench/startup/run_under_xvfb.sh
-#   BENCH_BRANNOCK_EXE=/path/to/other/Brannock bench/startup/run_under_xvfb.sh   # another build
+#   BENCH_BRANNOCK_EXE=/path/to/other/brannock_first_frame bench/startup/run_under_xvfb.sh   # another build
 #   bench/startup/run_under_xvfb.sh bench/startup/instructions.sh build-rel
 # Needs Xvfb and openbox (Debian packages xvfb and openbox).
 set -euo pipefail

@@ -7,6 +7,7 @@
 #include "common/SettingsStore.h"
 #include "common/WorkFolders.h"
 #include "fakes/FakeDosPaths.h"
+#include "fakes/FakeInterpreterWarmUp.h"
 #include "fakes/FakeScriptRunner.h"
 #include "fakes/FakeWindowsPrograms.h"
 #include "main_window/FrmMain.h"
@@ -41,9 +42,10 @@ int main(int argc, char *argv[])
     dos.mappings = {{QDir::currentPath(), QStringLiteral("D:\\Paint")}, {work, QStringLiteral("C:\\Skinner")}};
     test::FakeScriptRunner runner;
     test::FakeWindowsPrograms programs;
+    test::FakeInterpreterWarmUp warmUp;
     QtTray tray;
     QtPrompts prompts;
-    FrmMain window({store, prompts, band, dos, runner, programs, tray, WorkFolders::portableIn(work), QString(),
+    FrmMain window({store, prompts, band, dos, runner, warmUp, programs, tray, WorkFolders::portableIn(work), QString(),
                     [] { return *CodePage::byNumber(437); },
                     [] { return QList<DriveEntry>{{QStringLiteral("root"), QDir::rootPath()}}; }});
     prompts.setOwner(&window);

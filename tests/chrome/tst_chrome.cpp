@@ -82,6 +82,8 @@ private slots:
     void shapeArea();
     void outline();
     void backgroundStaysInsideShape();
+    void outlineLiesOnTheShapesEdge_data();
+    void outlineLiesOnTheShapesEdge();
     void windowSystemMoves_data();
     void windowSystemMoves();
     void titleDragHandedToWindowSystem();
@@ -204,6 +206,70 @@ void TestChrome::backgroundStaysInsideShape()
         QCOMPARE(background.pixel(outside), clear);
         QCOMPARE(image.pixel(outside), clear);
     }
+}
+
+void TestChrome::outlineLiesOnTheShapesEdge_data()
+{
+    QTest::addColumn<qreal>("scale");
+    QTest::newRow("1") << 1.0;
+    QTest::newRow("1.5") << 1.5;
+    QTest::newRow("2") << 2.0;
+}
+
+void TestChrome::outlineLiesOnTheShapesEdge()
+{
+    QFETCH(qreal, scale);
+    // The window as a screen of that scale shows it: painted at its resolution, shaped by the
+    // shape scaled as Qt scales a window's mask.
+    QWidget window;
+    window.resize(315, 288);
+    QPalette palette = window.palette();
+    palette.setColor(window.backgroundRole(), Qt::blue);
+    window.setPalette(palette);
+    const QSize device = (QSizeF(315, 288) * scale).toSize();
+    QImage image(device, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    paintShapeBackground(painter, window);
+    paintWindowOutline(painter, QColor(Qt::red));
+    painter.end();
+    const QRegion shape = QTransform::fromScale(scale, scale).map(windowShapeRegion());
+
+    // Every pixel of the outline is inside the shape, less than a window pixel from its edge:
+    // no strip of background lies between the outline and what is cut away.
+    const int reach = qCeil(scale);
+    const QRect client(QPoint(0, 0), device);
+    const auto nearEdge = [&](int x, int y) {
+        for (int dy = -reach; dy <= reach; ++dy)
+            for (int dx = -reach; dx <= reach; ++dx)
+                if (client.contains(x + dx, y + dy) && !shape.contains(QPoint(x + dx, y + dy)))
+                    return true;
+        return false;
+    };
+    int outlinePixels = 0;
+    for (int y = 0; y < device.height(); ++y)
+        for (int x = 0; x < device.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (pixel != qRgb(0, 0, 0) && pixel != qRgb(255, 0, 0))
+                continue;
+            ++outlinePixels;
+            QVERIFY2(shape.contains(QPoint(x, y)) && nearEdge(x, y), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+        }
+    QVERIFY(outlinePixels > 300 * scale);
+
+    // As thick as a window pixel, and the edge itself: right of the folder list (window
+    // column 186) and under the text boxes (window row 130), then what is cut away.
+    const int column = qRound(186 * scale), columnEnd = qRound(187 * scale);
+    const int atRow = qRound(150 * scale);
+    for (int x = column; x < columnEnd; ++x)
+        QCOMPARE(image.pixel(x, atRow), qRgb(0, 0, 0));
+    QCOMPARE(qAlpha(image.pixel(columnEnd, atRow)), 0);
+    const int row = qRound(130 * scale), rowEnd = qRound(131 * scale);
+    const int atColumn = qRound(250 * scale);
+    for (int y = row; y < rowEnd; ++y)
+        QCOMPARE(image.pixel(atColumn, y), qRgb(0, 0, 0));
+    QCOMPARE(qAlpha(image.pixel(atColumn, rowEnd)), 0);
 }
 
 void TestChrome::windowSystemMoves_data()

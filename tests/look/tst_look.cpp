@@ -56,7 +56,9 @@ public:
     void modifyTrayIcon(const QPixmap &) override { log << QStringLiteral("tray"); }
     void unsetAoT() override { log << QStringLiteral("unsetAoT"); }
     void setAoT() override { log << QStringLiteral("setAoT"); }
+    qreal pictureRatio() const override { return ratio; }
 
+    qreal ratio = 1.0; ///< of the screen the pictures show on
     QRgb topLeft(const QString &name) const { return shown.value(name).toImage().pixel(0, 0); }
     int count(const QString &entry) const { return int(log.count(entry)); }
 };
@@ -141,6 +143,9 @@ private slots:
     void foldersAndMissingFilesAreNoError();
     void startupTrayPicture();
     void builtInPicturesHaveTheirSizes();
+    void builtInPicturesAreDrawnForTheScreen_data();
+    void builtInPicturesAreDrawnForTheScreen();
+    void lookShowsThePicturesDrawnForItsScreen();
     void plainBitmapsReadAsQtReadsThem_data();
     void plainBitmapsReadAsQtReadsThem();
 };
@@ -500,6 +505,73 @@ void TestLook::builtInPicturesHaveTheirSizes()
     // Every button sits on black; the normal minimise bar is the plain grey.
     QCOMPARE(b.min0bck.toImage().pixel(0, 0), qRgb(0, 0, 0));
     QCOMPARE(b.min0bck.toImage().pixel(5, 8), qRgb(128, 128, 128));
+}
+
+void TestLook::builtInPicturesAreDrawnForTheScreen_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("1.5") << 1.5;
+    QTest::newRow("2") << 2.0;
+}
+
+void TestLook::builtInPicturesAreDrawnForTheScreen()
+{
+    QFETCH(qreal, ratio);
+    const BuiltInPictures &b = builtInPictures(ratio);
+    // The design's size in window pixels, with a picture pixel for every device pixel.
+    const auto deviceSize = [ratio](int w, int h) { return QSize(qCeil(w * ratio), qCeil(h * ratio)); };
+    for (const QPixmap *p : {&b.min0bck, &b.min1bck, &b.exit0bck, &b.exit1bck})
+        QCOMPARE(p->size(), deviceSize(11, 11));
+    for (const QPixmap *p : {&b.inc0bck, &b.inc1bck})
+        QCOMPARE(p->size(), deviceSize(11, 16));
+    QCOMPARE(b.iconbck.size(), deviceSize(16, 16));
+    for (const QPixmap *p : {&b.min0bck, &b.min1bck, &b.exit0bck, &b.exit1bck, &b.inc0bck, &b.inc1bck, &b.iconbck})
+        QCOMPARE(p->devicePixelRatio(), ratio);
+
+    // Upright edges on whole device pixels, never blurred: the minimise bar is black and grey
+    // only, and covers the device pixels of its window pixels.
+    const QImage minimise = b.min0bck.toImage();
+    int grey = 0;
+    for (int y = 0; y < minimise.height(); ++y)
+        for (int x = 0; x < minimise.width(); ++x) {
+            const QRgb pixel = minimise.pixel(x, y);
+            QVERIFY2(pixel == qRgb(0, 0, 0) || pixel == qRgb(128, 128, 128), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            grey += pixel == qRgb(128, 128, 128);
+        }
+    QCOMPARE(grey, (qRound(9 * ratio) - qRound(2 * ratio)) * (qRound(10 * ratio) - qRound(8 * ratio)));
+    // The title icon's frame is its own colour all round, a window pixel thick.
+    const QImage icon = b.iconbck.toImage();
+    const int last = icon.width() - 1;
+    for (int i = 0; i <= last; ++i)
+        for (const QPoint p : {QPoint(i, 0), QPoint(0, i), QPoint(i, last), QPoint(last, i)})
+            QCOMPARE(icon.pixel(p), qRgb(32, 32, 32));
+
+    // Finer than the design: the exit button's cross is not its window pixels made bigger.
+    const QImage exit = b.exit0bck.toImage();
+    const QImage design = builtInPictures().exit0bck.toImage();
+    const QImage bigger = design.scaled(exit.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    QVERIFY(exit.convertToFormat(QImage::Format_RGB32) != bigger.convertToFormat(QImage::Format_RGB32));
+    bool shadesWithinAWindowPixel = false;
+    const int step = qCeil(ratio);
+    for (int y = 0; y + step <= exit.height() && !shadesWithinAWindowPixel; y += step)
+        for (int x = 0; x + step <= exit.width() && !shadesWithinAWindowPixel; x += step)
+            for (int dy = 0; dy < step; ++dy)
+                for (int dx = 0; dx < step; ++dx)
+                    shadesWithinAWindowPixel |= exit.pixel(x + dx, y + dy) != exit.pixel(x, y);
+    QVERIFY(shadesWithinAWindowPixel);
+    // The same design: dark where the design is dark, the cross where the design has it.
+    QCOMPARE(exit.pixel(exit.width() / 2, exit.height() / 2), qRgb(128, 128, 128));
+    QCOMPARE(exit.pixel(qRound(5.5 * ratio), qRound(1 * ratio)), qRgb(0, 0, 0));
+}
+
+void TestLook::lookShowsThePicturesDrawnForItsScreen()
+{
+    Fixture f;
+    f.targets.ratio = 2.0;
+    f.refresher.setDefaultSkins();
+    for (const char *slot : {"Min0", "Min1", "BPicMin", "Exit0", "Exit1", "BPicExit", "Inc0", "Inc1", "BPicInc", "PicIcon"})
+        QCOMPARE(f.targets.shown.value(QString::fromLatin1(slot)).devicePixelRatio(), 2.0);
+    QCOMPARE(f.refresher.currentLook().exit0.toImage(), builtInPictures(2.0).exit0bck.toImage());
 }
 
 void TestLook::plainBitmapsReadAsQtReadsThem_data()

@@ -6,6 +6,7 @@
 #include "main_window/chrome/WindowShape.h"
 #include "platform/Drives.h"
 #include "fakes/FakeDosPaths.h"
+#include "fakes/FakeInterpreterWarmUp.h"
 #include "fakes/FakePrompts.h"
 #include "fakes/FakeScriptRunner.h"
 #include "fakes/FakeTopmostBand.h"
@@ -56,6 +57,7 @@ struct Harness {
     FakeTopmostBand band;
     test::FakeDosPaths dos;
     test::FakeScriptRunner runner;
+    test::FakeInterpreterWarmUp warmUp;
     test::FakeWindowsPrograms programs;
     test::FakeTray tray;
     std::unique_ptr<FrmMain> window;
@@ -67,7 +69,7 @@ struct Harness {
                      const WorkFolders *folders = nullptr)
     {
         window = std::make_unique<FrmMain>(FrmMainContext{
-            store, prompts, band, dos, runner, programs, realTray ? *realTray : static_cast<Tray &>(tray),
+            store, prompts, band, dos, runner, warmUp, programs, realTray ? *realTray : static_cast<Tray &>(tray),
             folders ? *folders : WorkFolders::portableIn(folder.path()), commandLine,
             [consoleCodePage] { return *CodePage::byNumber(consoleCodePage); },
             [] { return QList<DriveEntry>{{QStringLiteral("root"), QDir::rootPath()}}; }});
@@ -149,6 +151,8 @@ private slots:
     void shapedByTransparency_data();
     void shapedByTransparency();
     void hiddenStartEntersTheBandBeforeHiding();
+    void interpreterWarmsUpAfterTheStartUp_data();
+    void interpreterWarmsUpAfterTheStartUp();
 
     void escapeAsksWithAnyModifier_data();
     void escapeAsksWithAnyModifier();
@@ -297,6 +301,45 @@ void TestMainWindow::shapedByTransparency()
         QCOMPARE(qAlpha(frame.pixel(outside)), cutAway);
     for (const QPoint inside : {QPoint(60, 120), QPoint(230, 12), QPoint(100, 250), QPoint(5, 100), QPoint(310, 140)})
         QCOMPARE(qAlpha(frame.pixel(inside)), 255);
+}
+
+void TestMainWindow::interpreterWarmsUpAfterTheStartUp_data()
+{
+    QTest::addColumn<QString>("commandLine");
+    QTest::addColumn<int>("starts");
+    QTest::newRow("shown") << QString() << 1;
+    QTest::newRow("hidden: no frame to wait for") << QStringLiteral("/hide/") << 1;
+    QTest::newRow("/noexec/: the script never runs") << QStringLiteral("/noexec/") << 0;
+}
+
+void TestMainWindow::interpreterWarmsUpAfterTheStartUp()
+{
+    QFETCH(QString, commandLine);
+    QFETCH(int, starts);
+    Harness h(commandLine);
+    QFile definition(h.folder.filePath(QStringLiteral("cape.tsf")));
+    QVERIFY(definition.open(QIODevice::WriteOnly));
+    definition.write("Cape*lush*cape.bmp\r\n");
+    definition.close();
+    // The warm-up comes after everything the start-up shows: the frame and the menu built
+    // from the definition files are there when it starts.
+    qsizetype entriesAtStart = -1;
+    h.warmUp.onStart = [&] { entriesAtStart = h.window->includeMenu().userEntries().size(); };
+    h.window->Form_Load();
+    QCOMPARE(h.warmUp.starts, 0);
+    if (!h.window->IsHidden())
+        QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+    QTRY_COMPARE(h.warmUp.starts, starts);
+    QTest::qWait(50);
+    QCOMPARE(h.warmUp.starts, starts); // once
+    if (starts > 0)
+        QCOMPARE(entriesAtStart, 1);
+
+    // Whatever was warmed is let go when the program ends.
+    QCOMPARE(h.warmUp.stops, 0);
+    QVERIFY(h.window->close());
+    QVERIFY(h.window->hasEnded());
+    QCOMPARE(h.warmUp.stops, 1);
 }
 
 void TestMainWindow::hiddenStartEntersTheBandBeforeHiding()

@@ -53,10 +53,10 @@ struct Harness {
     FakePrompts boxes;
     IncludeMenu menu{boxes, dir.path(), [] { return *CodePage::byNumber(437); }};
 
-    QAction *entry(const QString &name) const { return menu.action(name); }
-    void trigger(const QString &name) const { menu.action(name)->trigger(); }
+    QAction *entry(const QString &name) { return menu.action(name); }
+    void trigger(const QString &name) { menu.action(name)->trigger(); }
     QString file(const QString &name) const { return dir.filePath(name); }
-    QStringList userTexts() const
+    QStringList userTexts()
     {
         QStringList texts;
         for (const QAction *a : menu.userEntries())
@@ -100,6 +100,8 @@ private slots:
     void badFileIsReportedAndTheOthersListed_data();
     void badFileIsReportedAndTheOthersListed();
     void severalBadFilesGiveOneBox();
+    void backgroundBuildGivesWhatABuildGives();
+    void entriesNeededBeforeTheBackgroundReadAreReadAtOnce();
 };
 
 void TestIncludeMenu::freshStartTicksExactlyTheTeamItems()
@@ -504,6 +506,57 @@ void TestIncludeMenu::severalBadFilesGiveOneBox()
     // Ten names, then how many more.
     QVERIFY2(h.boxes.calls[0].text.contains(QStringLiteral(" and 3 more. Every other definition file is listed.")),
              qPrintable(h.boxes.calls[0].text));
+}
+
+void TestIncludeMenu::backgroundBuildGivesWhatABuildGives()
+{
+    Harness now, later;
+    for (Harness *h : {&now, &later}) {
+        for (int n = 0; n < 30; ++n)
+            writeFile(h->file(QStringLiteral("item%1.tsf").arg(n)),
+                      n % 7 == 3 ? QByteArray("broken\r\n") : "Item " + QByteArray::number(n) + "*p*f.bmp\r\n");
+    }
+    now.menu.BuildUCIMenu();
+
+    QSignalSpy built(&later.menu, &IncludeMenu::userEntriesBuilt);
+    later.menu.BuildUCIMenuInBackground();
+    // Nothing comes before the read is done: no entry can be ticked, no box shows.
+    QVERIFY(later.menu.tickedUserEntries().isEmpty());
+    QVERIFY(later.boxes.calls.isEmpty());
+    QVERIFY(built.wait(10000));
+    QCOMPARE(built.count(), 1);
+    QCOMPARE(later.userTexts(), now.userTexts());
+    QCOMPARE(later.boxes.calls.size(), 1);
+    QCOMPARE(later.boxes.calls.first().title, now.boxes.calls.first().title);
+    // Each harness has a folder of its own, which the box names as the system writes it.
+    const auto inFolder = [](const Harness &h) {
+        return QString(h.boxes.calls.first().text).replace(QDir::toNativeSeparators(h.dir.path()), QStringLiteral("<folder>"));
+    };
+    QCOMPARE(inFolder(later), inFolder(now));
+    const QList<QAction *> entries = later.menu.userEntries();
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        QCOMPARE(entries.at(i)->data().toInt(), i + 1);
+}
+
+void TestIncludeMenu::entriesNeededBeforeTheBackgroundReadAreReadAtOnce()
+{
+    Harness h;
+    for (int n = 0; n < 200; ++n)
+        writeFile(h.file(QStringLiteral("item%1.tsf").arg(n)), "Item*p*f.bmp\r\n");
+    QSignalSpy built(&h.menu, &IncludeMenu::userEntriesBuilt);
+    h.menu.BuildUCIMenuInBackground();
+    // The menu handed out at once holds every entry, whether or not the read is done.
+    QCOMPARE(h.menu.userCreatedMenu()->actions().size(), 5 + 200);
+    QCOMPARE(built.count(), 1);
+    QAction *ticked = h.menu.userEntries().at(7);
+    ticked->trigger();
+
+    // The background read ends later and changes nothing: the entries and their marks stay.
+    const QList<QAction *> entries = h.menu.userEntries();
+    QTest::qWait(200);
+    QCOMPARE(built.count(), 1);
+    QCOMPARE(h.menu.userEntries(), entries);
+    QCOMPARE(h.menu.tickedUserEntries(), QStringList{ticked->text()});
 }
 
 QTEST_MAIN(TestIncludeMenu)

@@ -34,7 +34,7 @@ struct Harness {
         panel->setPopUpHandler([this](QMenu *m, QPoint at) { popUps.append({m, at}); });
         mainWindow.show();
     }
-    QMenu *sub(const char *name) const
+    QMenu *sub(const char *name)
     {
         return menu.includeMenu()->findChild<QMenu *>(QLatin1String(name));
     }

@@ -2,6 +2,7 @@
 #include "platform/CodePage.h"
 #include "platform/Drives.h"
 #include "platform/FileListing.h"
+#include "platform/InterpreterWarmUp.h"
 #include "platform/ScriptRunner.h"
 #include "fakes/TestWine.h"
 #include "platform/posix/WineDosPaths.h"
@@ -9,8 +10,10 @@
 #include "desktop/WindowPlacement.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -55,8 +58,19 @@ private slots:
     void runnerFollowsAStandInWine();
     void runnerRunsInTheWorkingFolder();
     void stopEndsTheRunAndItsTools();
+    void warmUpStartsNothingWithoutWineOrPrefix_data();
+    void warmUpStartsNothingWithoutWineOrPrefix();
+    void warmUpKeepsItsInterpreterUntilStopped();
+    void warmUpStoppedWhileBootingEndsAtOnce();
+    void warmUpBootsTheRealPrefix();
 
 private:
+    /// Puts a stand-in "wine" (a shell script's body) first on the search path and makes
+    /// `prefix` the Wine prefix, until restoreWine.
+    void useStandInWine(const QByteArray &body, const QString &prefix);
+    void restoreWine();
+
+    QByteArray m_oldPath, m_oldPrefix;
     QTemporaryDir m_dir;
     QString m_prefix, m_outside;
 };
@@ -415,6 +429,132 @@ void TestPlatform::stopEndsTheRunAndItsTools()
     QVERIFY(!run->isRunning());
     QTRY_VERIFY_WITH_TIMEOUT(!processWith(token), 5000);
     QVERIFY(!record.output.contains("after"));
+}
+
+void TestPlatform::useStandInWine(const QByteArray &body, const QString &prefix)
+{
+    const QString bin = m_dir.filePath(QStringLiteral("warm-bin"));
+    QVERIFY(QDir().mkpath(bin));
+    QFile::remove(bin + QStringLiteral("/wine"));
+    QVERIFY(writeFile(bin + QStringLiteral("/wine"), "#!/bin/sh\n" + body));
+    QVERIFY(QFile::setPermissions(bin + QStringLiteral("/wine"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    m_oldPath = qgetenv("PATH");
+    m_oldPrefix = qgetenv("WINEPREFIX");
+    qputenv("PATH", bin.toLocal8Bit() + ":/usr/bin:/bin");
+    qputenv("WINEPREFIX", prefix.toLocal8Bit());
+}
+
+void TestPlatform::restoreWine()
+{
+    qputenv("PATH", m_oldPath);
+    qputenv("WINEPREFIX", m_oldPrefix);
+}
+
+void TestPlatform::warmUpStartsNothingWithoutWineOrPrefix_data()
+{
+    QTest::addColumn<bool>("wineThere");
+    QTest::addColumn<bool>("prefixMade");
+    QTest::newRow("no wine") << false << true;
+    // Wine would make the prefix (long, and much written) for a warm-up nobody asked for.
+    QTest::newRow("prefix never made") << true << false;
+}
+
+void TestPlatform::warmUpStartsNothingWithoutWineOrPrefix()
+{
+    QFETCH(bool, wineThere);
+    QFETCH(bool, prefixMade);
+    const QString prefix = m_dir.filePath(QStringLiteral("unmade-prefix"));
+    const QString ran = m_dir.filePath(QStringLiteral("wine-ran"));
+    QVERIFY(QDir().mkpath(prefix));
+    if (prefixMade)
+        QVERIFY(writeFile(prefix + QStringLiteral("/system.reg"), "WINE REGISTRY Version 2\n"));
+    useStandInWine("touch '" + ran.toLocal8Bit() + "'\nexec sleep 60\n", prefix);
+    if (!wineThere)
+        qputenv("PATH", m_dir.filePath(QStringLiteral("empty-bin")).toLocal8Bit());
+    const auto warmUp = makeNativeInterpreterWarmUp();
+    warmUp->start();
+    const bool warm = warmUp->waitUntilWarm(10000);
+    warmUp->stop();
+    restoreWine();
+    QVERIFY(!warm);
+    QVERIFY(!QFileInfo::exists(ran));
+    QCOMPARE(QDir(prefix).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             prefixMade ? QStringList{QStringLiteral("system.reg")} : QStringList());
+    QFile::remove(prefix + QStringLiteral("/system.reg"));
+}
+
+void TestPlatform::warmUpKeepsItsInterpreterUntilStopped()
+{
+    // A stand-in for Wine's cmd: it notes how it was started, answers what it is asked, and
+    // notes when its input ends.
+    const QString prefix = m_dir.filePath(QStringLiteral("made-prefix"));
+    const QString record = m_dir.filePath(QStringLiteral("keeper-record"));
+    QVERIFY(QDir().mkpath(prefix));
+    QVERIFY(writeFile(prefix + QStringLiteral("/system.reg"), "WINE REGISTRY Version 2\n"));
+    useStandInWine("r='" + record.toLocal8Bit() + "'\n"
+                   "printf '%s\\n' \"args $*|LC_ALL=$LC_ALL|WINEDEBUG=$WINEDEBUG|in $(pwd)\" >\"$r\"\n"
+                   "while IFS= read -r line; do\n"
+                   "  case \"$line\" in *brannock*) printf 'brannock\\r\\nwarm\\r\\n' ;; esac\n"
+                   "done\n"
+                   "echo 'input ended' >>\"$r\"\n",
+                   prefix);
+    const auto warmUp = makeNativeInterpreterWarmUp();
+    warmUp->start();
+    warmUp->start(); // one keeper however often it is asked
+    const bool warm = warmUp->waitUntilWarm(10000);
+    restoreWine();
+    QVERIFY(warm);
+    QFile started(record);
+    QVERIFY(started.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromLocal8Bit(started.readAll()),
+             QStringLiteral("args C:\\windows\\system32\\cmd.exe /d /q|LC_ALL=C.UTF-8|WINEDEBUG=-all|in /\n"));
+    started.close();
+
+    QElapsedTimer stopping;
+    stopping.start();
+    warmUp->stop();
+    QVERIFY2(stopping.elapsed() < 900, "the keeper was killed, not ended by the end of its input");
+    QVERIFY(!warmUp->waitUntilWarm(0));
+    QVERIFY(started.open(QIODevice::ReadOnly));
+    QVERIFY(started.readAll().endsWith("input ended\n"));
+}
+
+void TestPlatform::warmUpStoppedWhileBootingEndsAtOnce()
+{
+    // A Wine that never comes up: stopping does not wait for it, and leaves nothing running.
+    const QString prefix = m_dir.filePath(QStringLiteral("slow-prefix"));
+    QVERIFY(QDir().mkpath(prefix));
+    QVERIFY(writeFile(prefix + QStringLiteral("/system.reg"), "WINE REGISTRY Version 2\n"));
+    const QByteArray token = "6017" + QByteArray::number(QCoreApplication::applicationPid());
+    useStandInWine("exec sleep " + token + "\n", prefix);
+    const auto warmUp = makeNativeInterpreterWarmUp();
+    warmUp->start();
+    QTRY_VERIFY_WITH_TIMEOUT(processWith(token), 10000);
+    restoreWine();
+    QVERIFY(!warmUp->waitUntilWarm(200));
+    QElapsedTimer stopping;
+    stopping.start();
+    warmUp->stop();
+    QVERIFY(stopping.elapsed() < 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(!processWith(token), 5000);
+}
+
+void TestPlatform::warmUpBootsTheRealPrefix()
+{
+    test::TestWine wine(m_dir.path());
+    if (!wine.available())
+        QSKIP("wine is not installed: the real command interpreter cannot be tried");
+    // The prefix is made by a first program, as a player's first build would make it.
+    QProcess first;
+    first.start(QStringLiteral("wine"), {QStringLiteral("cmd"), QStringLiteral("/c"), QStringLiteral("exit")});
+    QVERIFY(first.waitForFinished(test::TestWine::FirstRunMs));
+    const auto warmUp = makeNativeInterpreterWarmUp();
+    warmUp->start();
+    QVERIFY(warmUp->waitUntilWarm(test::TestWine::FirstRunMs));
+    QElapsedTimer stopping;
+    stopping.start();
+    warmUp->stop();
+    QVERIFY(stopping.elapsed() < 3000);
 }
 
 void TestPlatform::wineRunsInTheLocaleTheScriptIsWrittenFor_data()

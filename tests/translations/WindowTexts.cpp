@@ -9,6 +9,7 @@
 #include "dialogs/config/FrmCfg.h"
 #include "dialogs/skins/FrmSkins.h"
 #include "fakes/FakeDosPaths.h"
+#include "fakes/FakeInterpreterWarmUp.h"
 #include "fakes/FakePrompts.h"
 #include "fakes/FakeScriptRunner.h"
 #include "fakes/FakeTopmostBand.h"
@@ -225,8 +226,9 @@ QStringList allWindowTexts(const std::function<void(const QString &scene, QWidge
                         {QDir::currentPath(), QStringLiteral("D:\\Paint")}};
         FakeScriptRunner runner;
         FakeWindowsPrograms programs;
+        FakeInterpreterWarmUp warmUp;
         FakeTray tray;
-        FrmMain window(FrmMainContext{store, prompts, band, dos, runner, programs, tray,
+        FrmMain window(FrmMainContext{store, prompts, band, dos, runner, warmUp, programs, tray,
                                       WorkFolders::portableIn(work), QString(),
                                       [] { return *CodePage::byNumber(437); },
                                       [] { return QList<DriveEntry>{{QStringLiteral("root"), QDir::rootPath()}}; }});

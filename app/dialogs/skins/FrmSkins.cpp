@@ -254,7 +254,7 @@ void FrmSkins::ShowDefaultLook(bool skipGradient)
     }
     setTextColour(drawableColour(readLookColour(m_store, schema::ColorTxtR, schema::ColorTxtG,
                                                 schema::ColorTxtB)));
-    const BuiltInPictures &builtIn = builtInPictures();
+    const BuiltInPictures &builtIn = builtInPictures(devicePixelRatioF());
     m_picMin->setPixmap(builtIn.min0bck);
     m_picExit->setPixmap(builtIn.exit0bck);
     m_picInc->setPixmap(builtIn.inc0bck);

@@ -14,9 +14,30 @@ QPolygon windowShapePolygon()
                      {300, 131}, {300, 149}, {317, 150}, {317, 0},   {132, 0},   {132, 21}});
 }
 
+namespace {
+
+/// The corners of the area the outline encloses: each outline segment of the shape's right or
+/// bottom side lies inside it as its last pixels; each of a left or top side lies just outside,
+/// as the polygon's own area leaves it.
+QPolygon outlineEnclosure()
+{
+    return QPolygon({{132, 0},   {132, 21},  {150, 21},  {150, 29},  {184, 29},  {184, 47},  {0, 47},
+                     {0, 216},   {8, 216},   {8, 289},   {195, 289}, {195, 216}, {246, 216}, {246, 183},
+                     {187, 183}, {187, 131}, {300, 131}, {300, 149}, {316, 149}, {316, 0}});
+}
+
+/// The pixels a segment covers: from one end to the other, both included, one pixel wide.
+QRect segmentPixels(const QLine &segment)
+{
+    return QRect(QPoint(qMin(segment.x1(), segment.x2()), qMin(segment.y1(), segment.y2())),
+                 QPoint(qMax(segment.x1(), segment.x2()), qMax(segment.y1(), segment.y2())));
+}
+
+} // namespace
+
 QRegion windowShapeRegion()
 {
-    return QRegion(windowShapePolygon(), Qt::OddEvenFill);
+    return QRegion(windowShapePolygon(), Qt::OddEvenFill) & QRegion(outlineEnclosure());
 }
 
 void ApplyWindowRegion(QWidget &window)
@@ -51,15 +72,18 @@ const std::array<QLine, 19> &windowOutlineSegments()
 
 void paintWindowOutline(QPainter &painter, const QColor &windowText)
 {
+    // In device pixels: the window pixels of each segment, scaled as the window system scales
+    // the window's shape (QTransform's mapping of a region), so the two meet exactly.
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const QTransform toDevice = QTransform::fromScale(ratio, ratio);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio), true);
     const auto &segments = windowOutlineSegments();
-    QPen pen(Qt::black, 0); // one device pixel wide
     for (std::size_t i = 0; i < segments.size(); ++i) {
-        if (i + 1 == segments.size())
-            pen.setColor(windowText);
-        painter.setPen(pen);
-        painter.drawLine(segments[i]);
+        const QColor colour = i + 1 == segments.size() ? windowText : QColor(Qt::black);
+        for (const QRect &pixels : toDevice.map(QRegion(segmentPixels(segments[i]))))
+            painter.fillRect(pixels, colour);
     }
     painter.restore();
 }

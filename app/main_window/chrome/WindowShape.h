@@ -15,7 +15,9 @@ namespace brannock {
 /// The 20 corners of the main window's shape, in order.
 QPolygon windowShapePolygon();
 
-/// The visible area of the main window: the polygon filled by the alternate (odd-even) rule.
+/// The visible area of the main window: the polygon filled by the alternate (odd-even) rule,
+/// trimmed to the drawn outline, so that where the outline shows it is the window's edge and
+/// no strip of the window lies beyond it.
 QRegion windowShapeRegion();
 
 /// Gives the window its shape. Called once at start-up unless "/noregion/" was given.
@@ -33,7 +35,10 @@ void paintShapeBackground(QPainter &painter, const QWidget &window);
 /// The 19 outline segments drawn just inside the shape, in order.
 const std::array<QLine, 19> &windowOutlineSegments();
 
-/// Paints the outline over the background: black, the last segment in `windowText`.
+/// Paints the outline over the background: black, the last segment in `windowText`. Each
+/// segment covers the pixels of its line one window pixel wide, filled at the resolution of
+/// the painter's device in the very pixels the scaled shape covers, so that at any scale the
+/// outline is as thick as a window pixel and lies on the shape's edge.
 void paintWindowOutline(QPainter &painter, const QColor &windowText);
 
 } // namespace brannock

@@ -12,8 +12,10 @@
 #include <QAction>
 #include <QDir>
 #include <QMenu>
+#include <QThread>
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 
 namespace brannock {
@@ -51,30 +53,33 @@ IncludeMenu::IncludeMenu(Prompts &boxes, QString workFolder, std::function<CodeP
 
 IncludeMenu::~IncludeMenu()
 {
+    // A background read still on its way reads into values of its own; it ends before its
+    // thread goes with this object.
+    for (QThread *reading : findChildren<QThread *>(Qt::FindDirectChildrenOnly))
+        reading->wait();
     delete m_mnuInc;
 }
 
-void IncludeMenu::ensureMenus() const
+void IncludeMenu::ensureMenus()
 {
     if (m_mnuInc)
         return;
-    auto *self = const_cast<IncludeMenu *>(this); // made once, on the first look at them
-    self->m_mnuInc = new QMenu(QStringLiteral("IncludeMenu"));
-    self->m_mnuInc->setObjectName(QStringLiteral("mnuInc"));
-    self->m_mnuInc->setAccessibleName(tr("Include"));
-    self->createBuiltInMenus();
-    self->createUserCreatedMenu();
+    m_mnuInc = new QMenu(QStringLiteral("IncludeMenu"));
+    m_mnuInc->setObjectName(QStringLiteral("mnuInc"));
+    m_mnuInc->setAccessibleName(tr("Include"));
+    createBuiltInMenus();
+    createUserCreatedMenu();
 }
 
-QMenu *IncludeMenu::includeMenu() const
+QMenu *IncludeMenu::includeMenu()
 {
-    ensureMenus();
+    ensureUserEntries();
     return m_mnuInc;
 }
 
-QMenu *IncludeMenu::userCreatedMenu() const
+QMenu *IncludeMenu::userCreatedMenu()
 {
-    ensureMenus();
+    ensureUserEntries();
     return m_mnuUC;
 }
 
@@ -137,13 +142,13 @@ void IncludeMenu::createUserCreatedMenu()
     withdrawAccessKey(allUser);
 }
 
-QMenu *IncludeMenu::groupMenu(SkinGroup group) const
+QMenu *IncludeMenu::groupMenu(SkinGroup group)
 {
     ensureMenus();
     return m_groupMenus.value(group);
 }
 
-QAction *IncludeMenu::action(const QString &controlName) const
+QAction *IncludeMenu::action(const QString &controlName)
 {
     ensureMenus();
     return m_actions.value(controlName);
@@ -151,17 +156,27 @@ QAction *IncludeMenu::action(const QString &controlName) const
 
 bool IncludeMenu::isTicked(const SkinItem &item) const
 {
-    const QAction *entry = action(item.menuItem);
+    if (!m_mnuInc) // the marks the menus start with
+        return item.group == SkinGroup::Team;
+    const QAction *entry = m_actions.value(item.menuItem);
     return entry && entry->isChecked();
 }
 
 QStringList IncludeMenu::tickedUserEntries() const
 {
     QStringList texts;
+    if (!m_userEntriesMade)
+        return texts; // entries not made yet were never ticked
     for (const QAction *entry : m_userEntries)
         if (entry->isChecked())
             texts << textOfCaption(entry->text());
     return texts;
+}
+
+QList<QAction *> IncludeMenu::userEntries()
+{
+    ensureUserEntries();
+    return m_userEntries;
 }
 
 void IncludeMenu::toggleGroup(SkinGroup group)
@@ -178,19 +193,17 @@ void IncludeMenu::mnuTggl_Click()
 
 void IncludeMenu::mnuTAUC_Click()
 {
+    ensureUserEntries();
     for (QAction *entry : std::as_const(m_userEntries))
         ToggleCheck(entry);
 }
 
-QAction *IncludeMenu::makeUserEntry(QObject *owner, const QDir &folder, const QString &fileName,
-                                    qsizetype number, const CodePage &scriptPage)
-{
-    if (number > kMaxUserEntries)
-        throw AppError(ErrorNumber::BadArgument,
-                       tr("The User-Created menu holds at most %1 entries; \"%2\" and the "
-                                      "files listed after it get none.")
-                           .arg(QString::number(kMaxUserEntries), fileName));
+namespace {
 
+/// The entry text for the definition file `fileName` in `folder`; throws AppError when the
+/// file cannot be listed.
+QString userEntryText(const QDir &folder, const QString &fileName, const CodePage &scriptPage)
+{
     const QString path = folder.filePath(fileName);
     const QString line = tsf::readFirstLine(path);
     const QString description = tsf::descriptionOf(line, path);
@@ -202,64 +215,126 @@ QAction *IncludeMenu::makeUserEntry(QObject *owner, const QDir &folder, const QS
             batch::definitionProblem(palette, skinFile, QDir::toNativeSeparators(path), scriptPage);
         !problem.isEmpty())
         throw AppError(ErrorNumber::BadArgument, problem);
-
-    auto *entry = new QAction(captionOf(description + QStringLiteral(" * ") + fileName), owner);
-    entry->setObjectName(QStringLiteral("mnuUCIs"));
-    entry->setCheckable(true);
-    entry->setData(int(number));
-    announceTicks(entry);
-    return entry;
+    return description + QStringLiteral(" * ") + fileName;
 }
 
-void IncludeMenu::replaceUserEntries(QObject *owner, QList<QAction *> fresh)
+} // namespace
+
+UserEntryList readUserEntries(const QString &folder, const CodePage &scriptPage)
 {
+    // A file that cannot be listed is reported once the others are listed; one bad file
+    // never hides the ones after it.
+    UserEntryList read;
+    const QDir dir(folder);
+    // One pass over the folder. A folder that cannot be read (not made yet) lists nothing.
+    FolderListing listing = listFilesEndingIn(dir.path(), QLatin1StringView(".tsf"));
+    sortNamesForLists(listing.names); // as the Skins list: not in the order the folder keeps them
+    read.texts.reserve(std::min<qsizetype>(listing.names.size(), IncludeMenu::kMaxUserEntries));
+    for (const QString &fileName : std::as_const(listing.names)) {
+        try {
+            if (read.texts.size() >= IncludeMenu::kMaxUserEntries)
+                throw AppError(ErrorNumber::BadArgument,
+                               IncludeMenu::tr("The User-Created menu holds at most %1 entries; \"%2\" and the "
+                                               "files listed after it get none.")
+                                   .arg(QString::number(IncludeMenu::kMaxUserEntries), fileName));
+            read.texts.append(userEntryText(dir, fileName, scriptPage));
+        } catch (const AppError &error) {
+            if (!read.firstFailure)
+                read.firstFailure = error;
+            read.notListed.append(batch::visibleText(fileName));
+        }
+    }
+    return read;
+}
+
+void IncludeMenu::ensureUserEntries()
+{
+    ensureMenus();
+    // Needed before a background read is done: the files are read now instead.
+    if (m_readingInBackground)
+        BuildUCIMenu();
+    if (m_userEntriesMade)
+        return;
+    m_userEntriesMade = true;
+    // The entries of one build share an owner (in the menu), so they are deleted together.
+    auto *owner = new QObject(m_mnuUC);
+    QList<QAction *> fresh;
+    fresh.reserve(m_userTexts.size());
+    for (const QString &text : std::as_const(m_userTexts)) {
+        auto *entry = new QAction(captionOf(text), owner);
+        entry->setObjectName(QStringLiteral("mnuUCIs"));
+        entry->setCheckable(true);
+        entry->setData(int(fresh.size() + 1));
+        announceTicks(entry);
+        fresh.append(entry);
+    }
+    // The new entries replace the old ones in one step; the old go with their owner.
     const QList<QAction *> old = std::exchange(m_userEntries, std::move(fresh));
     replaceMenuEntries(m_mnuUC, m_mnuUCSep1, old, m_userEntries);
-    // The old entries go with their owner, all at once.
     delete std::exchange(m_userEntryOwner, owner);
+}
+
+void IncludeMenu::takeUserEntries(UserEntryList read)
+{
+    m_userTexts = std::move(read.texts);
+    m_userEntriesMade = false;
+    if (m_userEntryOwner)
+        ensureUserEntries(); // entries made before may have been handed out: they stay whole
+    emit userEntriesBuilt();
+    if (!read.firstFailure)
+        return;
+    QString text = read.firstFailure->report();
+    if (!read.notListed.isEmpty()) {
+        constexpr qsizetype kNamesShown = 10;
+        QString names = read.notListed.mid(0, kNamesShown).join(QStringLiteral(", "));
+        if (read.notListed.size() > kNamesShown)
+            names += tr(" and %1 more").arg(read.notListed.size() - kNamesShown);
+        text += tr("\r\n\r\nNot listed in the menu: %1. Every other definition file is listed.").arg(names);
+    }
+    m_boxes.message(tr("UCI Menu Build Error!"), text, PromptButtons::Ok, PromptIcon::Exclamation);
 }
 
 void IncludeMenu::BuildUCIMenu()
 {
-    // A file that cannot be listed is reported once the others are listed; one bad file
-    // never hides the ones after it. The new entries replace the old ones in one step.
-    ensureMenus();
-    std::optional<AppError> firstFailure;
-    QStringList notListed;
-    // The entries of one build share an owner (in the menu), so they are deleted together.
-    auto *owner = new QObject(m_mnuUC);
-    QList<QAction *> fresh;
+    ++m_buildNumber; // a background read still on its way is of an older build
+    m_readingInBackground = false;
+    UserEntryList read;
     try {
-        const CodePage scriptPage = m_scriptCodePage();
-        const QDir folder(m_workFolder);
-        // One pass over the folder. A folder that cannot be read (not made yet) lists nothing.
-        FolderListing listing = listFilesEndingIn(folder.path(), QLatin1StringView(".tsf"));
-        sortNamesForLists(listing.names); // as the Skins list: not in the order the folder keeps them
-        fresh.reserve(std::min<qsizetype>(listing.names.size(), kMaxUserEntries));
-        for (const QString &fileName : std::as_const(listing.names)) {
-            try {
-                fresh.append(makeUserEntry(owner, folder, fileName, fresh.size() + 1, scriptPage));
-            } catch (const AppError &error) {
-                if (!firstFailure)
-                    firstFailure = error;
-                notListed.append(batch::visibleText(fileName));
-            }
-        }
+        read = readUserEntries(m_workFolder, m_scriptCodePage());
     } catch (const AppError &error) {
-        firstFailure = error;
+        read.firstFailure = error;
     }
-    replaceUserEntries(owner, std::move(fresh));
-    if (!firstFailure)
-        return;
-    QString text = firstFailure->report();
-    if (!notListed.isEmpty()) {
-        constexpr qsizetype kNamesShown = 10;
-        QString names = notListed.mid(0, kNamesShown).join(QStringLiteral(", "));
-        if (notListed.size() > kNamesShown)
-            names += tr(" and %1 more").arg(notListed.size() - kNamesShown);
-        text += tr("\r\n\r\nNot listed in the menu: %1. Every other definition file is listed.").arg(names);
+    takeUserEntries(std::move(read));
+}
+
+void IncludeMenu::BuildUCIMenuInBackground()
+{
+    const int build = ++m_buildNumber;
+    m_readingInBackground = true;
+    std::optional<CodePage> page;
+    auto read = std::make_shared<UserEntryList>();
+    try {
+        page = m_scriptCodePage();
+    } catch (const AppError &error) {
+        read->firstFailure = error;
     }
-    m_boxes.message(tr("UCI Menu Build Error!"), text, PromptButtons::Ok, PromptIcon::Exclamation);
+    QThread *reading = QThread::create([read, page, folder = m_workFolder] {
+        if (page)
+            *read = readUserEntries(folder, *page);
+    });
+    reading->setParent(this);
+    // Queued to this thread: the entries are taken here, where the menus live.
+    connect(reading, &QThread::finished, this, [this, reading, read, build] {
+        reading->wait(); // it has all but ended once it says so
+        delete reading;
+        if (build != m_buildNumber)
+            return;
+        m_readingInBackground = false;
+        takeUserEntries(std::move(*read));
+    });
+    // Below everything else: the window's own work after its first frame goes first. Should
+    // the entries be needed before the read is done, they are read at once (ensureUserEntries).
+    reading->start(QThread::IdlePriority);
 }
 
 } // namespace brannock
