@@ -1,13 +1,13 @@
 #include "common/SettingsStore.h"
 
 #include "base/AppError.h"
-#include "common/WholeFile.h"
 #include "base/FileErrors.h"
+#include "common/WholeFile.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QDateTime>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSet>

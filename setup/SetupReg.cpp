@@ -1,12 +1,11 @@
 #include "setup/SetupReg.h"
 
-#include "setup/DefaultSettings.h"
-
 #include "base/AppError.h"
-#include "platform/DosPaths.h"
-#include "desktop/Prompts.h"
 #include "common/SettingsSchema.h"
 #include "common/SettingsStore.h"
+#include "desktop/Prompts.h"
+#include "platform/DosPaths.h"
+#include "setup/DefaultSettings.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
+#include "common/ProgramInfo.h"
+#include "common/SettingsStore.h"
+#include "desktop/Prompts.h"
 #include "platform/Console.h"
 #include "platform/DosPaths.h"
 #include "setup/FrmMain.h"
-#include "common/ProgramInfo.h"
-#include "desktop/Prompts.h"
-#include "common/SettingsStore.h"
 #include "translations/Language.h"
 
 #include <QApplication>

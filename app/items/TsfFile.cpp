@@ -1,8 +1,8 @@
 #include "items/TsfFile.h"
 
 #include "base/AppError.h"
-#include "platform/CodePage.h"
 #include "common/WholeFile.h"
+#include "platform/CodePage.h"
 #include "platform/FileListing.h"
 
 #include <QCoreApplication>

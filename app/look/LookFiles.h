@@ -1,7 +1,7 @@
 #pragma once
 
-#include "look/LookGradient.h"
 #include "common/SettingsSchema.h"
+#include "look/LookGradient.h"
 
 #include <QString>
 #include <QStringList>

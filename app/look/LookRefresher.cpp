@@ -1,11 +1,11 @@
 #include "look/LookRefresher.h"
 
 #include "base/AppError.h"
+#include "common/SettingsStore.h"
+#include "desktop/Prompts.h"
 #include "look/LookFiles.h"
 #include "look/LookGradient.h"
 #include "look/PlainBitmap.h"
-#include "desktop/Prompts.h"
-#include "common/SettingsStore.h"
 
 #include <QFileInfo>
 #include <QImageReader>

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "common/WorkFolders.h"
-#include "platform/CodePage.h"
-#include "platform/Drives.h"
+#include "dialogs/skins/FrmSkins.h"
 #include "look/LookPictures.h"
 #include "look/LookRefresher.h"
-#include "dialogs/skins/FrmSkins.h"
+#include "platform/CodePage.h"
+#include "platform/Drives.h"
 #include "tray/HideShow.h"
 
 #include <QImage>

@@ -7,13 +7,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QScrollBar>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPersistentModelIndex>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSortFilterProxyModel>
 #include <QStyle>

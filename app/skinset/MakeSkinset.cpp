@@ -1,19 +1,19 @@
 #include "skinset/MakeSkinset.h"
 
 #include "base/AppError.h"
+#include "base/FileErrors.h"
+#include "common/SettingsStore.h"
+#include "common/WholeFile.h"
+#include "desktop/Prompts.h"
+#include "items/SingleName.h"
+#include "items/TsfFile.h"
+#include "platform/DosPaths.h"
+#include "platform/ScriptRunner.h"
 #include "skinset/BatchText.h"
 #include "skinset/PaintedBitmaps.h"
-#include "platform/DosPaths.h"
-#include "desktop/Prompts.h"
-#include "platform/ScriptRunner.h"
-#include "common/SettingsStore.h"
-#include "items/SingleName.h"
 #include "skinset/SkinCatalogue.h"
 #include "skinset/ToolCheck.h"
-#include "items/TsfFile.h"
-#include "common/WholeFile.h"
 #include "skinset/WatchedScript.h"
-#include "base/FileErrors.h"
 
 #include <QCoreApplication>
 #include <QDir>

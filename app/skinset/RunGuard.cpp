@@ -1,8 +1,8 @@
 #include "skinset/RunGuard.h"
 
 #include "base/AppError.h"
-#include "common/WholeFile.h"
 #include "base/FileErrors.h"
+#include "common/WholeFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,11 +2,11 @@
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
-#include <QApplication>
 #include <QAction>
+#include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMenu>
 #include <QStyle>
 #include <QTextDocumentFragment>

@@ -3,7 +3,6 @@
 #include <QFileInfo>
 
 #include <cerrno>
-
 #include <windows.h>
 
 namespace brannock {

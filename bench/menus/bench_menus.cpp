@@ -2,10 +2,11 @@
 // loop that lists the same folder and opens, reads and closes each file. And the whole
 // program after its first frame with 10,000 definition files beside it with none: how long
 // until it has settled, and the memory it holds then.
-#include "platform/CodePage.h"
+#include "desktop/Prompts.h"
 #include "fakes/FakePrompts.h"
 #include "main_window/menus/IncludeMenu.h"
-#include "desktop/Prompts.h"
+#include "platform/CodePage.h"
+#include "QtBenchmarkMain.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,10 +16,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "QtBenchmarkMain.h"
-
 #include <benchmark/benchmark.h>
-
 #include <algorithm>
 #include <cstring>
 #include <map>
@@ -26,7 +24,6 @@
 #include <optional>
 #include <utility>
 #include <vector>
-
 #include <dirent.h>
 #include <fcntl.h>
 #include <time.h>

@@ -1,21 +1,20 @@
 // One Make Skinset run with every built-in item and 1,000 ticked user-created items.
 
+#include "common/SettingsStore.h"
+#include "desktop/Prompts.h"
 #include "fakes/FakePrompts.h"
 #include "fakes/FakeScriptRunner.h"
 #include "fakes/FakeWindowsPrograms.h"
-#include "skinset/MakeSkinset.h"
-#include "desktop/Prompts.h"
-#include "platform/ScriptRunner.h"
-#include "common/SettingsStore.h"
-#include "skinset/SkinCatalogue.h"
 #include "items/TsfFile.h"
 #include "platform/posix/WineDosPaths.h"
+#include "platform/ScriptRunner.h"
+#include "QtBenchmarkMain.h"
+#include "skinset/MakeSkinset.h"
+#include "skinset/SkinCatalogue.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
-
-#include "QtBenchmarkMain.h"
 
 #include <benchmark/benchmark.h>
 

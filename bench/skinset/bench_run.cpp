@@ -9,15 +9,16 @@
 // output and click to the verdict, against the hand run's start to its first tool's output
 // and to its end; and, for comparison, Brannock's click with Wine cold (no warm-up).
 
-#include "fakes/FakePrompts.h"
-#include "dialogs/compile/FrmCompile.h"
-#include "skinset/MakeSkinset.h"
 #include "common/SettingsStore.h"
-#include "skinset/SkinCatalogue.h"
-#include "fakes/TestWine.h"
+#include "dialogs/compile/FrmCompile.h"
+#include "fakes/FakePrompts.h"
 #include "fakes/FakeWindowsPrograms.h"
+#include "fakes/TestWine.h"
 #include "platform/InterpreterWarmUp.h"
 #include "platform/posix/WineDosPaths.h"
+#include "QtBenchmarkMain.h"
+#include "skinset/MakeSkinset.h"
+#include "skinset/SkinCatalogue.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -26,10 +27,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "QtBenchmarkMain.h"
-
 #include <benchmark/benchmark.h>
-
 #include <algorithm>
 #include <array>
 #include <functional>

@@ -1,6 +1,6 @@
 // Start-up of the main window: in process (construction and load) and as a whole program
 // from exec to its first painted frame, paired run by run with a bare Qt window.
-#include "platform/Drives.h"
+#include "common/SettingsStore.h"
 #include "fakes/FakeDosPaths.h"
 #include "fakes/FakeInterpreterWarmUp.h"
 #include "fakes/FakePrompts.h"
@@ -9,8 +9,8 @@
 #include "fakes/FakeTray.h"
 #include "fakes/FakeWindowsPrograms.h"
 #include "main_window/FrmMain.h"
-#include "common/SettingsStore.h"
 #include "platform/CodePage.h"
+#include "platform/Drives.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,10 +2,10 @@
 // either give the three fields or an AppError, fields that all read must put the line back
 // together, and an item the script takes must give only whole, safe command lines.
 #include "base/AppError.h"
+#include "items/TsfFile.h"
 #include "skinset/BatchText.h"
 #include "skinset/BuildPlan.h"
 #include "skinset/SkinCatalogue.h"
-#include "items/TsfFile.h"
 
 #include <QByteArray>
 #include <QString>

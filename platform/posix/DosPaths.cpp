@@ -1,5 +1,4 @@
 #include "platform/posix/WineDosPaths.h"
-
 #include "platform/posix/WinePrefix.h"
 
 #include <QDir>

@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <cstring>
-
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>

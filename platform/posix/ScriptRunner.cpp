@@ -1,9 +1,9 @@
 #include "platform/ScriptRunner.h"
 
 #include "base/AppError.h"
-#include "platform/ProcessScriptRun.h"
 #include "platform/posix/WineDosPaths.h"
 #include "platform/posix/WinePrefix.h"
+#include "platform/ProcessScriptRun.h"
 
 #include <QCoreApplication>
 #include <QDir>

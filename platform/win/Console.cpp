@@ -1,7 +1,6 @@
 #include "platform/Console.h"
 
 #include <cstdio>
-
 #include <windows.h>
 
 namespace brannock {

@@ -6,7 +6,6 @@
 #include <QDir>
 
 #include <cerrno>
-
 #include <windows.h>
 
 namespace brannock {

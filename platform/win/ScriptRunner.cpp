@@ -9,7 +9,6 @@
 #include <QProcessEnvironment>
 
 #include <memory>
-
 #include <windows.h>
 
 namespace brannock {

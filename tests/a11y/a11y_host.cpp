@@ -6,15 +6,15 @@
 // first argument.
 #include "common/SettingsStore.h"
 #include "common/WorkFolders.h"
+#include "desktop/Prompts.h"
+#include "desktop/Tray.h"
 #include "fakes/FakeDosPaths.h"
 #include "fakes/FakeInterpreterWarmUp.h"
 #include "fakes/FakeScriptRunner.h"
 #include "fakes/FakeWindowsPrograms.h"
 #include "main_window/FrmMain.h"
 #include "platform/CodePage.h"
-#include "desktop/Prompts.h"
 #include "platform/TopmostBand.h"
-#include "desktop/Tray.h"
 
 #include <QApplication>
 #include <QDir>

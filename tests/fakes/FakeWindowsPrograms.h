@@ -3,8 +3,8 @@
 #include "platform/WindowsPrograms.h"
 
 #include <QHash>
-#include <QMap>
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 

@@ -1,11 +1,11 @@
 #include "base/AppError.h"
+#include "common/SettingsStore.h"
 #include "fakes/FakePrompts.h"
 #include "look/LookFiles.h"
 #include "look/LookGradient.h"
 #include "look/LookPictures.h"
 #include "look/LookRefresher.h"
 #include "look/PlainBitmap.h"
-#include "common/SettingsStore.h"
 
 #include <QDir>
 #include <QFile>

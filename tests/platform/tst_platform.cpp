@@ -1,13 +1,13 @@
 #include "base/AppError.h"
+#include "desktop/WindowPlacement.h"
+#include "fakes/TestWine.h"
 #include "platform/CodePage.h"
 #include "platform/Drives.h"
 #include "platform/FileListing.h"
 #include "platform/InterpreterWarmUp.h"
-#include "platform/ScriptRunner.h"
-#include "fakes/TestWine.h"
 #include "platform/posix/WineDosPaths.h"
 #include "platform/posix/WinePrefix.h"
-#include "desktop/WindowPlacement.h"
+#include "platform/ScriptRunner.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,11 +1,12 @@
-#include "fakes/FakePrompts.h"
-
-#include "platform/DosPaths.h"
-#include "desktop/Prompts.h"
-#include "setup/FrmMain.h"
 #include "common/SettingsSchema.h"
 #include "common/SettingsStore.h"
+#include "desktop/Prompts.h"
+#include "fakes/FakePrompts.h"
+#include "platform/DosPaths.h"
+#include "setup/FrmMain.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -14,8 +15,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QApplication>
-#include <QDialog>
 
 using namespace brannock;
 using brannock::test::FakePrompts;

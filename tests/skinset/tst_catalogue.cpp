@@ -1,7 +1,7 @@
+#include "common/SettingsStore.h"
 #include "skinset/BatchText.h"
 #include "skinset/BuildPlan.h"
 #include "skinset/PaletteSet.h"
-#include "common/SettingsStore.h"
 #include "skinset/SkinCatalogue.h"
 
 #include <QSet>

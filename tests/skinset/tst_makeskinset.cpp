@@ -1,13 +1,13 @@
 #include "base/AppError.h"
-#include "skinset/BatchText.h"
+#include "common/SettingsStore.h"
 #include "fakes/FakeDosPaths.h"
 #include "fakes/FakePrompts.h"
 #include "fakes/FakeScriptRunner.h"
 #include "fakes/FakeWindowsPrograms.h"
-#include "skinset/MakeSkinset.h"
-#include "common/SettingsStore.h"
-#include "skinset/SkinCatalogue.h"
 #include "items/TsfFile.h"
+#include "skinset/BatchText.h"
+#include "skinset/MakeSkinset.h"
+#include "skinset/SkinCatalogue.h"
 
 #include <QDir>
 #include <QFile>

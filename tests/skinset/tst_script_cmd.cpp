@@ -1,12 +1,12 @@
 // The written Compile.bat run by a real command interpreter (Wine's cmd): with a field that
 // makes a line as long as a line may be, only the script's own commands run.
+#include "common/SettingsStore.h"
 #include "fakes/FakePrompts.h"
 #include "fakes/FakeScriptRunner.h"
 #include "fakes/FakeWindowsPrograms.h"
-#include "skinset/MakeSkinset.h"
-#include "common/SettingsStore.h"
-#include "skinset/SkinCatalogue.h"
 #include "platform/posix/WineDosPaths.h"
+#include "skinset/MakeSkinset.h"
+#include "skinset/SkinCatalogue.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,8 @@
 // The German translation as a German-speaking player meets it: the language follows the
 // system's, every text of the windows is translated, and every caption still fits.
-#include "translations/WindowTexts.h"
-
 #include "main_window/menus/IncludePictures.h"
 #include "translations/Language.h"
+#include "translations/WindowTexts.h"
 
 #include <QApplication>
 #include <QDir>

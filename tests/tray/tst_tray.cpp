@@ -1,8 +1,8 @@
+#include "desktop/Tray.h"
 #include "fakes/FakePrompts.h"
 #include "fakes/FakeTray.h"
 #include "tray/HideShow.h"
 #include "tray/SysTray.h"
-#include "desktop/Tray.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,10 +1,10 @@
 #include "LookArt.h"
 
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygon>
 #include <QRadialGradient>
-#include <QLinearGradient>
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 // Writes the shipped look folders into the folder named on the command line.
-#include "LookArt.h"
 #include "look/LookPictures.h"
+#include "LookArt.h"
 
 #include <QDir>
 #include <QGuiApplication>

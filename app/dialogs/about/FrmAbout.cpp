@@ -1,7 +1,7 @@
 #include "dialogs/about/FrmAbout.h"
 
-#include "widgets/Controls.h"
 #include "dialogs/about/FrmThanks.h"
+#include "widgets/Controls.h"
 
 #include <QFontMetrics>
 #include <QLabel>

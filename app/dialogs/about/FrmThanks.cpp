@@ -1,8 +1,8 @@
 #include "dialogs/about/FrmThanks.h"
 
 #include "dialogs/about/AboutPictures.h"
-#include "widgets/Controls.h"
 #include "dialogs/about/ThanksPulse.h"
+#include "widgets/Controls.h"
 
 #include <QFont>
 #include <QLabel>

@@ -13,8 +13,8 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTextCursor>
 #include <QScrollBar>
+#include <QTextCursor>
 
 namespace brannock {
 

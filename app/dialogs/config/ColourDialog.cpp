@@ -1,9 +1,9 @@
 #include "dialogs/config/ColourDialog.h"
 
 #include "base/AppError.h"
-#include "dialogs/config/ColourCheck.h"
-#include "desktop/Prompts.h"
 #include "common/SettingsStore.h"
+#include "desktop/Prompts.h"
+#include "dialogs/config/ColourCheck.h"
 
 #include "ui_ColourDialog.h"
 

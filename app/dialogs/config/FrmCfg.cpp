@@ -1,8 +1,8 @@
 #include "dialogs/config/FrmCfg.h"
 
 #include "base/AppError.h"
-#include "desktop/Prompts.h"
 #include "common/SettingsStore.h"
+#include "desktop/Prompts.h"
 
 #include "ui_FrmCfg.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "common/SettingsSchema.h"
 #include "dialogs/config/ColourDialog.h"
 #include "dialogs/config/RandomDesign.h"
-#include "common/SettingsSchema.h"
 
 #include <QDialog>
 #include <QList>

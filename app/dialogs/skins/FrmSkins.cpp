@@ -1,15 +1,15 @@
 #include "dialogs/skins/FrmSkins.h"
 
 #include "base/AppError.h"
+#include "common/SettingsStore.h"
+#include "desktop/Prompts.h"
+#include "dialogs/skins/SkinsFolder.h"
+#include "dialogs/skins/SkinsPreview.h"
+#include "look/LookFiles.h"
+#include "look/LookGradient.h"
 #include "widgets/Accessibility.h"
 #include "widgets/Controls.h"
 #include "widgets/FontFit.h"
-#include "look/LookFiles.h"
-#include "look/LookGradient.h"
-#include "desktop/Prompts.h"
-#include "common/SettingsStore.h"
-#include "dialogs/skins/SkinsFolder.h"
-#include "dialogs/skins/SkinsPreview.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

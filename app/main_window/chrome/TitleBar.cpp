@@ -5,11 +5,11 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QWindow>
-#include <QMenu>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 
 namespace brannock {
 

@@ -2,11 +2,11 @@
 
 #include "base/AppError.h"
 #include "common/NameOrder.h"
-#include "skinset/BatchText.h"
-#include "platform/FileListing.h"
 #include "desktop/Prompts.h"
 #include "items/TsfFile.h"
 #include "main_window/menus/MenuEntries.h"
+#include "platform/FileListing.h"
+#include "skinset/BatchText.h"
 #include "widgets/Accessibility.h"
 
 #include <QAction>

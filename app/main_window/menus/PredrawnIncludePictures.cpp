@@ -1,5 +1,6 @@
-#include "main_window/menus/IncludePictures.h"
 #include "main_window/menus/PredrawnIncludePictures.h"
+
+#include "main_window/menus/IncludePictures.h"
 
 #include <QImage>
 

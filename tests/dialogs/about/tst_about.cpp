@@ -5,8 +5,8 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 
 using namespace brannock;
 

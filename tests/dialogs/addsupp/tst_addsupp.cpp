@@ -1,8 +1,8 @@
-#include "skinset/BatchText.h"
-#include "fakes/FakePrompts.h"
-#include "main_window/menus/IncludeMenu.h"
-#include "items/TsfFile.h"
 #include "dialogs/addsupp/frmAddSupp.h"
+#include "fakes/FakePrompts.h"
+#include "items/TsfFile.h"
+#include "main_window/menus/IncludeMenu.h"
+#include "skinset/BatchText.h"
 
 #include <QApplication>
 #include <QDir>

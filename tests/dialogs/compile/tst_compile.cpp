@@ -1,13 +1,13 @@
+#include "common/SettingsStore.h"
+#include "dialogs/compile/FrmCompile.h"
 #include "fakes/FakePrompts.h"
 #include "fakes/FakeScriptRunner.h"
-#include "dialogs/compile/FrmCompile.h"
-#include "skinset/MakeSkinset.h"
-#include "common/SettingsStore.h"
-#include "skinset/SkinCatalogue.h"
 #include "fakes/TestWine.h"
 #include "platform/DosPaths.h"
 #include "platform/WindowsPrograms.h"
+#include "skinset/MakeSkinset.h"
 #include "skinset/RunGuard.h"
+#include "skinset/SkinCatalogue.h"
 
 #include <QAccessible>
 #include <QApplication>

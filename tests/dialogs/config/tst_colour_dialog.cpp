@@ -1,10 +1,9 @@
-#include "fakes/FakePrompts.h"
-
-#include "dialogs/config/ColourCheck.h"
-#include "dialogs/config/ColourDialog.h"
 #include "common/DecimalText.h"
 #include "common/Rounding.h"
 #include "common/SettingsStore.h"
+#include "dialogs/config/ColourCheck.h"
+#include "dialogs/config/ColourDialog.h"
+#include "fakes/FakePrompts.h"
 
 #include <QDir>
 #include <QLineEdit>

@@ -1,9 +1,8 @@
-#include "fakes/FakePrompts.h"
-
+#include "common/SettingsStore.h"
 #include "dialogs/config/ColourDialog.h"
 #include "dialogs/config/FrmCfg.h"
 #include "dialogs/config/RandomDesign.h"
-#include "common/SettingsStore.h"
+#include "fakes/FakePrompts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -13,8 +12,8 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 
 using namespace brannock;
 using brannock::test::FakePrompts;

@@ -1,7 +1,7 @@
-#include "fakes/FakePrompts.h"
-#include "dialogs/skins/FrmSkins.h"
 #include "common/SettingsStore.h"
+#include "dialogs/skins/FrmSkins.h"
 #include "dialogs/skins/SkinsFolder.h"
+#include "fakes/FakePrompts.h"
 
 #include <QApplication>
 #include <QComboBox>
