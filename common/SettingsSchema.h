@@ -167,14 +167,6 @@ inline constexpr auto PaletteCategories = [] {
     return categories;
 }();
 
-/// The value the setup program writes for `key` (empty for the game folder, which it
-/// detects or asks for).
-constexpr std::string_view setupValueOf(const SettingKey &key)
-{
-    const std::size_t i = detail::indexOf(key);
-    return i < All.size() ? All[i].setupValue : std::string_view();
-}
-
 /// The game folder that the setup program offers when it finds no installation.
 inline constexpr std::string_view SetupGamePathGuess = "C:\\Halvern\\Kestrow";
 

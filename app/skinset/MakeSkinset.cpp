@@ -318,9 +318,8 @@ bool MakeSkinset::toolsReady(const BuildPlan &plan, const BuildInputs &in)
 void MakeSkinset::write(const PlanValues &v, const BuildPlan::Encoded &encoded, const BuildInputs &in) const
 {
     if (in.runScript || in.makeFolders) {
-        const PlanPath save = v.saveFolderPath();
-        makeFolder(m_workFolder + QStringLiteral("/New_Wendle"));
-        makeFolder(save.native);
+        makeFolder((v.workFolder / QStringLiteral("New_Wendle")).native);
+        makeFolder(v.saveFolderPath().native);
     }
     writeWholeFile(scriptPath(), encoded.bytes);
 }

@@ -28,12 +28,6 @@ QString captionOf(const QString &text)
     return QString(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
-/// The text a caption made by captionOf shows.
-QString textOfCaption(const QString &caption)
-{
-    return QString(caption).replace(QStringLiteral("&&"), QStringLiteral("&"));
-}
-
 } // namespace
 
 void ToggleCheck(QAction *entry)
@@ -169,7 +163,7 @@ QStringList IncludeMenu::tickedUserEntries() const
         return texts; // entries not made yet were never ticked
     for (const QAction *entry : m_userEntries)
         if (entry->isChecked())
-            texts << textOfCaption(entry->text());
+            texts << spokenCaption(entry->text()); // the text captionOf made the caption of
     return texts;
 }
 
