@@ -13,8 +13,11 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTextCursor>
+
+#include <algorithm>
 
 namespace brannock {
 
@@ -32,6 +35,7 @@ FrmCompile::FrmCompile(QWidget *parent) : QWidget(parent, Qt::Dialog), m_ui(std:
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &QWidget::close);
     m_ui->lblOutcome->hide();
     m_ui->lblNotes->hide();
+    m_ui->scrDetails->hide();
     m_ui->cmdStop->setEnabled(false);
 }
 
@@ -47,7 +51,7 @@ void FrmCompile::follow(StartedScript started)
     m_ui->txtOutput->clear();
     m_ui->lblOutcome->clear();
     m_ui->lblOutcome->hide();
-    setNotes({});
+    setNotes({}); // fits the details too
     m_ui->lblStatus->setWordWrap(false);
     m_ui->lblStatus->setTextFormat(Qt::PlainText);
     m_ui->lblStatus->setPalette(palette());
@@ -62,6 +66,26 @@ void FrmCompile::setNotes(const QStringList &notes)
 {
     m_ui->lblNotes->setText(notes.isEmpty() ? QString() : tr("Left out of this build:\n") + notes.join(QLatin1Char('\n')));
     m_ui->lblNotes->setVisible(!notes.isEmpty());
+    fitDetails();
+}
+
+void FrmCompile::fitDetails()
+{
+    const bool shown = !m_ui->lblOutcome->isHidden() || !m_ui->lblNotes->isHidden();
+    m_ui->scrDetails->setVisible(shown);
+    if (!shown)
+        return;
+    constexpr int MostLines = 9;
+    const int width = m_ui->txtOutput->width();
+    const int wanted = m_ui->details->heightForWidth(width);
+    const int most = MostLines * fontMetrics().lineSpacing();
+    m_ui->scrDetails->setFixedHeight(std::min(wanted < 0 ? most : wanted, most));
+}
+
+void FrmCompile::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    fitDetails();
 }
 
 bool FrmCompile::isRunning() const
@@ -149,6 +173,7 @@ void FrmCompile::onFinished(int exitCode, bool crashed)
     m_ui->lblStatus->setPalette(palette);
     m_ui->lblOutcome->setText(verdict.details);
     m_ui->lblOutcome->setVisible(!verdict.details.isEmpty());
+    fitDetails();
     m_ui->cmdStop->setEnabled(false);
     // The outcome takes room from the output; its last lines stay in view.
     layout()->activate();

@@ -49,11 +49,15 @@ signals:
 protected:
     /// Closing the window while the script runs stops it, as closing its console would.
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void onOutput(const QByteArray &bytes);
     void onFinished(int exitCode, bool crashed);
     void showProgress();
+    /// Shows the outcome and the left-out list as tall as they are, up to a few lines, and
+    /// lets them scroll beyond that: however long they are, the output keeps its room.
+    void fitDetails();
     /// Tells the ended run's verdict to assistive technology, and brings the keyboard here
     /// while the player is in Brannock.
     void announceVerdict();

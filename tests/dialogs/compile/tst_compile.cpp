@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -81,6 +82,7 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void followsProgressOutputAndOutcome();
     void progressAndOutputAreNamed();
+    void longOutcomeAndNotesStayReadable();
     void verdictIsAnnouncedAndTakesTheKeyboard();
     void stopEndsTheRun_data();
     void stopEndsTheRun();
@@ -127,6 +129,36 @@ void TestCompileWindow::followsProgressOutputAndOutcome()
     QVERIFY(!w.child<QPushButton>("cmdStop")->isEnabled());
     QVERIFY(!w.window.isRunning());
     QVERIFY(w.child<QLabel>("lblNotes")->text().contains(QStringLiteral("tag.tsf")));
+}
+
+void TestCompileWindow::longOutcomeAndNotesStayReadable()
+{
+    // Forty-one bitmaps left out and a long outcome in a window of its first size: nothing
+    // is cut off, and the output keeps room for its last lines.
+    Window w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    QStringList notes;
+    for (int i = 1; i <= 41; ++i)
+        notes.append(QStringLiteral("\"emblem%1.bmp\": not found").arg(i));
+    w.window.setNotes(notes);
+    w.run->print(begins(1) + "one\r\n" + ends(1, 3));
+    w.run->end(1);
+    QVERIFY(w.window.verdict());
+    QCoreApplication::processEvents();
+    for (const char *name : {"lblOutcome", "lblNotes"}) {
+        auto *label = w.child<QLabel>(name);
+        QVERIFY2(label->isVisible(), name);
+        QVERIFY2(label->height() >= label->heightForWidth(label->width()), name); // not squeezed
+        QVERIFY2(label->text().contains(name == QByteArray("lblNotes") ? QStringLiteral("emblem41.bmp") : QString()), name);
+    }
+    auto *output = w.child<QPlainTextEdit>("txtOutput");
+    QVERIFY(output->viewport()->height() >= 4 * output->fontMetrics().lineSpacing());
+    QVERIFY(w.window.height() <= w.window.screen()->availableGeometry().height());
+    // Whatever does not fit is reached by scrolling.
+    auto *notesLabel = w.child<QLabel>("lblNotes");
+    const QRect onWindow(notesLabel->mapTo(&w.window, QPoint(0, 0)), notesLabel->size());
+    QVERIFY(!w.window.rect().contains(onWindow) || onWindow.bottom() < w.child<QPushButton>("cmdClose")->y());
 }
 
 void TestCompileWindow::progressAndOutputAreNamed()
