@@ -260,17 +260,18 @@ void BM_ClickAfterWarmUp(benchmark::State &state)
     for (auto _ : state) {
         RunTimes hand, warmHand;
         double firstTool = 0, toVerdict = 0, coldClickFirstTool = 0, coldClickToVerdict = 0;
-        const auto brannock = [&] {
+        // Wine cold, then warmed up as after Brannock's first frame (done by the time the
+        // player has filled in the window), then `run`.
+        const auto afterWarmUp = [&](const std::function<void()> &run) {
             makeWineCold();
-            // Brannock's start: the warm-up begins after the first frame, and is done by the
-            // time the player has filled in the window.
             const auto warmUp = makeNativeInterpreterWarmUp();
             warmUp->start();
             if (!warmUp->waitUntilWarm(test::TestWine::FirstRunMs))
                 failure = QStringLiteral("the interpreter never got warm");
-            toVerdict = watchedRun(s, window, &failure, &firstTool);
+            run();
             warmUp->stop();
         };
+        const auto brannock = [&] { afterWarmUp([&] { toVerdict = watchedRun(s, window, &failure, &firstTool); }); };
         const auto brannockCold = [&] {
             makeWineCold();
             coldClickToVerdict = watchedRun(s, window, &failure, &coldClickFirstTool);
@@ -279,15 +280,7 @@ void BM_ClickAfterWarmUp(benchmark::State &state)
             makeWineCold();
             hand = handRun(s);
         };
-        const auto byHandWarm = [&] {
-            makeWineCold();
-            const auto warmUp = makeNativeInterpreterWarmUp();
-            warmUp->start();
-            if (!warmUp->waitUntilWarm(test::TestWine::FirstRunMs))
-                failure = QStringLiteral("the interpreter never got warm");
-            warmHand = handRun(s);
-            warmUp->stop();
-        };
+        const auto byHandWarm = [&] { afterWarmUp([&] { warmHand = handRun(s); }); };
         // In turns, so that a busy moment of the machine falls on each alike.
         const std::array<std::function<void()>, 4> runs{byHand, brannock, brannockCold, byHandWarm};
         for (std::size_t i = 0; i < runs.size(); ++i)
