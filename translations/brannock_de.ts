@@ -197,6 +197,10 @@
         <source>&amp;Close</source>
         <translation>S&amp;chließen</translation>
     </message>
+    <message>
+        <source>Outcome and left-out bitmaps</source>
+        <translation>Ergebnis und ausgelassene Bitmaps</translation>
+    </message>
 </context>
 <context>
     <name>FrmMain</name>
