@@ -276,6 +276,11 @@ void FrmMain::Form_Load()
     setFixedHeight(kClientHeight);
     m_look->loadStartupSysIcon();
     m_sysTray->AddTrayIcon(SysTray::tipText(), m_look->picture(LookSlot::SysImg));
+    // Entering the band shows the window without taking the keys; the program the player has
+    // just started takes them once, as any started program does (a screen reader reads it
+    // out). Started to the tray, it takes nothing.
+    if (!m_startHidden)
+        activateWindow();
     // Without any settings the defaults are offered right after the first frame, so that
     // looking at the store never delays it; a window that starts hidden asks now.
     if (m_startHidden || m_firstFramePainted)

@@ -280,6 +280,9 @@ def check_main_window(host, app):
         return None
     print_tree('main window', window)
     check(window.getRoleName() == 'frame', f'the main window is a window (role {window.getRoleName()!r})')
+    # Started, it has the keyboard without a click, so a screen reader reads it out at once.
+    check(wait_for(lambda: has_state(window, pyatspi.STATE_ACTIVE)) is not None,
+          'the started main window is active without a click')
     drives = next((a for a in walk(window) if a.getRoleName() == 'combo box'), None)
     check(drives is not None and labels_of(drives) == ['Drive'], 'the drive list is labelled "Drive"')
     folders = next((a for a in walk(window) if a.getRoleName() == 'tree'), None)

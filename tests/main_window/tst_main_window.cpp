@@ -185,6 +185,7 @@ private slots:
     void keyboardOpensEveryMenuAtTheWindow_data();
     void keyboardOpensEveryMenuAtTheWindow();
     void windowShownAgainTakesTheKeyboard();
+    void startedWindowTakesTheKeyboard();
     void drivesAreReadAgainWhenTheListOpens();
     void trayWorksWhileADialogIsOpen_data();
     void trayWorksWhileADialogIsOpen();
@@ -1102,6 +1103,22 @@ void TestMainWindow::windowShownAgainTakesTheKeyboard()
     h.tray.doubleClick(); // or Enter on the focused icon in the notification area
     QVERIFY(!h.window->IsHidden());
     QTRY_VERIFY(h.window->isActiveWindow());
+}
+
+void TestMainWindow::startedWindowTakesTheKeyboard()
+{
+    // Brannock started by the player takes the keys (and a screen reader's attention) at once,
+    // as a started program does; one started to the tray takes nothing.
+    {
+        Harness h(QStringLiteral("/noexec/"));
+        h.window->Form_Load();
+        QTRY_VERIFY(h.window->isActiveWindow());
+    }
+    Harness hidden(QStringLiteral("/noexec/ /hide/"));
+    hidden.window->Form_Load();
+    QTest::qWait(50);
+    QVERIFY(hidden.window->IsHidden());
+    QVERIFY(!hidden.window->isVisible());
 }
 
 void TestMainWindow::keyboardAndAssistiveTechnologyPressPictureButtons()
