@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace brannock {
@@ -59,11 +60,7 @@ void FrmAbout::setFolderNote(const QString &note)
     if (!m_folderNote) {
         m_folderNote = new QLabel(this);
         m_folderNote->setObjectName(QStringLiteral("LblFolders"));
-        m_folderNote->setGeometry(24, 254, 306, 64);
-        m_folderNote->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-        QFont small = m_folderNote->font();
-        small.setPixelSize(10);
-        m_folderNote->setFont(small);
+        m_folderNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         QPalette palette = m_folderNote->palette();
         palette.setColor(QPalette::WindowText, QColor(200, 196, 226));
         m_folderNote->setPalette(palette);
@@ -71,11 +68,28 @@ void FrmAbout::setFolderNote(const QString &note)
         m_folderNote->setAttribute(Qt::WA_TransparentForMouseEvents);
         m_folderNote->show();
     }
-    QStringList lines = note.split(QLatin1Char('\n'));
-    const QFontMetrics metrics(m_folderNote->font());
-    for (QString &line : lines)
-        line = metrics.elidedText(line, Qt::ElideMiddle, m_folderNote->width());
-    m_folderNote->setText(lines.join(QLatin1Char('\n')));
+    // Below the text of what Brannock does, inside the golden frame, left of the figure's
+    // caption: every line shows whole, in small type, a long folder shortened in its middle.
+    constexpr QRect Area(24, 254, 288, ClientHeight - 8 - 254);
+    const QStringList lines = note.split(QLatin1Char('\n'));
+    QFont small = m_folderNote->font();
+    QString shown;
+    int height = 0;
+    for (int pixels = 10; pixels >= 7; --pixels) {
+        small.setPixelSize(pixels);
+        const QFontMetrics metrics(small);
+        QStringList elided;
+        for (const QString &line : lines)
+            elided << metrics.elidedText(line, Qt::ElideMiddle, Area.width());
+        shown = elided.join(QLatin1Char('\n'));
+        // Measured as the label draws it, line spacing and all.
+        height = metrics.boundingRect(QRect(QPoint(), Area.size()), Qt::AlignLeft | Qt::AlignTop, shown).height();
+        if (height <= Area.height())
+            break;
+    }
+    m_folderNote->setFont(small);
+    m_folderNote->setGeometry(Area.x(), Area.y(), Area.width(), std::min(height, Area.height()));
+    m_folderNote->setText(shown);
 }
 
 void FrmAbout::UnloadAll()

@@ -3,6 +3,7 @@
 #include "dialogs/about/FrmThanks.h"
 #include "dialogs/about/ThanksPulse.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -43,6 +44,7 @@ private slots:
     void pressOnFigureOrButtonDoesNotDrag_data();
     void pressOnFigureOrButtonDoesNotDrag();
     void unloadAllClosesThanksAndAbout();
+    void folderNoteShowsEveryLine();
     void thanksOkLabelClosesOnlyThanks();
     void pulseSequence_data();
     void pulseSequence();
@@ -50,6 +52,29 @@ private slots:
     void thanksLabelFollowsPulse();
     void thanksPattern();
 };
+
+void TestAbout::folderNoteShowsEveryLine()
+{
+    // Six lines (two look folders) of long folders: each line shows whole, inside the frame,
+    // below the text above it and clear of the figure's caption.
+    FrmAbout about;
+    const QString deep = QStringLiteral("/home/a-player-with-a-long-name/.local/share/Brannock");
+    about.setFolderNote(QStringLiteral("Mode: installed (no file \"portable\" beside the programs)\nPrograms: /usr/bin\n"
+                                       "Work files: %1\nGame's tools: %1/Tools\nLooks: %1/Skins\n  then /usr/share/brannock/Skins")
+                            .arg(deep));
+    auto *note = about.findChild<QLabel *>(QStringLiteral("LblFolders"));
+    QVERIFY(note);
+    const QStringList lines = note->text().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 6);
+    const QFontMetrics metrics(note->font());
+    QVERIFY(note->height() >= note->sizeHint().height()); // as tall as its lines need
+    QVERIFY(note->geometry().top() >= 254);
+    QVERIFY(note->geometry().bottom() <= about.height() - 8);
+    QVERIFY(note->geometry().right() < 316); // the caption "fresh paint, every time"
+    for (const QString &line : lines)
+        QVERIFY2(metrics.horizontalAdvance(line) <= note->width(), qPrintable(line));
+    QVERIFY(lines.first().startsWith(QStringLiteral("Mode: ")));
+}
 
 void TestAbout::greenKeyRecolouring_data()
 {
