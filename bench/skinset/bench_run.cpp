@@ -39,6 +39,17 @@ using namespace brannock;
 
 namespace {
 
+/// Runs `wineserver` with `argument` for the prefix, its output discarded.
+void wineserver(const QString &argument, int waitMs = 60000)
+{
+    QProcess server;
+    server.setStandardInputFile(QProcess::nullDevice());
+    server.setStandardOutputFile(QProcess::nullDevice());
+    server.setStandardErrorFile(QProcess::nullDevice());
+    server.start(QStringLiteral("wineserver"), {argument});
+    server.waitForFinished(waitMs);
+}
+
 struct Setup {
     QTemporaryDir root;
     QString start, program, game, volume;
@@ -81,30 +92,9 @@ struct Setup {
             return;
         // Wine's server stays up between the runs, as it does for a player's session. It
         // gets no output of ours to hold open: "bench_run | grep ..." ends with the benchmark.
-        QProcess server;
-        server.setStandardInputFile(QProcess::nullDevice());
-        server.setStandardOutputFile(QProcess::nullDevice());
-        server.setStandardErrorFile(QProcess::nullDevice());
-        server.start(QStringLiteral("wineserver"), {QStringLiteral("-p")});
-        server.waitForFinished(30000);
+        wineserver(QStringLiteral("-p"), 30000);
     }
 };
-
-/// Seconds of one run of Compile.bat straight through "wine cmd /c", output discarded.
-double directRun(const Setup &s)
-{
-    QFile::remove(s.volume);
-    QProcess cmd;
-    cmd.setWorkingDirectory(s.start);
-    cmd.setStandardOutputFile(QProcess::nullDevice());
-    cmd.setStandardErrorFile(QProcess::nullDevice());
-    const QString script = WineDosPaths(s.wine->prefix()).toDos(s.program + QStringLiteral("/Compile.bat"));
-    QElapsedTimer timer;
-    timer.start();
-    cmd.start(QStringLiteral("wine"), {QStringLiteral("cmd"), QStringLiteral("/c"), script});
-    cmd.waitForFinished(-1);
-    return double(timer.nsecsElapsed()) / 1e9;
-}
 
 /// The times of one run, in seconds from its start (the click, for Brannock).
 struct RunTimes {
@@ -114,17 +104,6 @@ struct RunTimes {
 
 /// What a stand-in MakeSkin.exe prints once it has made its bitmap.
 constexpr char kToolOutput[] = "MakeSkin: ";
-
-/// Runs `wineserver` with `argument` for the prefix, its output discarded.
-void wineserver(const QString &argument)
-{
-    QProcess server;
-    server.setStandardInputFile(QProcess::nullDevice());
-    server.setStandardOutputFile(QProcess::nullDevice());
-    server.setStandardErrorFile(QProcess::nullDevice());
-    server.start(QStringLiteral("wineserver"), {argument});
-    server.waitForFinished(60000);
-}
 
 /// Ends Wine's server of the prefix and all of it, and waits until it is gone: the next
 /// program Wine starts starts cold.
@@ -199,28 +178,38 @@ double medianOf(QList<double> v)
     return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
 }
 
+/// Skips the benchmark where `s` cannot run; else shows `window` and makes a first watched
+/// run, which makes the Wine prefix and writes Compile.bat.
+bool readyToRun(Setup &s, FrmCompile &window, benchmark::State &state)
+{
+    if (!s.problem.isEmpty()) {
+        state.SkipWithError(qPrintable(s.problem));
+        return false;
+    }
+    window.show();
+    QString failure;
+    watchedRun(s, window, &failure);
+    return true;
+}
+
 void BM_ClickToVolume(benchmark::State &state)
 {
     Setup s;
-    if (!s.problem.isEmpty()) {
-        state.SkipWithError(qPrintable(s.problem));
-        return;
-    }
     FrmCompile window;
-    window.show();
+    if (!readyToRun(s, window, state))
+        return;
+    handRun(s);
     QString failure;
-    watchedRun(s, window, &failure); // Wine's first start and a written Compile.bat
-    directRun(s);
     QList<double> direct, watched;
     int turn = 0;
     for (auto _ : state) {
         double d = 0, w = 0;
         if (turn++ % 2 == 0) {
-            d = directRun(s);
+            d = handRun(s).end;
             w = watchedRun(s, window, &failure);
         } else {
             w = watchedRun(s, window, &failure);
-            d = directRun(s);
+            d = handRun(s).end;
         }
         if (!failure.isEmpty()) {
             state.SkipWithError(qPrintable(failure));
@@ -247,14 +236,10 @@ BENCHMARK(BM_ClickToVolume)->Iterations(6)->UseManualTime()->Unit(benchmark::kSe
 void BM_ClickAfterWarmUp(benchmark::State &state)
 {
     Setup s(false);
-    if (!s.problem.isEmpty()) {
-        state.SkipWithError(qPrintable(s.problem));
-        return;
-    }
     FrmCompile window;
-    window.show();
+    if (!readyToRun(s, window, state))
+        return;
     QString failure;
-    watchedRun(s, window, &failure); // the prefix made, and a written Compile.bat
     QList<double> coldFirst, cold, first, verdict, coldClickFirst, coldClickVerdict, warmHandEnd;
     int turn = 0;
     for (auto _ : state) {

@@ -105,18 +105,12 @@ private:
             setState(State::Ended);
             return;
         }
-        // The environment of a run (ScriptRunner): the same prefix, locale and quiet Wine.
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        if (!env.contains(QStringLiteral("WINEDEBUG")))
-            env.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
-        for (const char *name : {"LC_ALL", "LC_CTYPE", "LANG"})
-            env.insert(QString::fromLatin1(name), QString::fromLatin1(kWineRunLocale));
-
         QProcess keeper;
         keeper.setProgram(wine);
         // Echo off: it prints nothing of its own, only the answers to what it is asked.
-        keeper.setArguments({QStringLiteral("C:\\windows\\system32\\cmd.exe"), QStringLiteral("/d"), QStringLiteral("/q")});
-        keeper.setProcessEnvironment(env);
+        keeper.setArguments({QString::fromLatin1(kWineCmd), QStringLiteral("/d"), QStringLiteral("/q")});
+        // The environment of a run: the same prefix, locale and quiet Wine.
+        keeper.setProcessEnvironment(wineRunEnvironment(QProcessEnvironment::systemEnvironment()));
         keeper.setWorkingDirectory(QDir::rootPath()); // it holds no folder of the player's
         keeper.setStandardErrorFile(QProcess::nullDevice());
         keeper.start();

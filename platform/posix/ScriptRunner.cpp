@@ -44,18 +44,15 @@ public:
                            QCoreApplication::translate("brannock::ScriptRunner", "Cannot start \"%1\": it lies on no drive of the Wine prefix \"%2\".")
                                .arg(nativePath, winePrefixFolder()));
 
-        QProcessEnvironment env = ProcessScriptRun::environment(QStringLiteral("WINEPATH"), dos.searchEntry(toolsFolder));
-        env.insert(QStringLiteral("BRANNOCK_SCRIPT"), QLatin1Char('"') + dosPath + QLatin1Char('"'));
-        if (!env.contains(QStringLiteral("WINEDEBUG")))
-            env.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all")); // no fixme lines in the output
         // The locale decides the code pages Wine reads the script and converts the tools'
         // command lines in: the one whose pages the script was written for.
-        for (const char *name : {"LC_ALL", "LC_CTYPE", "LANG"})
-            env.insert(QString::fromLatin1(name), QString::fromLatin1(kWineRunLocale));
+        QProcessEnvironment env =
+            wineRunEnvironment(ProcessScriptRun::environment(QStringLiteral("WINEPATH"), dos.searchEntry(toolsFolder)));
+        env.insert(QStringLiteral("BRANNOCK_SCRIPT"), QLatin1Char('"') + dosPath + QLatin1Char('"'));
 
         auto process = std::make_unique<QProcess>();
         process->setProgram(wine);
-        process->setArguments({QStringLiteral("C:\\windows\\system32\\cmd.exe"), QStringLiteral("/d"), QStringLiteral("/c"),
+        process->setArguments({QString::fromLatin1(kWineCmd), QStringLiteral("/d"), QStringLiteral("/c"),
                                QStringLiteral("%BRANNOCK_SCRIPT%")});
         process->setWorkingDirectory(workingFolder);
         process->setProcessEnvironment(env);

@@ -14,6 +14,15 @@ QString winePrefixFolder()
     return QDir::homePath() + QStringLiteral("/.wine");
 }
 
+QProcessEnvironment wineRunEnvironment(QProcessEnvironment env)
+{
+    if (!env.contains(QStringLiteral("WINEDEBUG")))
+        env.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
+    for (const char *name : {"LC_ALL", "LC_CTYPE", "LANG"})
+        env.insert(QString::fromLatin1(name), QString::fromLatin1(kWineRunLocale));
+    return env;
+}
+
 QList<DriveEntry> listWineDrives(const QString &winePrefix, const QString &home)
 {
     QList<DriveEntry> drives;

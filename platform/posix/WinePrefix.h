@@ -4,6 +4,7 @@
 #include "platform/Drives.h"
 
 #include <QList>
+#include <QProcessEnvironment>
 #include <QString>
 
 namespace brannock {
@@ -18,6 +19,14 @@ QString winePrefixFolder();
 inline constexpr char kWineRunLocale[] = "C.UTF-8";
 /// The console code page of a Wine program run in kWineRunLocale.
 inline constexpr int kWineRunOemCodePage = 437;
+
+/// Wine's own cmd, named by its path in the prefix so that a cmd.exe in the working folder
+/// never runs in its place.
+inline constexpr char kWineCmd[] = "C:\\windows\\system32\\cmd.exe";
+
+/// `env` as every interpreter Brannock starts under Wine gets it: in kWineRunLocale, and
+/// quiet (no fixme lines in the output) unless the player asked Wine for its messages.
+QProcessEnvironment wineRunEnvironment(QProcessEnvironment env);
 
 /// The drive list of the prefix folder `winePrefix`: its drive letters (links that lead
 /// nowhere left out), or "/" without any, and then the home folder `home`.
